@@ -1,0 +1,42 @@
+#pragma once
+// Files of scrambled lines: Windows-1252 bytes, every character shifted,
+// lines ended by CR LF. A line ends only at the CR LF pair.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/Avisos.h"
+#include "model/TablaLineas.h"
+
+namespace tarvelon {
+
+// Character scrambling of one line of bytes (shift 73, modulus 255).
+std::string CodificarLinea(std::string_view bytes);
+std::string DecodificarLinea(std::string_view bytes);
+
+// The lines of the block of type `tipo` (from its "Tipo=" line to the line
+// before the next one), or of the whole file when `tipo` is empty, split at
+// the first "=". A failure is shown through `avisos` and gives the empty
+// (undimensioned) table.
+TablaLineas LeerBloque(const std::string& ruta, std::string_view tipo, Avisador& avisos);
+
+// The type names ("Tipo=" lines, trimmed) in file order; a failure is shown
+// and gives an empty list.
+std::vector<std::string> LeerTipos(const std::string& ruta, Avisador& avisos);
+
+// Writes rows 1..last as scrambled lines. Refuses the bare name "Config.txt".
+// The file is written beside the target and replaces it only when complete,
+// so a failed write leaves any previous file as it was. Answers whether the
+// file was written; a failure has already been shown.
+bool GrabarLineas(const std::string& ruta, const TablaLineas& tabla, Avisador& avisos);
+
+// Path of `nombre` inside `carpeta`, matching an existing file whatever the
+// letter case of its name; when none exists, carpeta/nombre.
+std::string BuscarFichero(const std::string& carpeta, std::string_view nombre);
+
+// The plain (unscrambled, UTF-8) lines of a file and the reverse: used to
+// maintain the reference data file. Failures raise ErrorEjecucion.
+std::vector<std::string> LeerLineasDescifradas(const std::string& ruta);
+void GrabarLineasCifradas(const std::string& ruta, const std::vector<std::string>& lineas);
+
+}  // namespace tarvelon

@@ -1,0 +1,30 @@
+#pragma once
+// Small text operations shared by windows and reports. Texts are UTF-8 inside
+// the program; widths and lengths count characters, not bytes.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvelon {
+
+// Number of characters of a UTF-8 text (a byte that is not valid UTF-8 counts as one).
+size_t LongitudTexto(std::string_view texto);
+
+// Spaces appended (left-aligned field) or put in front (right-aligned field)
+// until the text is at least `ancho` characters long; never cuts. The caller's
+// text changes as well.
+std::string RellenarDerecha(std::string& texto, int16_t ancho);
+std::string RellenarIzquierda(std::string& texto, int16_t ancho);
+
+// `texto` repeated `veces` times; 0 or less gives ""; above 32767 is error 6.
+std::string RepetirTexto(std::string_view texto, int32_t veces);
+
+// The first `n` characters of a UTF-8 text (a box's maximum length).
+std::string CortarTexto(std::string_view texto, size_t n);
+
+// Windows-1252 bytes <-> UTF-8. A character that Windows-1252 cannot hold
+// (or a byte that is not valid UTF-8) becomes "?".
+std::string Utf8ACp1252(std::string_view utf8);
+std::string Cp1252AUtf8(std::string_view bytes);
+
+}  // namespace tarvelon

@@ -1,0 +1,42 @@
+#pragma once
+// The program's one door to the platform: message boxes, file dialogs,
+// printing a window's image and starting another program. The program uses
+// the Qt implementation; tests put in a scripted one that answers by itself.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/Avisos.h"
+
+class QWidget;
+
+namespace tarvelon {
+
+struct PeticionFichero {
+    bool guardar = false;            // save dialog (true) or open dialog (false)
+    std::string titulo;
+    std::string filtro;              // "Descripción (*.txt)|*.txt|Otra (*.*)|*.*|"
+    int indiceFiltro = 1;
+    std::string extensionPorDefecto; // "txt", appended when the name has no extension
+    std::string carpetaInicial;
+    std::string nombre;              // proposed name (full path or bare name)
+};
+
+class Plataforma : public Avisador {
+public:
+    // Message box: text, title, icon and buttons; returns the button chosen.
+    Respuesta Mostrar(const Aviso& aviso) override = 0;
+
+    // File dialog; the chosen full path, or nothing when cancelled.
+    virtual std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) = 0;
+
+    // Prints the image of `ventana` on the default printer, one page. Raises
+    // ErrorEjecucion when it cannot print.
+    virtual void ImprimirVentana(QWidget* ventana) = 0;
+
+    // Starts `programa` with `argumentos` (no shell) without waiting. Raises
+    // ErrorEjecucion when it cannot be started.
+    virtual void IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos) = 0;
+};
+
+}  // namespace tarvelon
