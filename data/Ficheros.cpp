@@ -39,11 +39,6 @@ const std::string& PrefijoTipoCifrado()
     return p;
 }
 
-bool EmpiezaPor(std::string_view s, std::string_view prefijo)
-{
-    return s.size() >= prefijo.size() && std::memcmp(s.data(), prefijo.data(), prefijo.size()) == 0;
-}
-
 int ErrorDeErrno(int e, const std::string& ruta)
 {
     switch (e) {
@@ -64,93 +59,6 @@ int ErrorDeErrno(int e, const std::string& ruta)
     default: return kErrorAcceso;
     }
 }
-
-// Reads a file in large pieces and hands out its lines, still scrambled.
-// Lines end only at the CR LF pair; a last line without one still counts.
-class LectorLineas {
-public:
-    explicit LectorLineas(const std::string& ruta) : ruta_(ruta)
-    {
-        fd_ = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd_ < 0) throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
-        struct stat st {};
-        if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
-            ::close(fd_);
-            fd_ = -1;
-            throw ErrorEjecucion(kErrorAcceso);
-        }
-    }
-    ~LectorLineas()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    LectorLineas(const LectorLineas&) = delete;
-    LectorLineas& operator=(const LectorLineas&) = delete;
-
-    bool Siguiente(std::string_view& linea)
-    {
-        for (;;) {
-            const char* inicio = buf_.data() + pos_;
-            const size_t resto = buf_.size() - pos_;
-            // Search for CR LF from where the previous search stopped.
-            size_t desde = buscado_;
-            while (desde + 1 < resto) {
-                const void* cr = std::memchr(inicio + desde, '\r', resto - desde - 1);
-                if (!cr) {
-                    desde = resto - 1;
-                    break;
-                }
-                const size_t k = static_cast<size_t>(static_cast<const char*>(cr) - inicio);
-                if (inicio[k + 1] == '\n') {
-                    linea = std::string_view(inicio, k);
-                    pos_ += k + 2;
-                    buscado_ = 0;
-                    return true;
-                }
-                desde = k + 1;
-            }
-            buscado_ = resto == 0 ? 0 : std::min(desde, resto - 1);
-            if (fin_) {
-                if (resto == 0) return false;
-                linea = std::string_view(inicio, resto);
-                pos_ = buf_.size();
-                buscado_ = 0;
-                return true;
-            }
-            Rellenar();
-        }
-    }
-
-private:
-    void Rellenar()
-    {
-        if (pos_ > 0) {
-            buf_.erase(0, pos_);
-            pos_ = 0;
-        }
-        constexpr size_t kTrozo = 1 << 20;
-        const size_t antes = buf_.size();
-        buf_.resize(antes + kTrozo);
-        ssize_t n;
-        do {
-            n = ::read(fd_, buf_.data() + antes, kTrozo);
-        } while (n < 0 && errno == EINTR);
-        if (n < 0) {
-            const int e = errno;
-            buf_.resize(antes);
-            throw ErrorEjecucion(e == EISDIR ? kErrorAcceso : ErrorDeErrno(e, ruta_));
-        }
-        buf_.resize(antes + static_cast<size_t>(n));
-        if (n == 0) fin_ = true;
-    }
-
-    std::string ruta_;
-    int fd_ = -1;
-    std::string buf_;
-    size_t pos_ = 0;
-    size_t buscado_ = 0;
-    bool fin_ = false;
-};
 
 // Writes `contenido` beside `ruta` and puts it in place only once complete,
 // so that a failed write never destroys the file that was there.
@@ -256,30 +164,99 @@ std::string DecodificarLinea(std::string_view bytes)
     return r;
 }
 
+namespace {
+
+// The whole file in memory, read in one go.
+std::string LeerEntero(const std::string& ruta)
+{
+    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
+    // Only regular files: a folder, a device or a pipe is no data file, and
+    // reading /dev/zero would never end.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw ErrorEjecucion(kErrorAcceso);
+    }
+    std::string datos;
+    size_t usado = 0;
+    datos.resize(st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : 1 << 16);
+    for (;;) {
+        if (usado == datos.size()) datos.resize(datos.size() * 2);
+        const ssize_t n = ::read(fd, datos.data() + usado, datos.size() - usado);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int e = errno;
+            ::close(fd);
+            throw ErrorEjecucion(ErrorDeErrno(e, ruta));
+        }
+        if (n == 0) break;
+        usado += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    datos.resize(usado);
+    return datos;
+}
+
+// End of the line that starts at `desde`: its CR LF, or the end of the data.
+size_t FinDeLinea(std::string_view d, size_t desde)
+{
+    const size_t p = d.find("\r\n", desde);
+    return p == std::string_view::npos ? d.size() : p;
+}
+
+// Start of the next line at or after `desde` that begins with the scrambled
+// "Tipo=". Every CR LF ends a line, so a line starts at 0 or after a CR LF.
+size_t SiguienteTipo(std::string_view d, size_t desde)
+{
+    const std::string& p = PrefijoTipoCifrado();
+    while (desde < d.size()) {
+        const void* q = std::memchr(d.data() + desde, p[0], d.size() - desde);
+        if (!q) break;
+        const size_t k = static_cast<size_t>(static_cast<const char*>(q) - d.data());
+        if ((k == 0 || (k >= 2 && d[k - 2] == '\r' && d[k - 1] == '\n')) && d.substr(k, p.size()) == p) return k;
+        desde = k + 1;
+    }
+    return d.size();
+}
+
+void AnadirLinea(TablaLineas& tabla, std::string_view cruda)
+{
+    const std::string linea = Cp1252AUtf8(DecodificarLinea(cruda));
+    const size_t igual = linea.find('=');
+    if (igual == std::string::npos) tabla.AnadirFila({}, {});
+    else tabla.AnadirFila(linea.substr(0, igual), linea.substr(igual + 1));
+}
+
+}  // namespace
+
 TablaLineas LeerBloque(const std::string& ruta, std::string_view tipo, Avisador& avisos)
 {
     TablaLineas tabla;
-    const bool todo = tipo.empty();
     const std::string& prefijo = PrefijoTipoCifrado();
     const bool ok = Atrapar(avisos, [&] {
-        LectorLineas lector(ruta);
-        std::string_view cruda;
-        bool dentro = false;
-        while (lector.Siguiente(cruda)) {
-            // Only "Tipo=" lines can open or close a block; the rest is
-            // unscrambled only when it belongs to the block.
-            const bool esTipo = EmpiezaPor(cruda, prefijo);
-            if (esTipo && !todo) {
-                const std::string nombre = Cp1252AUtf8(DecodificarLinea(cruda.substr(prefijo.size())));
-                dentro = nombre == tipo;
-            } else if (todo) {
-                dentro = true;
+        const std::string datos = LeerEntero(ruta);
+        const std::string_view d(datos);
+        // Every line of the file, or of the blocks of `tipo`.
+        size_t inicio = tipo.empty() ? 0 : SiguienteTipo(d, 0);
+        while (inicio < d.size()) {
+            size_t fin = d.size();
+            if (!tipo.empty()) {
+                const size_t finLinea = FinDeLinea(d, inicio);
+                const std::string nombre = Cp1252AUtf8(DecodificarLinea(d.substr(inicio + prefijo.size(), finLinea - inicio - prefijo.size())));
+                const size_t siguiente = SiguienteTipo(d, finLinea);
+                if (nombre != tipo) {
+                    inicio = siguiente;
+                    continue;
+                }
+                fin = siguiente;
             }
-            if (!dentro) continue;
-            const std::string linea = Cp1252AUtf8(DecodificarLinea(cruda));
-            const size_t igual = linea.find('=');
-            if (igual == std::string::npos) tabla.AnadirFila({}, {});
-            else tabla.AnadirFila(linea.substr(0, igual), linea.substr(igual + 1));
+            while (inicio < fin) {
+                const size_t f = std::min(FinDeLinea(d, inicio), fin);
+                AnadirLinea(tabla, d.substr(inicio, f - inicio));
+                inicio = f + 2;
+            }
+            inicio = fin;
         }
     });
     return ok ? tabla : TablaLineas();
@@ -290,11 +267,12 @@ std::vector<std::string> LeerTipos(const std::string& ruta, Avisador& avisos)
     std::vector<std::string> tipos;
     const std::string& prefijo = PrefijoTipoCifrado();
     const bool ok = Atrapar(avisos, [&] {
-        LectorLineas lector(ruta);
-        std::string_view cruda;
-        while (lector.Siguiente(cruda))
-            if (EmpiezaPor(cruda, prefijo))
-                tipos.push_back(Recortar(Cp1252AUtf8(DecodificarLinea(cruda.substr(prefijo.size())))));
+        const std::string datos = LeerEntero(ruta);
+        const std::string_view d(datos);
+        for (size_t k = SiguienteTipo(d, 0); k < d.size(); k = SiguienteTipo(d, k + 1)) {
+            const size_t fin = FinDeLinea(d, k);
+            tipos.push_back(Recortar(Cp1252AUtf8(DecodificarLinea(d.substr(k + prefijo.size(), fin - k - prefijo.size())))));
+        }
     });
     return ok ? tipos : std::vector<std::string>();
 }
@@ -340,9 +318,13 @@ std::string BuscarFichero(const std::string& carpeta, std::string_view nombre)
 std::vector<std::string> LeerLineasDescifradas(const std::string& ruta)
 {
     std::vector<std::string> lineas;
-    LectorLineas lector(ruta);
-    std::string_view cruda;
-    while (lector.Siguiente(cruda)) lineas.push_back(Cp1252AUtf8(DecodificarLinea(cruda)));
+    const std::string datos = LeerEntero(ruta);
+    const std::string_view d(datos);
+    for (size_t inicio = 0; inicio < d.size();) {
+        const size_t fin = FinDeLinea(d, inicio);
+        lineas.push_back(Cp1252AUtf8(DecodificarLinea(d.substr(inicio, fin - inicio))));
+        inicio = fin + 2;
+    }
     return lineas;
 }
 

@@ -26,6 +26,8 @@ double PrimaElegida(const EntradaSeguro& seguro)
 
 double PagoAnualPrestamo(double importe, double tipo, int16_t pagos)
 {
+    // A 0 % loan is repaid in equal parts; the formula would be 0 / 0.
+    if (tipo == 0.0) return Cociente(importe, pagos);
     const double interes = Producto(importe, tipo);
     const double factor = Potencia(Suma(1.0, tipo), -static_cast<double>(pagos));
     return Cociente(interes, Resta(1.0, factor));
