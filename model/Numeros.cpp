@@ -111,6 +111,8 @@ std::string Agrupar(const std::string& entero)
 
 std::string Formatear(double valor, int decimales, bool miles, bool ceroEntero)
 {
+    // An infinite or undefined value has no digits to show.
+    if (!std::isfinite(valor)) throw ErrorEjecucion(kDesbordamiento);
     Redondeado r = Redondear(valor, decimales);
     std::string entero = r.entero;
     if (entero.empty() && ceroEntero) entero = "0";
@@ -192,6 +194,9 @@ std::string NumeroATexto(double valor)
         return "0";
     }
     Digitos d = DescomponerValor(valor);
+    // The largest Doubles would round up to a 15-digit text beyond the Double
+    // range, which could never be read back: those keep their digits cut instead.
+    if (d.exponente == 308 && d.cifras > "179769313486231") d.cifras = "179769313486231";
     std::string cifras = d.cifras;
     while (cifras.size() > 1 && cifras.back() == '0') cifras.pop_back();
     std::string s = d.negativo ? "-" : "";

@@ -28,7 +28,8 @@ std::string NumeroATexto(double valor);
 std::string EnteroATexto(int64_t valor);
 
 // Display patterns, halves away from zero after rounding to 15 significant
-// digits. "#,###": grouped whole number, zero gives "".
+// digits. "#,###": grouped whole number, zero gives "". A value that is not
+// finite cannot be shown: error 6.
 std::string FormatoMiles(double valor);            // "#,###"
 std::string FormatoDosDecimales(double valor);     // "#,##0.00"
 std::string FormatoCuatroDecimales(double valor);  // "#,##0.0000"
