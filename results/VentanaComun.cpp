@@ -1,0 +1,112 @@
+#include "results/VentanaComun.h"
+
+#include <new>
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPalette>
+#include <QScrollBar>
+
+#include "data/Avisos.h"
+#include "results/Informes.h"
+#include "windows/Plataforma.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kErrorInterno = 51;
+
+// Courier-like: the report columns are padded with spaces and must line up.
+QFont FuenteInforme()
+{
+    QFont fuente(QStringLiteral("Liberation Mono"));
+    fuente.setStyleHint(QFont::TypeWriter);
+    fuente.setFixedPitch(true);
+    fuente.setPointSizeF(8.25);
+    if (!QFontInfo(fuente).fixedPitch()) {
+        fuente = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fuente.setPointSizeF(8.25);
+    }
+    return fuente;
+}
+
+}  // namespace
+
+QListWidget* CrearListaResultado(QWidget* padre, int filas, int columnas)
+{
+    auto* lista = new QListWidget(padre);
+    lista->setObjectName(QStringLiteral("lstResultado"));
+    lista->setFont(FuenteInforme());
+    lista->setUniformItemSizes(true);
+    lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lista->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    // The row height is the style's, so it is measured on a sample line.
+    lista->addItem(QString(columnas, QLatin1Char('0')));
+    const int alto = lista->sizeHintForRow(0);
+    const int ancho = lista->sizeHintForColumn(0);
+    lista->clear();
+
+    const int marco = 2 * lista->frameWidth();
+    // A little slack on both axes so that a full report never brings a scroll bar.
+    lista->setFixedSize(ancho + marco + 8, alto * filas + marco + 4);
+    FijarColorLista(lista, kColorInforme);
+    return lista;
+}
+
+void FijarColorLista(QListWidget* lista, const QColor& color)
+{
+    QPalette paleta = lista->palette();
+    paleta.setColor(QPalette::Active, QPalette::Text, color);
+    paleta.setColor(QPalette::Inactive, QPalette::Text, color);
+    paleta.setColor(QPalette::Disabled, QPalette::Text, color);
+    lista->setPalette(paleta);
+}
+
+void AnadirLineas(QListWidget* lista, const std::vector<std::string>& lineas)
+{
+    for (const auto& linea : lineas) lista->addItem(QString::fromStdString(linea));
+}
+
+void MostrarErroresEnLista(QListWidget* lista, const std::string& texto)
+{
+    lista->clear();
+    FijarColorLista(lista, kColorErrores);
+    AnadirLineas(lista, LineasDeMensajes(texto));
+}
+
+void OcultarVentana(QWidget* ventana)
+{
+    if (auto* marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget()))
+        marco->hide();
+    else
+        ventana->hide();
+}
+
+ErrorEjecucion ComoErrorEjecucion(std::exception_ptr excepcion)
+{
+    try {
+        std::rethrow_exception(excepcion);
+    } catch (const ErrorEjecucion& e) {
+        return e;
+    } catch (const std::bad_alloc&) {
+        return ErrorEjecucion(7, "Memoria insuficiente");
+    } catch (...) {
+        return ErrorEjecucion(kErrorInterno, "Error interno");
+    }
+}
+
+void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e)
+{
+    Aviso aviso;
+    aviso.texto = MensajeError(e);
+    aviso.icono = Icono::Critico;
+    plataforma.Mostrar(aviso);
+}
+
+}  // namespace tarvelon

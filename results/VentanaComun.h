@@ -1,0 +1,55 @@
+#pragma once
+// Pieces shared by the result windows: the fixed-pitch report list, its two
+// colours, and the run-time error frame of a button action.
+#include <exception>
+#include <string>
+#include <vector>
+
+#include <QColor>
+
+#include "model/Errores.h"
+
+class QListWidget;
+class QWidget;
+
+namespace tarvelon {
+
+class Plataforma;
+
+inline const QColor kColorInforme{0, 0, 0};    // black: a report
+inline const QColor kColorErrores{255, 0, 0};  // red: validation messages
+
+// A list in a fixed-pitch font, sized to show `filas` lines of `columnas`
+// characters without scrolling.
+QListWidget* CrearListaResultado(QWidget* padre, int filas, int columnas);
+
+void FijarColorLista(QListWidget* lista, const QColor& color);
+void AnadirLineas(QListWidget* lista, const std::vector<std::string>& lineas);
+
+// Clears the list and shows `texto` in red, one line per "\r\n" piece.
+void MostrarErroresEnLista(QListWidget* lista, const std::string& texto);
+
+// Hides a window, or the frame that holds it inside the main window.
+void OcultarVentana(QWidget* ventana);
+
+// Any failure as a numbered run-time error (unexpected ones as an internal error).
+ErrorEjecucion ComoErrorEjecucion(std::exception_ptr excepcion);
+
+// Runs a button action; a run-time error that escapes it ends the action with
+// the usual critical message box.
+template <class Accion>
+void EjecutarAccion(Plataforma& plataforma, Accion&& accion);
+
+void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e);
+
+template <class Accion>
+void EjecutarAccion(Plataforma& plataforma, Accion&& accion)
+{
+    try {
+        accion();
+    } catch (...) {
+        MostrarErrorEjecucion(plataforma, ComoErrorEjecucion(std::current_exception()));
+    }
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,97 @@
+#include "results/VentanaPresupuesto.h"
+
+#include <vector>
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/Simulacion.h"
+#include "results/Informes.h"
+#include "results/VentanaComun.h"
+#include "windows/ColumnaSimulacion.h"
+#include "windows/Plataforma.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kFilasPresupuesto = 29;     // the budget, whole
+constexpr int kColumnasPresupuesto = 78;  // room for long kilometre and hour texts
+
+}  // namespace
+
+Presupuesto::Presupuesto(ColumnaSimulacion& columna, Plataforma& plataforma, QWidget* parent)
+    : QWidget(parent), columna_(columna), plataforma_(plataforma)
+{
+    setObjectName(QStringLiteral("Presupuesto"));
+    setWindowTitle(QStringLiteral("Presupuesto"));
+
+    lstResultado_ = CrearListaResultado(this, kFilasPresupuesto, kColumnasPresupuesto);
+    btCalculoResumen_ = new QPushButton(QStringLiteral("&Resumen de resultados"), this);
+    btCalculoResumen_->setObjectName(QStringLiteral("btCalculoResumen"));
+    btImprimir_ = new QPushButton(QStringLiteral("&Imprimir"), this);
+    btImprimir_->setObjectName(QStringLiteral("btImprimir"));
+    // Hiding the print button must not move the other one.
+    QSizePolicy politica = btImprimir_->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    btImprimir_->setSizePolicy(politica);
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(btCalculoResumen_);
+    botones->addStretch();
+    botones->addWidget(btImprimir_);
+
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->setContentsMargins(8, 9, 8, 8);
+    disposicion->addWidget(lstResultado_);
+    disposicion->addLayout(botones);
+    disposicion->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(btCalculoResumen_, &QPushButton::clicked, this, [this] { btCalculoResumen_Click(); });
+    connect(btImprimir_, &QPushButton::clicked, this, [this] { btImprimir_Click(); });
+}
+
+void Presupuesto::FijarTextosServicio(std::function<std::pair<std::string, std::string>()> textos)
+{
+    textosServicio_ = std::move(textos);
+}
+
+void Presupuesto::btCalculoResumen_Click()
+{
+    lstResultado_->clear();
+    std::vector<std::string> lineas;
+    EjecutarAccion(plataforma_, [&] {
+        Simulacion s;
+        columna_.LeerColumnaSimulacion(s);
+        if (!s.Validar()) {
+            MostrarErroresEnLista(lstResultado_, s.ErrorMsg);
+            return;
+        }
+        s.Calcular(columna_.SeguroActual());
+        // The texts as they stand now in the result mode window.
+        const auto [km, horas] = textosServicio_ ? textosServicio_() : std::pair<std::string, std::string>{};
+        FijarColorLista(lstResultado_, kColorInforme);
+        try {
+            InformePresupuesto(s, km, horas, lineas);
+        } catch (...) {
+            AnadirLineas(lstResultado_, lineas);
+            throw;
+        }
+        AnadirLineas(lstResultado_, lineas);
+    });
+}
+
+void Presupuesto::btImprimir_Click()
+{
+    btImprimir_->hide();
+    try {
+        plataforma_.ImprimirVentana(this);
+    } catch (...) {
+        MostrarErrorEjecucion(plataforma_, ComoErrorEjecucion(std::current_exception()));
+    }
+    btImprimir_->show();
+}
+
+}  // namespace tarvelon

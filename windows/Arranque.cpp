@@ -1,0 +1,45 @@
+#include "windows/Arranque.h"
+
+#include <QApplication>
+
+#include "data/Ficheros.h"
+#include "windows/Inicio.h"
+#include "windows/Plataforma.h"
+#include "windows/Presentacion.h"
+
+namespace tarvelon {
+
+std::string CarpetaEjecutable()
+{
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::unique_ptr<Inicio> Main(Plataforma& plataforma, const OpcionesArranque& opciones)
+{
+    auto carpeta = opciones.carpetaPrograma ? opciones.carpetaPrograma : CarpetaEjecutable;
+    OpcionesInicio inicio;
+    inicio.carpetaPrograma = carpeta;
+    inicio.rutaPrograma = carpeta();
+    // The reference data file, whatever the letter case of its name on disk.
+    inicio.rutaConfig = BuscarFichero(inicio.rutaPrograma, "CONFIG.TXT");
+
+    // Closing the splash or the notice must not end the program before its
+    // main window exists.
+    const bool salirAlCerrar = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    {
+        frmSplash splash(opciones.intervaloSplash);
+        splash.MostrarModal();
+    }
+    Aviso aviso;
+    aviso.texto = kAvisoComaDecimal;
+    aviso.icono = Icono::Informacion;
+    plataforma.Mostrar(aviso);
+
+    auto principal = std::make_unique<Inicio>(plataforma, std::move(inicio));
+    principal->show();
+    QApplication::setQuitOnLastWindowClosed(salirAlCerrar);
+    return principal;
+}
+
+}  // namespace tarvelon

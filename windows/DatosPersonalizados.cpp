@@ -1,0 +1,154 @@
+#include "windows/DatosPersonalizados.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <string_view>
+
+#include "data/Avisos.h"
+#include "data/Ficheros.h"
+#include "model/Errores.h"
+#include "model/TablaLineas.h"
+#include "windows/Plataforma.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr std::string_view kNombreReferencia = "CONFIG.TXT";
+
+void Avisar(Plataforma& plataforma, std::string texto)
+{
+    Aviso aviso;
+    aviso.texto = std::move(texto);
+    aviso.icono = Icono::Ninguno;
+    plataforma.Mostrar(aviso);
+}
+
+// The file's own name, without its folder, in capitals.
+std::string NombreEnMayusculas(const std::string& ruta)
+{
+    const auto barra = ruta.find_last_of("/\\");
+    std::string nombre = barra == std::string::npos ? ruta : ruta.substr(barra + 1);
+    std::transform(nombre.begin(), nombre.end(), nombre.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return nombre;
+}
+
+bool EsFicheroReferencia(const std::string& ruta) { return NombreEnMayusculas(ruta) == kNombreReferencia; }
+
+bool TerminaEnTxt(const std::string& ruta) { return ruta.size() >= 4 && ruta.compare(ruta.size() - 4, 4, ".txt") == 0; }
+
+PeticionFichero Peticion(ContextoDatos& ctx, bool guardar)
+{
+    PeticionFichero peticion;
+    peticion.guardar = guardar;
+    peticion.extensionPorDefecto = "txt";
+    peticion.indiceFiltro = 1;
+    peticion.carpetaInicial = ctx.RutaPrograma();
+    peticion.nombre = ctx.FicheroDatos();
+    if (guardar) {
+        peticion.titulo = "Grabar datos personalizados";
+        peticion.filtro = "Archivo de configuración (*.txt)|*.txt|";
+    } else {
+        peticion.titulo = "Cargar datos personalizados";
+        peticion.filtro = "Archivo de configuración (*.txt)|*.txt|Todos los archivos (*.*)|*.*|";
+    }
+    return peticion;
+}
+
+// Cancelling the dialog counts as an error, like any other failure.
+std::string Elegir(ContextoDatos& ctx, const PeticionFichero& peticion)
+{
+    std::optional<std::string> elegido = ctx.plataforma().ElegirFichero(peticion, ctx.padreDialogo());
+    if (!elegido) throw ErrorEjecucion(kCancelado);
+    return *elegido;
+}
+
+// Whatever stopped the command, as a numbered run-time error.
+ErrorEjecucion ErrorActual()
+{
+    try {
+        throw;
+    } catch (const ErrorEjecucion& e) {
+        return e;
+    } catch (...) {
+        return ErrorEjecucion(51, "Error interno");
+    }
+}
+
+void AvisarFallo(Plataforma& plataforma, const ErrorEjecucion& e, const char* textoCancelado)
+{
+    if (e.Numero() == kCancelado)
+        Avisar(plataforma, textoCancelado);
+    else
+        Avisar(plataforma, MensajeErrorFichero(e));
+}
+
+}  // namespace
+
+void GuardarDatosPersonalizados(ContextoDatos& ctx)
+{
+    Plataforma& plataforma = ctx.plataforma();
+    try {
+        const PeticionFichero peticion = Peticion(ctx, true);
+        std::string ruta = Elegir(ctx, peticion);
+        if (ruta.empty()) return;
+
+        // The reference data file is never overwritten, whether the name was
+        // typed with its extension or received it here.
+        const bool nombreRechazado = EsFicheroReferencia(ruta);
+        if (!TerminaEnTxt(ruta)) ruta += ".txt";
+        if (nombreRechazado || EsFicheroReferencia(ruta)) {
+            Avisar(plataforma, "Error. No puede guardarse con el nombre config.txt");
+            return;
+        }
+
+        ctx.FicheroDatos() = ruta;
+        ctx.RutaPrograma() = peticion.carpetaInicial;
+
+        // Not validated nor calculated: the results are saved as a new record has them.
+        Simulacion s;
+        ctx.LeerColumnaSimulacion(s);
+        s.Tipo = ctx.TextoTipoSeleccionado();
+
+        if (GrabarLineas(ruta, s.ToArray(), plataforma)) Avisar(plataforma, "Fichero " + ruta + " grabado");
+    } catch (...) {
+        AvisarFallo(plataforma, ErrorActual(), "No se ha grabado ningún fichero de configuración");
+    }
+}
+
+void CargarDatosPersonalizados(ContextoDatos& ctx)
+{
+    Plataforma& plataforma = ctx.plataforma();
+    try {
+        const PeticionFichero peticion = Peticion(ctx, false);
+        const std::string ruta = Elegir(ctx, peticion);
+        if (ruta.empty()) return;
+        if (EsFicheroReferencia(ruta)) {
+            Avisar(plataforma, "Error. No puede cargarse el archivo config.txt");
+            return;
+        }
+
+        ctx.RutaPrograma() = peticion.carpetaInicial;
+        ctx.FicheroDatos() = ruta;
+
+        // A value that does not convert stops here, before any window changes.
+        Simulacion s;
+        s.FromArray(LeerBloque(ruta, "", plataforma));
+        ctx.EscribirColumnaSimulacion(s);
+        ctx.HabilitarPasos();
+
+        // The same record now takes the reference values of the saved type.
+        const std::string tipo = s.Tipo;
+        s.FromArray(LeerBloque(ctx.RutaConfig(), tipo, plataforma));
+        ctx.EscribirColumnaReferencia(s);
+
+        ctx.OcultarForms();
+        Avisar(plataforma, "Fichero: " + ruta + " cargado");
+    } catch (...) {
+        AvisarFallo(plataforma, ErrorActual(), "No se ha cargado ningún fichero de configuración");
+    }
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,304 @@
+#include "windows/Inicio.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "model/Errores.h"
+#include "windows/CostesFijosC.h"
+#include "windows/DatosGenerales.h"
+#include "windows/Indice.h"
+#include "windows/Logo.h"
+#include "windows/Plataforma.h"
+#include "windows/Presentacion.h"
+#include "windows/Transferencia.h"
+#include "windows/Twips.h"
+#include "windows/VentanasEntrada.h"
+
+#ifdef TARVELON_CON_RESULTADOS
+#include "results/VentanaPresupuesto.h"
+#include "results/VentanaSeleccionarResultado.h"
+#include "results/VentanaTrayecto.h"
+#endif
+
+namespace tarvelon {
+
+namespace {
+constexpr int kIzquierdaPasoTwips = 2005;
+}
+
+Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
+    : QMainWindow(parent),
+      plataforma_(plataforma),
+      opciones_(std::move(opciones)),
+      rutaPrograma_(opciones_.rutaPrograma),
+      rutaConfig_(opciones_.rutaConfig)
+{
+    setObjectName(QStringLiteral("Inicio"));
+    setWindowTitle(QString::fromUtf8(kTituloInicio));
+    setWindowIcon(QIcon(DibujarLogo(64, 48)));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("AreaTrabajo"));
+    setCentralWidget(mdi_);
+
+    CrearMenus();
+    // Saving and copying reference data wait for a vehicle type.
+    menuArchivoGuardar_->setEnabled(false);
+    menuCopiarDatos_->setEnabled(false);
+
+    // One instance of each step window for the whole run, created hidden.
+    dg_ = new DatosGenerales(plataforma_);
+    Alojar(dg_);
+    cfa_ = CrearCostesFijosA();
+    Alojar(cfa_);
+    cfb_ = CrearCostesFijosB();
+    Alojar(cfb_);
+    cfc_ = new CostesFijosC();
+    Alojar(cfc_);
+    cva_ = CrearCostesVariablesA();
+    Alojar(cva_);
+    cvb_ = CrearCostesVariablesB();
+    Alojar(cvb_);
+#ifdef TARVELON_CON_RESULTADOS
+    auto* trayecto = new Trayecto(*this, plataforma_);
+    trayecto_ = trayecto;
+    Alojar(trayecto_);
+    auto* presupuesto = new Presupuesto(*this, plataforma_);
+    presupuesto_ = presupuesto;
+    Alojar(presupuesto_);
+#endif
+    indice_ = new Indice();
+    indice_->AlPulsar([this](int paso) { PulsarPaso(paso); });
+    vehiculo_ = new SeleccionarVehiculo(plataforma_, *this);
+    Alojar(vehiculo_);
+#ifdef TARVELON_CON_RESULTADOS
+    resultado_ = new SeleccionarResultado(*trayecto, *presupuesto, [this](QWidget* w) { MostrarEnPaso(w); });
+    Alojar(resultado_);
+#endif
+    ci_ = CrearCostesIndirectos();
+    Alojar(ci_);
+    columnas_ = std::make_unique<Columnas>(
+        VentanasColumnas{vehiculo_, dg_, cfa_, cfb_, cfc_, cva_, cvb_, ci_}, plataforma_);
+
+    // The index panel at the left edge, the only window shown at start.
+    QMdiSubWindow* marcoIndice = Alojar(indice_, true);
+    marcoIndice->move(0, 0);
+    marcoIndice->show();
+
+    // Room for the largest step window beside the index.
+    int ancho = indice_->width();
+    int alto = indice_->height();
+    for (const auto& [w, marco] : marcos_) {
+        if (w == indice_) continue;
+        ancho = std::max(ancho, TwipsAPixelesX(kIzquierdaPasoTwips, this) + marco->sizeHint().width());
+        alto = std::max(alto, marco->sizeHint().height());
+    }
+    resize(ancho + 8, alto + 8 + menuBar()->sizeHint().height());
+}
+
+Inicio::~Inicio() = default;
+
+void Inicio::CrearMenus()
+{
+    QMenuBar* barra = menuBar();
+    barra->setNativeMenuBar(false);
+    auto nombrar = [](QAction* a, const char* nombre) {
+        a->setObjectName(QString::fromLatin1(nombre));
+        return a;
+    };
+
+    QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
+    archivo->setObjectName(QStringLiteral("menuArchivo"));
+    nombrar(archivo->menuAction(), "menuArchivo");
+    menuArchivoGuardar_ = nombrar(archivo->addAction(QStringLiteral("Guardar Datos Personalizados")), "menuArchivoGuardar");
+    menuArchivoCargar_ = nombrar(archivo->addAction(QStringLiteral("Cargar Datos Personalizados")), "menuArchivoCargar");
+    nombrar(archivo->addSeparator(), "menuSeparador3");
+    QAction* salir = nombrar(archivo->addAction(QStringLiteral("Salir")), "menuArchivoSalir");
+
+    menuCopiarDatos_ = nombrar(barra->addAction(QStringLiteral("Copiar Datos del Mirandel")), "menuCopiarDatos");
+
+    QMenu* ayuda = barra->addMenu(QStringLiteral("Ayuda"));
+    ayuda->setObjectName(QStringLiteral("menuAyuda"));
+    nombrar(ayuda->menuAction(), "menuAyuda");
+    QAction* ayudaAyuda = nombrar(ayuda->addAction(QStringLiteral("Ayuda")), "menuAyudaAyuda");
+    QAction* acercaDe = nombrar(ayuda->addAction(QStringLiteral("Acerca de ...")), "menuAyudaAcercaDe");
+
+    connect(menuArchivoGuardar_, &QAction::triggered, this, &Inicio::menuArchivoGuardar_Click);
+    connect(menuArchivoCargar_, &QAction::triggered, this, &Inicio::menuArchivoCargar_Click);
+    connect(salir, &QAction::triggered, this, &QWidget::close);
+    connect(menuCopiarDatos_, &QAction::triggered, this, &Inicio::menuCopiarDatos_Click);
+    connect(ayudaAyuda, &QAction::triggered, this, &Inicio::menuAyudaAyuda_Click);
+    connect(acercaDe, &QAction::triggered, this, &Inicio::menuAyudaAcercaDe_Click);
+}
+
+QMdiSubWindow* Inicio::Alojar(QWidget* ventana, bool sinBorde)
+{
+    Qt::WindowFlags banderas = sinBorde ? Qt::FramelessWindowHint
+                                        : Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    QMdiSubWindow* marco = mdi_->addSubWindow(ventana, banderas);
+    // Closing a step window only hides it: it keeps its contents for the run.
+    marco->setAttribute(Qt::WA_DeleteOnClose, false);
+    marco->setObjectName(QStringLiteral("Marco") + ventana->objectName());
+    marco->setWindowTitle(ventana->windowTitle());
+    marco->hide();
+    ventana->installEventFilter(this);
+    marcos_[ventana] = marco;
+    return marco;
+}
+
+bool Inicio::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // A window that hides itself takes its frame with it.
+    if (evento->type() == QEvent::HideToParent)
+        if (auto* w = qobject_cast<QWidget*>(objeto))
+            if (QMdiSubWindow* marco = Marco(w)) marco->hide();
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+QMdiSubWindow* Inicio::Marco(QWidget* ventana) const
+{
+    auto it = marcos_.find(ventana);
+    return it == marcos_.end() ? nullptr : it->second;
+}
+
+void Inicio::Ocultar(QWidget* ventana)
+{
+    if (!ventana) return;
+    if (QMdiSubWindow* marco = Marco(ventana)) marco->hide();
+}
+
+void Inicio::MostrarEnPaso(QWidget* ventana)
+{
+    if (!ventana) return;
+    QMdiSubWindow* marco = Marco(ventana);
+    if (!marco) marco = Alojar(ventana);
+    ventana->show();
+    // The window keeps its own size; its frame follows it (a list filled on
+    // first showing may have widened it).
+    marco->adjustSize();
+    marco->move(TwipsAPixelesX(kIzquierdaPasoTwips, this), 0);
+    marco->show();
+    marco->raise();
+    mdi_->setActiveSubWindow(marco);
+}
+
+void Inicio::OcultarForms()
+{
+    for (QWidget* w : {static_cast<QWidget*>(vehiculo_), static_cast<QWidget*>(dg_), static_cast<QWidget*>(cfa_),
+                       static_cast<QWidget*>(cfb_), static_cast<QWidget*>(cfc_), static_cast<QWidget*>(cva_),
+                       static_cast<QWidget*>(cvb_), static_cast<QWidget*>(ci_), trayecto_, resultado_, presupuesto_})
+        Ocultar(w);
+    indice_->QuitarNegritas();
+}
+
+QWidget* Inicio::VentanaDePaso(int paso) const
+{
+    switch (paso) {
+    case 0: return vehiculo_;
+    case 1: return dg_;
+    case 2: return cfa_;
+    case 3: return cfb_;
+    case 4: return cfc_;
+    case 5: return cva_;
+    case 6: return cvb_;
+    case 7: return ci_;
+    case 8: return resultado_;
+    default: return nullptr;
+    }
+}
+
+void Inicio::PulsarPaso(int paso)
+{
+    OcultarForms();
+    MostrarEnPaso(VentanaDePaso(paso));
+    indice_->MarcarNegrita(paso);
+}
+
+void Inicio::OcultarTrasSeleccion()
+{
+    // This window first, then the step windows (it is the first of them too).
+    for (QWidget* w : {static_cast<QWidget*>(vehiculo_), static_cast<QWidget*>(dg_),
+                       static_cast<QWidget*>(cfa_), static_cast<QWidget*>(cfb_), static_cast<QWidget*>(cfc_),
+                       static_cast<QWidget*>(cva_), static_cast<QWidget*>(cvb_), trayecto_})
+        Ocultar(w);
+}
+
+void Inicio::HabilitarPasos()
+{
+    indice_->HabilitarPasos();
+    menuArchivoGuardar_->setEnabled(true);
+    menuCopiarDatos_->setEnabled(true);
+}
+
+void Inicio::TituloConTipo(const std::string& tipo)
+{
+    setWindowTitle(QString::fromUtf8(kTituloInicio) + QStringLiteral(" - ") + QString::fromStdString(tipo));
+}
+
+std::string Inicio::CarpetaPrograma()
+{
+    return opciones_.carpetaPrograma ? opciones_.carpetaPrograma() : rutaPrograma_;
+}
+
+std::string Inicio::TextoTipoSeleccionado()
+{
+    return vehiculo_->TextoTipo();
+}
+
+void Inicio::LeerColumnaSimulacion(Simulacion& s) { columnas_->LeerColumnaSimulacion(s); }
+void Inicio::EscribirColumnaSimulacion(const Simulacion& s) { columnas_->EscribirColumnaSimulacion(s); }
+void Inicio::LeerColumnaReferencia(Simulacion& s) { columnas_->LeerColumnaReferencia(s); }
+void Inicio::EscribirColumnaReferencia(const Simulacion& s) { columnas_->EscribirColumnaReferencia(s); }
+EntradaSeguro Inicio::SeguroActual() const { return columnas_->SeguroActual(); }
+
+void Inicio::menuArchivoGuardar_Click()
+{
+#ifdef TARVELON_CON_DATOS_PERSONALIZADOS
+    GuardarDatosPersonalizados(*this);
+#endif
+}
+
+void Inicio::menuArchivoCargar_Click()
+{
+#ifdef TARVELON_CON_DATOS_PERSONALIZADOS
+    CargarDatosPersonalizados(*this);
+#endif
+}
+
+void Inicio::menuCopiarDatos_Click()
+{
+    Simulacion s;
+    columnas_->LeerColumnaReferencia(s);
+    columnas_->EscribirColumnaSimulacion(s);
+}
+
+void Inicio::menuAyudaAyuda_Click()
+{
+    const std::string carpeta = CarpetaPrograma();
+    std::string programa;
+    std::vector<std::string> argumentos;
+#ifdef _WIN32
+    programa = "cmd.exe";
+    argumentos = {"/c", "start", "", "/max", carpeta + "\\ayuda.bat"};
+#else
+    programa = carpeta + "/ayuda";
+#endif
+    try {
+        plataforma_.IniciarPrograma(programa, argumentos);
+    } catch (const ErrorEjecucion& e) {
+        plataforma_.Mostrar(Aviso{"No se ha podido abrir la ayuda del programa (" + e.Descripcion() + ").",
+                                  Icono::Critico});
+    }
+}
+
+void Inicio::menuAyudaAcercaDe_Click()
+{
+    auto* acerca = new frmAbout(this);
+    acerca->show();
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,133 @@
+#pragma once
+// The main window: a multiple-document window that creates every step window
+// once, hosts them beside the step index and carries the menus.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+
+#include "windows/ColumnaSimulacion.h"
+#include "windows/DatosPersonalizados.h"
+#include "windows/SeleccionarVehiculo.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace tarvelon {
+
+class Columnas;
+class CostesFijosC;
+class DatosGenerales;
+class Indice;
+class Plataforma;
+class Presupuesto;
+class SeleccionarResultado;
+class Trayecto;
+class VentanaEntrada;
+
+struct OpcionesInicio {
+    std::string rutaPrograma;  // the program folder at start-up
+    std::string rutaConfig;    // the reference data file
+    // The program folder as the platform reports it at the moment of asking.
+    std::function<std::string()> carpetaPrograma;
+};
+
+class Inicio : public QMainWindow,
+               public ColumnaSimulacion,
+               public ContextoDatos,
+               public AccionesSeleccion {
+    Q_OBJECT
+public:
+    Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent = nullptr);
+    ~Inicio() override;
+
+    // Places a step window at top 0, left 2005 twips of the work area and shows it.
+    void MostrarEnPaso(QWidget* ventana);
+    void OcultarForms() override;
+    void PulsarPaso(int paso);  // a step button's click
+
+    // Menu commands.
+    void menuArchivoGuardar_Click();
+    void menuArchivoCargar_Click();
+    void menuCopiarDatos_Click();
+    void menuAyudaAyuda_Click();
+    void menuAyudaAcercaDe_Click();
+
+    // The column transfers (input windows and the vehicle type window).
+    void LeerColumnaSimulacion(Simulacion& s) override;
+    void EscribirColumnaSimulacion(const Simulacion& s) override;
+    void LeerColumnaReferencia(Simulacion& s);
+    void EscribirColumnaReferencia(const Simulacion& s) override;
+    EntradaSeguro SeguroActual() const override;
+
+    // ContextoDatos
+    Plataforma& plataforma() override { return plataforma_; }
+    QWidget* padreDialogo() override { return this; }
+    std::string& RutaPrograma() override { return rutaPrograma_; }
+    std::string& FicheroDatos() override { return ficheroDatos_; }
+    const std::string& RutaConfig() override { return rutaConfig_; }
+    std::string TextoTipoSeleccionado() override;
+    void HabilitarPasos() override;
+
+    // AccionesSeleccion
+    std::string CarpetaPrograma() override;
+    void TituloConTipo(const std::string& tipo) override;
+    void OcultarTrasSeleccion() override;
+
+    // The single instances of the windows.
+    Indice* indice() const { return indice_; }
+    SeleccionarVehiculo* seleccionarVehiculo() const { return vehiculo_; }
+    DatosGenerales* datosGenerales() const { return dg_; }
+    VentanaEntrada* costesFijosA() const { return cfa_; }
+    VentanaEntrada* costesFijosB() const { return cfb_; }
+    CostesFijosC* costesFijosC() const { return cfc_; }
+    VentanaEntrada* costesVariablesA() const { return cva_; }
+    VentanaEntrada* costesVariablesB() const { return cvb_; }
+    VentanaEntrada* costesIndirectos() const { return ci_; }
+    QWidget* trayecto() const { return trayecto_; }
+    QWidget* presupuesto() const { return presupuesto_; }
+    QWidget* seleccionarResultado() const { return resultado_; }
+    QWidget* VentanaDePaso(int paso) const;
+    QMdiArea* areaTrabajo() const { return mdi_; }
+    QMdiSubWindow* Marco(QWidget* ventana) const;
+
+private:
+    QMdiSubWindow* Alojar(QWidget* ventana, bool sinBorde = false);
+    void Ocultar(QWidget* ventana);
+    void CrearMenus();
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+    Plataforma& plataforma_;
+    OpcionesInicio opciones_;
+    std::string rutaPrograma_;
+    std::string rutaConfig_;
+    std::string ficheroDatos_;
+
+    QMdiArea* mdi_ = nullptr;
+    DatosGenerales* dg_ = nullptr;
+    VentanaEntrada* cfa_ = nullptr;
+    VentanaEntrada* cfb_ = nullptr;
+    CostesFijosC* cfc_ = nullptr;
+    VentanaEntrada* cva_ = nullptr;
+    VentanaEntrada* cvb_ = nullptr;
+    QWidget* trayecto_ = nullptr;
+    QWidget* presupuesto_ = nullptr;
+    Indice* indice_ = nullptr;
+    SeleccionarVehiculo* vehiculo_ = nullptr;
+    QWidget* resultado_ = nullptr;
+    VentanaEntrada* ci_ = nullptr;
+    std::unique_ptr<Columnas> columnas_;
+    std::map<QWidget*, QMdiSubWindow*> marcos_;
+
+    QAction* menuArchivoGuardar_ = nullptr;
+    QAction* menuArchivoCargar_ = nullptr;
+    QAction* menuCopiarDatos_ = nullptr;
+};
+
+inline constexpr const char* kTituloInicio = "TARVELON - Mirandel de Costes de la Valdoria";
+
+}  // namespace tarvelon

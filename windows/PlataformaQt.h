@@ -1,0 +1,26 @@
+#pragma once
+// The platform as the running program uses it: Qt message boxes, the Qt file
+// dialog, the default printer and detached processes.
+#include "windows/Plataforma.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tarvelon {
+
+class PlataformaQt : public Plataforma {
+public:
+    Respuesta Mostrar(const Aviso& aviso) override;
+    std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) override;
+    void ImprimirVentana(QWidget* ventana) override;
+    void IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos) override;
+};
+
+// "Desc (*.txt)|*.txt|Otra (*.*)|*.*|" as the dialog's name filters:
+// {"Desc (*.txt)", "Otra (*.*)"}.
+QStringList FiltrosDialogo(const std::string& filtro);
+
+// A message text as a box shows it: CR LF pairs become line breaks.
+QString TextoAviso(const std::string& texto);
+
+}  // namespace tarvelon

@@ -1,0 +1,147 @@
+#include "windows/SeleccionarVehiculo.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "data/Ficheros.h"
+#include "model/Errores.h"
+#include "model/Simulacion.h"
+#include "windows/CajaTexto.h"
+#include "windows/Plataforma.h"
+
+namespace tarvelon {
+
+namespace {
+struct Caracteristica {
+    const char* etiqueta;
+    const char* sufijo;
+};
+constexpr Caracteristica kCaracteristicas[] = {
+    {"Potencia aproximada (CV)", "DGPotenciaCV"},
+    {"Masa máxima autorizada (MMA-Tons)", "DGPesoMaximoAutorizado"},
+    {"Carga útil (Kg)", "DGCargaUtil"},
+    {"Número de ejes", "DGNumeroDeEjes"},
+};
+}  // namespace
+
+SeleccionarVehiculo::SeleccionarVehiculo(Plataforma& plataforma, AccionesSeleccion& acciones, QWidget* parent)
+    : QWidget(parent), plataforma_(plataforma), acciones_(acciones)
+{
+    setObjectName(QStringLiteral("SeleccionarVehiculo"));
+    setWindowTitle(QStringLiteral("0-Seleccionar Tipo Vehículo"));
+
+    auto* marco = new QGroupBox(QStringLiteral("DATOS INICIALES"), this);
+    marco->setObjectName(QStringLiteral("Frame1"));
+    auto* rejilla = new QGridLayout(marco);
+    rejilla->setHorizontalSpacing(12);
+
+    auto* lblTipo = new QLabel(QStringLiteral("Tipo de Vehículo:"), marco);
+    lblTipo->setObjectName(QStringLiteral("lblTipo"));
+    combo_ = new QComboBox(marco);
+    combo_->setObjectName(QStringLiteral("cbSeleccionarVehiculo"));
+    // A writable text part; typing never chooses an entry.
+    combo_->setEditable(true);
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    combo_->setCompleter(nullptr);
+    combo_->setMinimumWidth(combo_->fontMetrics().horizontalAdvance(QString(44, QLatin1Char('x'))));
+    combo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    lblTipo->setBuddy(combo_);
+    rejilla->addWidget(lblTipo, 0, 0);
+    rejilla->addWidget(combo_, 0, 1, 1, 2);
+
+    int fila = 1;
+    for (const auto& c : kCaracteristicas) {
+        auto* l = new QLabel(QString::fromUtf8(c.etiqueta), marco);
+        l->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(c.sufijo));
+        auto* caja = new CajaTexto(TipoCaja::Referencia, 14, marco);
+        caja->setObjectName(QStringLiteral("txt") + QString::fromLatin1(c.sufijo));
+        caja->setFixedWidth(caja->fontMetrics().horizontalAdvance(QString(14, QLatin1Char('0'))) + 12);
+        // The reference twin: written by the reference-column transfer, never shown.
+        auto* ref = new CajaTexto(TipoCaja::Referencia, 14, marco);
+        ref->setObjectName(QStringLiteral("MIRtxt") + QString::fromLatin1(c.sufijo));
+        ref->setEnabled(false);
+        ref->hide();
+        rejilla->addWidget(l, fila, 0);
+        rejilla->addWidget(caja, fila, 1, Qt::AlignLeft);
+        ++fila;
+    }
+    btSeleccionar_ = new QPushButton(QStringLiteral("&Seleccionar"), marco);
+    btSeleccionar_->setObjectName(QStringLiteral("btSeleccionar"));
+    rejilla->addWidget(btSeleccionar_, fila, 2, Qt::AlignRight);
+    connect(btSeleccionar_, &QPushButton::clicked, this, &SeleccionarVehiculo::btSeleccionar_Click);
+
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->addWidget(marco);
+    disposicion->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void SeleccionarVehiculo::showEvent(QShowEvent* e)
+{
+    Cargar();
+    QWidget::showEvent(e);
+}
+
+void SeleccionarVehiculo::Cargar()
+{
+    if (cargado_) return;
+    cargado_ = true;
+    const std::string ruta = BuscarFichero(acciones_.CarpetaPrograma(), "Config.txt");
+    const std::vector<std::string> tipos = LeerTipos(ruta, plataforma_);
+    combo_->clear();
+    for (const auto& t : tipos) combo_->addItem(QString::fromStdString(t));
+    combo_->setCurrentIndex(-1);
+}
+
+std::string SeleccionarVehiculo::TextoTipo() const
+{
+    return combo_->currentText().toStdString();
+}
+
+void SeleccionarVehiculo::EscribirTipo(const std::string& tipo)
+{
+    Cargar();
+    // A text of the list chooses its entry; any other text (the empty one
+    // included) leaves no entry chosen and stands in the text part.
+    const QString texto = QString::fromStdString(tipo);
+    const int indice = combo_->findText(texto, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    combo_->setCurrentIndex(indice);
+    if (indice < 0) combo_->setEditText(texto);
+}
+
+void SeleccionarVehiculo::btSeleccionar_Click()
+{
+    if (combo_->currentIndex() < 0) {
+        plataforma_.Mostrar(Aviso{"Debe seleccionar el tipo de vehículo"});
+        combo_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const std::string tipo = TextoTipo();
+
+    // The type's block is read and converted first: a selection that fails
+    // leaves both columns, the steps and the title as they were.
+    Simulacion referencia;
+    try {
+        const TablaLineas bloque = LeerBloque(BuscarFichero(acciones_.CarpetaPrograma(), "Config.txt"), tipo, plataforma_);
+        referencia.FromArray(bloque);
+    } catch (const ErrorEjecucion& e) {
+        plataforma_.Mostrar(Aviso{MensajeError(e), Icono::Critico});
+        return;
+    }
+
+    acciones_.EscribirColumnaSimulacion(Simulacion{});
+    acciones_.HabilitarPasos();
+    acciones_.EscribirColumnaReferencia(referencia);
+    for (const auto& c : kCaracteristicas) {
+        auto* caja = findChild<QLineEdit*>(QStringLiteral("txt") + QString::fromLatin1(c.sufijo));
+        EscribirTexto(caja, TextoDeCampo(referencia, IndiceCampo(c.sufijo)));
+    }
+    acciones_.TituloConTipo(tipo);
+    plataforma_.Mostrar(Aviso{"Seleccionado vehículo: " + tipo});
+    acciones_.OcultarTrasSeleccion();
+}
+
+}  // namespace tarvelon

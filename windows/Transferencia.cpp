@@ -1,0 +1,225 @@
+#include "windows/Transferencia.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+#include "model/Errores.h"
+#include "model/Numeros.h"
+#include "windows/CajaTexto.h"
+#include "windows/CostesFijosC.h"
+#include "windows/Plataforma.h"
+#include "windows/SeleccionarVehiculo.h"
+
+namespace tarvelon {
+
+namespace {
+enum Ventana { kVehiculo, kDG, kCFA, kCFB, kCFC, kCVA, kCVB, kCI };
+
+struct Mapa {
+    const char* propiedad;
+    const char* sufijo;
+    Ventana ventana;
+    bool vacioEsCero;
+};
+
+// Transfer order of the rows; the box suffix differs from the property in three rows.
+constexpr Mapa kMapa[] = {
+    {"Tipo", "", kVehiculo, false},
+    {"ServiciosDiarios", "ServiciosDiarios", kDG, false},
+    {"KilometrajeAnual", "KilometrajeAnual", kDG, false},
+    {"DGKilometrajeAnualEnVacio", "DGKilometrajeAnualEnVacio", kDG, true},
+    {"DGPotenciaCV", "DGPotenciaCV", kVehiculo, true},
+    {"DGPesoMaximoAutorizado", "DGPesoMaximoAutorizado", kVehiculo, true},
+    {"DGCargaUtil", "DGCargaUtil", kVehiculo, true},
+    {"DGNumeroDeEjes", "DGNumeroDeEjes", kVehiculo, true},
+    {"CFCabezaPrecioBruto", "CFCabezaPrecioBruto", kCFA, true},
+    {"CFCabezaDescuentoMedio", "CFCabezaDescuentoMedio", kCFA, true},
+    {"CFCabezaPrecioMedio", "CFCabezaPrecioMedio", kCFA, true},
+    {"CFCabezaValorResidual", "CFCabezaValorResidual", kCFA, true},
+    {"CFCabezaPeriodoAmortizacion", "CFCabezaPeriodoAmortizacion", kCFA, true},
+    {"CFSemiPrecioBruto", "CFSemiPrecioBruto", kCFA, true},
+    {"CFSemiDescuentoMedio", "CFSemiDescuentoMedio", kCFA, true},
+    {"CFSemiPrecioMedio", "CFSemiPrecioMedio", kCFA, true},
+    {"CFSemiValorResidual", "CFSemiValorResidual", kCFA, true},
+    {"CFSemiPeriodoAmortizacion", "CFSemiPeriodoAmortizacion", kCFA, true},
+    {"CFVehiculoCuantiaAFinanciar", "CFVehiculoCuantiaAFinanciar", kCFA, true},
+    {"CFPeriodoAFinanciar", "CFPeriodoAFinanciar", kCFA, true},
+    {"CFTAE", "CFTAE", kCFA, true},
+    {"CFHorasAnualesTrabajadas", "CFHorasAnualesTrabajadas", kDG, true},
+    {"CFDiasDeActividad", "CFDiasDeActividad", kDG, true},
+    {"CFSeguridadSocialEmpresa", "CFSeguridadSocialEmpresa", kCFB, true},
+    {"CFRetribucionOrdinaria1ConductorMecanico", "CFRetribucionOrdinaria1ConductorMecanico", kCFB, true},
+    {"CFPlusDeAsistencia", "CFPlusDeAsistencia", kCFB, true},
+    {"CFVisado", "CFVisado", kCFB, true},
+    {"CFIVTM", "CFIVTM", kCFB, true},
+    {"CFITV", "CFITV", kCFB, true},
+    {"CFIAE", "CFIAE", kCFB, true},
+    {"CFATP", "CFATP", kCFB, true},
+    {"CFADR", "CFADR", kCFB, true},
+    {"CFCosteRevisionTacografo", "CFCosteRevisionTacografo", kCFB, true},
+    {"TipoSeguro", "TipoSeguro", kCFC, false},
+    {"CFSeguroObligatorio", "CFSeguroObligatorio", kCFC, true},
+    {"CFSeguroObligatorioYTerceros", "CFSeguroObligatorioYTerceros", kCFC, true},
+    {"CFSeguroTodoRiesgo", "CFSeguroTodoRiesgo", kCFC, true},
+    {"CFResponsabilidadCivil", "CFResponsabilidadCivil", kCFC, true},
+    {"CFSeguroMercancia", "CFSeguroMercancia", kCFC, true},
+    {"CFOtrosGastosFijos", "CFOtrosGastosFijos", kCFC, true},
+    {"CVPrecioBrutoDelGasoleo", "CVPrecioBrutoDelGasoleo", kCVA, true},
+    {"CVDescuentoMedioSobreCombustible", "CVDescuentoMediosobreCombustible", kCVA, true},
+    {"CVPrecioDelGasoleo", "CVPrecioDelGasoleo", kCVA, true},
+    {"CVConsumoMedio", "CVConsumoMedio", kCVA, true},
+    {"CVDietaMedia", "CVDietaMedia", kCVA, true},
+    {"CVDietasNumeroDeDias", "CVDietasNumeroDeDias", kCVA, true},
+    {"DGNumeroTotalDeNeumaticos", "DGNumeroTotalDeNeumaticos", kCVB, true},
+    {"CVPrecioBrutoNeumaticos", "CVPrecioBrutoNeumaticos", kCVB, true},
+    {"CVDescuentoMedioNeumaticos", "CVDescuentoMediaNeumaticos", kCVB, true},
+    {"CVPrecioMedioNeumaticos", "CVPrecioMedioNeumaticos", kCVB, true},
+    {"CVDuracionMediaDeLosNeumaticos", "CVDuracionMediaDeLosNeumaticos", kCVB, true},
+    {"CVMantenimientoYReparacion", "CVMantenimientoYReparacion", kCVB, true},
+    {"CVCosteMedioDelKMEnAutopista", "CVCosteMedioDelKMEnAutopista", kCVB, true},
+    {"CVPorcentajeDeServiciosQPaganPEajes", "CVPorcentajeServiciosQPaganPeajes", kCVB, true},
+    {"CIGastosAnuales", "CIGastosAnuales", kCI, true},
+};
+
+int CampoTipo()
+{
+    static const int i = IndiceCampo("Tipo");
+    return i;
+}
+int CampoTipoSeguro()
+{
+    static const int i = IndiceCampo("TipoSeguro");
+    return i;
+}
+
+QLineEdit* Buscar(QWidget* ventana, const QString& nombre)
+{
+    auto* caja = ventana->findChild<QLineEdit*>(nombre);
+    if (!caja) throw std::logic_error("falta la caja " + nombre.toStdString());
+    return caja;
+}
+}  // namespace
+
+Columnas::Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma) : v_(ventanas), plataforma_(plataforma)
+{
+    QWidget* porVentana[] = {v_.vehiculo,    v_.datosGenerales,   v_.costesFijosA,     v_.costesFijosB,
+                             v_.costesFijosC, v_.costesVariablesA, v_.costesVariablesB, v_.costesIndirectos};
+    for (const auto& m : kMapa) {
+        Fila f{IndiceCampo(m.propiedad), m.vacioEsCero, nullptr, nullptr};
+        if (f.campo < 0) throw std::logic_error(std::string("campo desconocido ") + m.propiedad);
+        QWidget* w = porVentana[m.ventana];
+        const QString sufijo = QString::fromLatin1(m.sufijo);
+        if (f.campo != CampoTipo()) {
+            if (f.campo != CampoTipoSeguro()) f.simulacion = Buscar(w, QStringLiteral("txt") + sufijo);
+            f.referencia = Buscar(w, QStringLiteral("MIRtxt") + sufijo);
+        }
+        filas_.push_back(f);
+    }
+}
+
+void Columnas::Fallo(const std::exception& e)
+{
+    Aviso aviso;
+    if (auto* error = dynamic_cast<const ErrorEjecucion*>(&e))
+        aviso.texto = MensajeError(*error);
+    else
+        aviso.texto = MensajeError(ErrorEjecucion(51, e.what()));
+    aviso.icono = Icono::Critico;
+    plataforma_.Mostrar(aviso);
+}
+
+void Columnas::LeerColumnaSimulacion(Simulacion& s)
+{
+    try {
+        for (const auto& f : filas_) {
+            if (f.campo == CampoTipo()) {
+                AsignarCampoDesdeTexto(s, f.campo, v_.vehiculo->TextoTipo());
+            } else if (f.campo == CampoTipoSeguro()) {
+                // No option chosen counts as the compulsory insurance.
+                const int opcion = v_.costesFijosC->OpcionElegida();
+                s.TipoSeguro = static_cast<int16_t>(opcion == 0 ? 1 : opcion);
+            } else {
+                AsignarCampoDesdeTexto(s, f.campo, TextoCaja(f.simulacion), f.vacioEsCero);
+            }
+        }
+    } catch (const std::exception& e) {
+        Fallo(e);
+    }
+}
+
+void Columnas::LeerColumnaReferencia(Simulacion& s)
+{
+    try {
+        for (const auto& f : filas_) {
+            if (f.campo == CampoTipo())
+                AsignarCampoDesdeTexto(s, f.campo, v_.vehiculo->TextoTipo());
+            else
+                AsignarCampoDesdeTexto(s, f.campo, TextoCaja(f.referencia), f.vacioEsCero);
+        }
+    } catch (const std::exception& e) {
+        Fallo(e);
+    }
+}
+
+void Columnas::EscribirColumnaSimulacion(const Simulacion& s)
+{
+    static const int kPrimas[] = {IndiceCampo("CFSeguroObligatorio"), IndiceCampo("CFSeguroObligatorioYTerceros"),
+                                  IndiceCampo("CFSeguroTodoRiesgo")};
+    try {
+        std::vector<QLineEdit*> cajasPrima;
+        for (const auto& f : filas_)
+            for (int p : kPrimas)
+                if (f.campo == p) cajasPrima.push_back(f.simulacion);
+
+        for (const auto& f : filas_) {
+            if (f.campo == CampoTipo()) {
+                v_.vehiculo->EscribirTipo(s.Tipo);
+            } else if (f.campo == CampoTipoSeguro()) {
+                // Only the chosen type's premium survives; the other two read "0".
+                for (QLineEdit* c : cajasPrima) EscribirTexto(c, "0");
+                const int tipo = s.TipoSeguro;
+                if (tipo >= 1 && tipo <= 3) {
+                    v_.costesFijosC->ElegirOpcion(tipo);
+                    EscribirTexto(cajasPrima[static_cast<size_t>(tipo - 1)], TextoDeCampo(s, kPrimas[tipo - 1]));
+                }
+            } else if (f.campo == kPrimas[0] || f.campo == kPrimas[1] || f.campo == kPrimas[2]) {
+                continue;  // written with the insurance type
+            } else {
+                EscribirTexto(f.simulacion, TextoDeCampo(s, f.campo));
+            }
+        }
+    } catch (const std::exception& e) {
+        Fallo(e);
+    }
+}
+
+void Columnas::EscribirColumnaReferencia(const Simulacion& s)
+{
+    try {
+        for (const auto& f : filas_) {
+            if (f.campo == CampoTipo())
+                v_.vehiculo->EscribirTipo(s.Tipo);
+            else
+                EscribirTexto(f.referencia, TextoDeCampo(s, f.campo));
+        }
+    } catch (const std::exception& e) {
+        Fallo(e);
+    }
+}
+
+EntradaSeguro Columnas::SeguroActual() const
+{
+    auto texto = [this](const char* sufijo) {
+        return TextoCaja(v_.costesFijosC->findChild<QLineEdit*>(QStringLiteral("txt") + QString::fromLatin1(sufijo)));
+    };
+    EntradaSeguro e;
+    e.opcion = v_.costesFijosC->OpcionElegida();
+    e.primaObligatorio = texto("CFSeguroObligatorio");
+    e.primaObligatorioYTerceros = texto("CFSeguroObligatorioYTerceros");
+    e.primaTodoRiesgo = texto("CFSeguroTodoRiesgo");
+    e.mercancia = texto("CFSeguroMercancia");
+    e.responsabilidadCivil = texto("CFResponsabilidadCivil");
+    return e;
+}
+
+}  // namespace tarvelon

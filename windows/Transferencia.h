@@ -1,0 +1,56 @@
+#pragma once
+// The four transfers between the windows' two columns and a record. The
+// windows are the working store; a record lives for one operation.
+#include <string>
+#include <vector>
+
+#include "windows/ColumnaSimulacion.h"
+
+class QLineEdit;
+class QWidget;
+
+namespace tarvelon {
+
+class CostesFijosC;
+class Plataforma;
+class SeleccionarVehiculo;
+
+struct VentanasColumnas {
+    SeleccionarVehiculo* vehiculo;
+    QWidget* datosGenerales;
+    QWidget* costesFijosA;
+    QWidget* costesFijosB;
+    CostesFijosC* costesFijosC;
+    QWidget* costesVariablesA;
+    QWidget* costesVariablesB;
+    QWidget* costesIndirectos;
+};
+
+class Columnas : public ColumnaSimulacion {
+public:
+    Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma);
+
+    // Each stops at the first failing row with the usual error message; the
+    // rows before it stay transferred.
+    void LeerColumnaSimulacion(Simulacion& s) override;
+    void EscribirColumnaSimulacion(const Simulacion& s);
+    void LeerColumnaReferencia(Simulacion& s);
+    void EscribirColumnaReferencia(const Simulacion& s);
+
+    EntradaSeguro SeguroActual() const override;
+
+private:
+    struct Fila {
+        int campo;           // index in CamposSimulacion
+        bool vacioEsCero;
+        QLineEdit* simulacion;  // null for the type and the insurance type
+        QLineEdit* referencia;  // null for the type
+    };
+    void Fallo(const std::exception& e);
+
+    VentanasColumnas v_;
+    Plataforma& plataforma_;
+    std::vector<Fila> filas_;
+};
+
+}  // namespace tarvelon

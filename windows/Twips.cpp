@@ -1,0 +1,18 @@
+#include "windows/Twips.h"
+
+#include <QtMath>
+#include <QWidget>
+
+namespace tarvelon {
+
+int TwipsAPixelesX(int twips, const QWidget* referencia)
+{
+    return qRound(twips * referencia->logicalDpiX() / 1440.0);
+}
+
+int TwipsAPixelesY(int twips, const QWidget* referencia)
+{
+    return qRound(twips * referencia->logicalDpiY() / 1440.0);
+}
+
+}  // namespace tarvelon
