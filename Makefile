@@ -8,18 +8,23 @@ BIN := $(BUILD_DIR)/bin
 JOBS ?= 2
 
 # Debian packages needed to build and test (xvfb and xauth for window tests).
-DEPS := build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev xvfb xauth
+DEPS := build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth
 
 # The desktop program joins the build once its sources are there.
 GUI := $(if $(wildcard app/CMakeLists.txt),ON,OFF)
 
-# What `make run` starts after building. Until the desktop program is ready it
-# prints the summary report of every sample vehicle type; then it becomes
-#   RUN_CMD = $(BIN)/tarvelon
-RUN_CMD = tipos="$$($(BIN)/tarvelon-datos tipos)" && \
-	  printf '%s\n' "$$tipos" | while IFS= read -r tipo; do \
-	    $(BIN)/tarvelon-datos informe --resumen --tipo "$$tipo" || exit 1; echo; \
-	  done
+# What `make run` starts after building: the desktop program on the sample
+# reference data. Without a graphical display (a bare terminal) it prints the
+# summary report of every sample vehicle type with tarvelon-datos instead.
+RUN_CMD = if [ -x $(BIN)/tarvelon ] && [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	    cd $(BIN) && ./tarvelon; \
+	  else \
+	    [ -x $(BIN)/tarvelon ] && echo "No hay pantalla gráfica: se muestran los informes de los tipos de ejemplo." >&2; \
+	    tipos="$$($(BIN)/tarvelon-datos tipos)" && \
+	    printf '%s\n' "$$tipos" | while IFS= read -r tipo; do \
+	      $(BIN)/tarvelon-datos informe --resumen --tipo "$$tipo" || exit 1; echo; \
+	    done; \
+	  fi
 
 .PHONY: run test deps build
 

@@ -27,4 +27,9 @@ std::string CortarTexto(std::string_view texto, size_t n);
 std::string Utf8ACp1252(std::string_view utf8);
 std::string Cp1252AUtf8(std::string_view bytes);
 
+// A text cut to a box's maximum length. A number in exponent form keeps its
+// exponent and gives up mantissa digits instead (1,23456789012345E-05 in 14
+// characters: 1,23456789E-05), so that its magnitude survives.
+std::string CortarParaCaja(std::string_view texto, size_t maximo);
+
 }  // namespace tarvelon

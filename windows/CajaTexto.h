@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/Texto.h"
+
 #include <QLineEdit>
 
 namespace tarvelon {
@@ -33,11 +35,6 @@ private:
 
 // Whole text selected: start 0, length the text's length.
 void SeleccionarTexto(QLineEdit* caja);
-
-// A text cut to `maximo` characters as a box holds it. A number in exponent
-// form keeps its exponent: the mantissa gives up digits instead, so the
-// value keeps its magnitude.
-std::string CortarParaCaja(std::string_view texto, size_t maximo);
 
 // The box's text as UTF-8, and writing one from code (cut to the box's
 // maximum length as above; the change event runs before this returns).

@@ -10,7 +10,8 @@ public:
     virtual ~ColumnaSimulacion() = default;
     // Fills `s` from the simulation column; a conversion failure is reported
     // with its own message box and the transfer stops there (no exception).
-    virtual void LeerColumnaSimulacion(Simulacion& s) = 0;
+    // Answers whether every row was read.
+    virtual bool LeerColumnaSimulacion(Simulacion& s) = 0;
     // The insurance window's option and box texts, for Calcular.
     virtual EntradaSeguro SeguroActual() const = 0;
 };

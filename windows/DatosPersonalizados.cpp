@@ -108,8 +108,11 @@ void GuardarDatosPersonalizados(ContextoDatos& ctx)
         ctx.RutaPrograma() = peticion.carpetaInicial;
 
         // Not validated nor calculated: the results are saved as a new record has them.
+        // A column that could not be read whole is not saved: writing half a
+        // record over the user's file would lose figures (the transfer has
+        // already said what failed).
         Simulacion s;
-        ctx.LeerColumnaSimulacion(s);
+        if (!ctx.LeerColumnaSimulacion(s)) return;
         s.Tipo = ctx.TextoTipoSeleccionado();
 
         if (GrabarLineas(ruta, s.ToArray(), plataforma)) Avisar(plataforma, "Fichero " + ruta + " grabado");

@@ -33,7 +33,8 @@ public:
 
     // Column transfers. A conversion failure is reported by the transfer
     // itself (its own message box) and stops it; no exception reaches here.
-    virtual void LeerColumnaSimulacion(Simulacion& s) = 0;
+    // Reading answers whether the whole column was read.
+    virtual bool LeerColumnaSimulacion(Simulacion& s) = 0;
     virtual void EscribirColumnaSimulacion(const Simulacion& s) = 0;
     virtual void EscribirColumnaReferencia(const Simulacion& s) = 0;
 

@@ -249,7 +249,7 @@ std::string Inicio::TextoTipoSeleccionado()
     return vehiculo_->TextoTipo();
 }
 
-void Inicio::LeerColumnaSimulacion(Simulacion& s) { columnas_->LeerColumnaSimulacion(s); }
+bool Inicio::LeerColumnaSimulacion(Simulacion& s) { return columnas_->LeerColumnaSimulacion(s); }
 void Inicio::EscribirColumnaSimulacion(const Simulacion& s) { columnas_->EscribirColumnaSimulacion(s); }
 void Inicio::LeerColumnaReferencia(Simulacion& s) { columnas_->LeerColumnaReferencia(s); }
 void Inicio::EscribirColumnaReferencia(const Simulacion& s) { columnas_->EscribirColumnaReferencia(s); }

@@ -58,7 +58,7 @@ public:
     void menuAyudaAcercaDe_Click();
 
     // The column transfers (input windows and the vehicle type window).
-    void LeerColumnaSimulacion(Simulacion& s) override;
+    bool LeerColumnaSimulacion(Simulacion& s) override;
     void EscribirColumnaSimulacion(const Simulacion& s) override;
     void LeerColumnaReferencia(Simulacion& s);
     void EscribirColumnaReferencia(const Simulacion& s) override;

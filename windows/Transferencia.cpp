@@ -128,7 +128,7 @@ void Columnas::Fallo(const std::exception& e)
     plataforma_.Mostrar(aviso);
 }
 
-void Columnas::LeerColumnaSimulacion(Simulacion& s)
+bool Columnas::LeerColumnaSimulacion(Simulacion& s)
 {
     try {
         for (const auto& f : filas_) {
@@ -142,8 +142,10 @@ void Columnas::LeerColumnaSimulacion(Simulacion& s)
                 AsignarCampoDesdeTexto(s, f.campo, TextoCaja(f.simulacion), f.vacioEsCero);
             }
         }
+        return true;
     } catch (const std::exception& e) {
         Fallo(e);
+        return false;
     }
 }
 

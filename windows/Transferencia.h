@@ -32,7 +32,7 @@ public:
 
     // Each stops at the first failing row with the usual error message; the
     // rows before it stay transferred.
-    void LeerColumnaSimulacion(Simulacion& s) override;
+    bool LeerColumnaSimulacion(Simulacion& s) override;
     void EscribirColumnaSimulacion(const Simulacion& s);
     void LeerColumnaReferencia(Simulacion& s);
     void EscribirColumnaReferencia(const Simulacion& s);

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 
-#include "model/Aritmetica.h"
+#include "model/PrecioNeto.h"
 #include "model/Errores.h"
 #include "model/Numeros.h"
 #include "windows/CajaTexto.h"
@@ -60,19 +60,6 @@ QLabel* CrearCabecera(const QString& texto, const QString& nombre, const QColor&
 }
 
 }  // namespace
-
-bool PrecioNeto(const std::string& bruto, const std::string& descuento, double& neto)
-{
-    using namespace aritmetica;
-    try {
-        const double b = TextoANumero(bruto);
-        const double d = TextoANumero(descuento);
-        neto = Resta(b, Cociente(Producto(d, b), 100.0));
-        return true;
-    } catch (const ErrorEjecucion&) {
-        return false;
-    }
-}
 
 VentanaEntrada::VentanaEntrada(const DisenoVentana& diseno, QWidget* parent) : QWidget(parent)
 {
@@ -283,10 +270,10 @@ void VentanaEntrada::EnlazarPrecioNeto(const std::string& bruto, const std::stri
 void VentanaEntrada::CalcularPrecioNeto(QLineEdit* bruto, QLineEdit* descuento, QLineEdit* derivado,
                                         const std::function<std::string(double)>& formato)
 {
-    double neto = 0;
-    if (!PrecioNeto(TextoCaja(bruto), TextoCaja(descuento), neto)) return;
+    const auto neto = PrecioNeto(TextoCaja(bruto), TextoCaja(descuento));
+    if (!neto) return;
     try {
-        EscribirTexto(derivado, formato(neto));
+        EscribirTexto(derivado, formato(*neto));
     } catch (const ErrorEjecucion&) {
         // A value the format cannot show leaves the box as it was.
     }

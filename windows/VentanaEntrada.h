@@ -72,8 +72,4 @@ private:
     QButtonGroup* grupoCopiar_ = nullptr;
 };
 
-// Net price: gross − discount × gross / 100. A gross or discount that is not a
-// number, or an overflow, gives nothing.
-bool PrecioNeto(const std::string& bruto, const std::string& descuento, double& neto);
-
 }  // namespace tarvelon

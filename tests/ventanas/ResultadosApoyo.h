@@ -104,7 +104,7 @@ public:
 
     std::map<std::string, std::string> textos;
 
-    void LeerColumnaSimulacion(Simulacion& s) override
+    bool LeerColumnaSimulacion(Simulacion& s) override
     {
         try {
             for (const auto& campo : CamposColumna()) {
@@ -120,11 +120,13 @@ public:
                     AsignarCampoDesdeTexto(s, indice, texto, !estricto);
                 }
             }
+            return true;
         } catch (const ErrorEjecucion& e) {
             Aviso aviso;
             aviso.texto = MensajeError(e);
             aviso.icono = Icono::Critico;
             avisos_.Mostrar(aviso);
+            return false;
         }
     }
 

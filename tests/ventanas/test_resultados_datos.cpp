@@ -32,10 +32,10 @@ public:
     std::string& RutaPrograma() override { return rutaPrograma; }
     std::string& FicheroDatos() override { return ficheroDatos; }
     const std::string& RutaConfig() override { return rutaConfig; }
-    void LeerColumnaSimulacion(Simulacion& s) override
+    bool LeerColumnaSimulacion(Simulacion& s) override
     {
         llamadas.push_back("LeerColumnaSimulacion");
-        simulacion.LeerColumnaSimulacion(s);
+        return simulacion.LeerColumnaSimulacion(s);
     }
     void EscribirColumnaSimulacion(const Simulacion& s) override
     {
@@ -251,6 +251,25 @@ TEST_F(DatosPersonalizados, SiNoSePuedeEscribirNoSeDiceGrabado)
     EXPECT_EQ(avisos[0].rfind("Se ha producido el error nº ", 0), 0u) << avisos[0];
     EXPECT_EQ(ctx.plataforma_.avisos[0].icono, Icono::Critico);
     EXPECT_FALSE(fs::exists(ruta));
+}
+
+TEST_F(DatosPersonalizados, UnaColumnaQueNoSeLeeEnteraNoSeGraba)
+{
+    // A first save, then a figure that is not a number: the second save must
+    // leave the first file as it was and say nothing of a file written.
+    const std::string ruta = Ruta("datos.txt");
+    Guardar(ruta);
+    const auto antes = fs::file_size(ruta);
+    std::ifstream f1(ruta, std::ios::binary);
+    const std::string original((std::istreambuf_iterator<char>(f1)), {});
+    ctx.plataforma_.avisos.clear();
+
+    ctx.simulacion.textos["KilometrajeAnual"] = "";
+    Guardar(ruta);
+    EXPECT_EQ(Avisos(), std::vector<std::string>{MensajeError(ErrorEjecucion(kTiposNoCoinciden))});
+    ASSERT_EQ(fs::file_size(ruta), antes);
+    std::ifstream f2(ruta, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(f2)), {}), original);
 }
 
 TEST_F(DatosPersonalizados, CargaDeFicheroInexistenteODefectuoso)
