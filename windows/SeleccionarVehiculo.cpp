@@ -1,6 +1,9 @@
 #include "windows/SeleccionarVehiculo.h"
 
 #include <QComboBox>
+#include <algorithm>
+#include <QStyle>
+#include <QAbstractItemView>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -94,6 +97,15 @@ void SeleccionarVehiculo::Cargar()
     combo_->clear();
     for (const auto& t : tipos) combo_->addItem(QString::fromStdString(t));
     combo_->setCurrentIndex(-1);
+    // Long type names must show whole, in the box and in its list.
+    const QFontMetrics fm(combo_->font());
+    int ancho = 0;
+    for (int i = 0; i < combo_->count(); ++i) ancho = std::max(ancho, fm.horizontalAdvance(combo_->itemText(i)));
+    const int margen = 4 * fm.averageCharWidth() + combo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    combo_->view()->setMinimumWidth(ancho + margen);
+    combo_->setMinimumWidth(std::max(combo_->minimumWidth(), std::min(ancho + 2 * margen, 1000)));
+    if (auto* marcoMdi = parentWidget()) marcoMdi->adjustSize();
+    adjustSize();
 }
 
 std::string SeleccionarVehiculo::TextoTipo() const
