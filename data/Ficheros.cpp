@@ -213,7 +213,7 @@ size_t SiguienteTipo(std::string_view d, size_t desde)
     while (desde < d.size()) {
         const void* q = std::memchr(d.data() + desde, p[0], d.size() - desde);
         if (!q) break;
-        const size_t k = static_cast<size_t>(static_cast<const char*>(q) - d.data());
+        const auto k = static_cast<size_t>(static_cast<const char*>(q) - d.data());
         if ((k == 0 || (k >= 2 && d[k - 2] == '\r' && d[k - 1] == '\n')) && d.substr(k, p.size()) == p) return k;
         desde = k + 1;
     }
@@ -243,7 +243,8 @@ TablaLineas LeerBloque(const std::string& ruta, std::string_view tipo, Avisador&
             size_t fin = d.size();
             if (!tipo.empty()) {
                 const size_t finLinea = FinDeLinea(d, inicio);
-                const std::string nombre = Cp1252AUtf8(DecodificarLinea(d.substr(inicio + prefijo.size(), finLinea - inicio - prefijo.size())));
+                const std::string nombre = Cp1252AUtf8(
+                    DecodificarLinea(d.substr(inicio + prefijo.size(), finLinea - inicio - prefijo.size())));
                 const size_t siguiente = SiguienteTipo(d, finLinea);
                 if (nombre != tipo) {
                     inicio = siguiente;
@@ -271,7 +272,8 @@ std::vector<std::string> LeerTipos(const std::string& ruta, Avisador& avisos)
         const std::string_view d(datos);
         for (size_t k = SiguienteTipo(d, 0); k < d.size(); k = SiguienteTipo(d, k + 1)) {
             const size_t fin = FinDeLinea(d, k);
-            tipos.push_back(Recortar(Cp1252AUtf8(DecodificarLinea(d.substr(k + prefijo.size(), fin - k - prefijo.size())))));
+            tipos.push_back(
+                Recortar(Cp1252AUtf8(DecodificarLinea(d.substr(k + prefijo.size(), fin - k - prefijo.size())))));
         }
     });
     return ok ? tipos : std::vector<std::string>();

@@ -137,8 +137,7 @@ std::string CortarParaCaja(std::string_view texto, size_t maximo)
     if (LongitudTexto(texto) <= maximo) return std::string(texto);
     // Exponent form: mantissa, then "E+" or "E-" and digits, nothing else.
     const size_t e = texto.find('E');
-    if (e != std::string_view::npos && e > 0 && e + 2 < texto.size() &&
-        (texto[e + 1] == '+' || texto[e + 1] == '-')) {
+    if (e != std::string_view::npos && e > 0 && e + 2 < texto.size() && (texto[e + 1] == '+' || texto[e + 1] == '-')) {
         const std::string_view mantisa = texto.substr(0, e);
         const std::string_view exponente = texto.substr(e);
         bool esNumero = true;

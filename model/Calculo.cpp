@@ -44,9 +44,8 @@ void Simulacion::Calcular(const EntradaSeguro& seguro)
                  CFCabezaPeriodoAmortizacion);
     double amortizacionSemi = 0.0;
     if (CFSemiPeriodoAmortizacion != 0)
-        amortizacionSemi = Cociente(
-            Cociente(Producto(Resta(100.0, CFSemiValorResidual), CFSemiPrecioMedio), 100.0),
-            CFSemiPeriodoAmortizacion);
+        amortizacionSemi = Cociente(Cociente(Producto(Resta(100.0, CFSemiValorResidual), CFSemiPrecioMedio), 100.0),
+                                    CFSemiPeriodoAmortizacion);
     CosteAnualAmortizacion = Suma(amortizacionCabeza, amortizacionSemi);
 
     // 5: financing. The interest paid over the loan is spread over the
@@ -61,8 +60,7 @@ void Simulacion::Calcular(const EntradaSeguro& seguro)
     } else {
         const double tipo = Cociente(CFTAE, 100.0);
         const double pago = PagoAnualPrestamo(financiado, tipo, pagos);
-        CosteAnualDeFinanciacion =
-            Cociente(Resta(Producto(pago, pagos), financiado), CFCabezaPeriodoAmortizacion);
+        CosteAnualDeFinanciacion = Cociente(Resta(Producto(pago, pagos), financiado), CFCabezaPeriodoAmortizacion);
     }
 
     // 6: one driver; social security applies to the ordinary pay only.
@@ -96,8 +94,7 @@ void Simulacion::Calcular(const EntradaSeguro& seguro)
     CostesFijosAnualesporServicio = Cociente(CostesFijosAnuales, NumeroServiciosAnuales);
 
     // 14-18: variable costs.
-    CosteAnualCombustible =
-        Cociente(Producto(Producto(CVConsumoMedio, CVPrecioDelGasoleo), KilometrajeAnual), 100.0);
+    CosteAnualCombustible = Cociente(Producto(Producto(CVConsumoMedio, CVPrecioDelGasoleo), KilometrajeAnual), 100.0);
     CosteAnualDietas = Producto(CVDietasNumeroDeDias, CVDietaMedia);
     CosteAnualNeumaticos =
         Cociente(Producto(Producto(DGNumeroTotalDeNeumaticos, CVPrecioMedioNeumaticos), KilometrajeAnual),

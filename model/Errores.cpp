@@ -40,8 +40,8 @@ std::string MensajeErrorFichero(const ErrorEjecucion& e)
 
 std::string MensajeErrorImpresion(const ErrorEjecucion& e)
 {
-    return "Se ha producido un error al imprimir. Error nº " + std::to_string(e.Numero()) + " (" +
-           e.Descripcion() + ")";
+    return "Se ha producido un error al imprimir. Error nº " + std::to_string(e.Numero()) + " (" + e.Descripcion() +
+           ")";
 }
 
 }  // namespace tarvelon

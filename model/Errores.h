@@ -7,18 +7,18 @@
 namespace tarvelon {
 
 enum CodigoError : int {
-    kDesbordamiento = 6,        // overflow, also 0 / 0
-    kMemoria = 7,               // out of memory
-    kSubindice = 9,             // table that was never dimensioned
+    kDesbordamiento = 6,  // overflow, also 0 / 0
+    kMemoria = 7,         // out of memory
+    kSubindice = 9,       // table that was never dimensioned
     kDivisionPorCero = 11,
-    kTiposNoCoinciden = 13,     // text that is not a number
+    kTiposNoCoinciden = 13,  // text that is not a number
     kFicheroNoEncontrado = 53,
     kErrorES = 57,
     kDiscoLleno = 61,
     kPermisoDenegado = 70,
     kErrorAcceso = 75,
     kRutaNoEncontrada = 76,
-    kCancelado = 32755,         // the file dialog was cancelled
+    kCancelado = 32755,  // the file dialog was cancelled
 };
 
 // Description shown after the number; unknown numbers get a generic text.

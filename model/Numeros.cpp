@@ -1,6 +1,6 @@
 #include "model/Numeros.h"
 
-#include <locale.h>
+#include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale and locale_t are POSIX, declared only here
 
 #include <charconv>
 #include <cmath>
@@ -82,10 +82,8 @@ Redondeado Redondear(double v, int decimales)
         if (d.cifras[static_cast<size_t>(conservar)] >= '5') {
             int i = static_cast<int>(cifras.size()) - 1;
             while (i >= 0 && cifras[static_cast<size_t>(i)] == '9') cifras[static_cast<size_t>(i--)] = '0';
-            if (i >= 0)
-                ++cifras[static_cast<size_t>(i)];
-            else
-                cifras.insert(cifras.begin(), '1');
+            if (i >= 0) ++cifras[static_cast<size_t>(i)];
+            else cifras.insert(cifras.begin(), '1');
         }
     }
     // `cifras` now holds the rounded value × 10^decimales as a whole number.

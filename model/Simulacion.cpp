@@ -8,14 +8,15 @@ namespace tarvelon {
 
 namespace {
 
-using Miembro = std::variant<std::string Simulacion::*, double Simulacion::*, int32_t Simulacion::*,
-                             int16_t Simulacion::*>;
+using Miembro =
+    std::variant<std::string Simulacion::*, double Simulacion::*, int32_t Simulacion::*, int16_t Simulacion::*>;
 
 struct Campo {
     std::string_view nombre;
     Miembro miembro;
 };
 
+// clang-format off
 #define CAMPO(n) Campo{#n, &Simulacion::n}
 
 // Storage order: the order of the key=value lines.
@@ -50,6 +51,7 @@ const std::array<Campo, kNumeroCampos> kCampos = {
 };
 
 #undef CAMPO
+// clang-format on
 
 TipoCampo TipoDe(const Miembro& m)
 {

@@ -51,8 +51,7 @@ public:
 private:
     const std::pair<std::string, std::string>& At(int fila) const
     {
-        if (!dimensionada_ || fila < 1 || static_cast<size_t>(fila) > filas_.size())
-            throw ErrorEjecucion(kSubindice);
+        if (!dimensionada_ || fila < 1 || static_cast<size_t>(fila) > filas_.size()) throw ErrorEjecucion(kSubindice);
         return filas_[static_cast<size_t>(fila) - 1];
     }
     std::pair<std::string, std::string>& At(int fila)

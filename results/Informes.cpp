@@ -33,7 +33,10 @@ void Cabecera(const Simulacion& s, std::vector<std::string>& lineas)
 
 enum class Patron { Dos, Cuatro };
 
-std::string Formato(double v, Patron p) { return p == Patron::Dos ? FormatoDosDecimales(v) : FormatoCuatroDecimales(v); }
+std::string Formato(double v, Patron p)
+{
+    return p == Patron::Dos ? FormatoDosDecimales(v) : FormatoCuatroDecimales(v);
+}
 
 // Detailed report: indent and label in 50 columns, value right-aligned.
 void LineaDetalle(std::vector<std::string>& lineas, std::string_view etiqueta, double valor, Patron p,
@@ -55,8 +58,7 @@ void LineaResumen(std::vector<std::string>& lineas, std::string_view etiqueta, d
 // Budget: indent and label in 46 columns, value in 12, always euros.
 void LineaPresupuesto(std::vector<std::string>& lineas, std::string_view etiqueta, double valor)
 {
-    lineas.push_back(Izquierda(kSangria + std::string(etiqueta), 46) + Derecha(FormatoDosDecimales(valor), 12) +
-                     " €");
+    lineas.push_back(Izquierda(kSangria + std::string(etiqueta), 46) + Derecha(FormatoDosDecimales(valor), 12) + " €");
 }
 
 }  // namespace
@@ -74,8 +76,7 @@ void InformeDetallado(const Simulacion& s, std::vector<std::string>& lineas)
     LineaDetalle(lineas, "Otros Gastos Fijos: ", s.CosteAnualOtrosGastosFijos, Patron::Dos, " €");
     LineaDetalle(lineas, "Costes Fijos Anuales: ", s.CostesFijosAnuales, Patron::Dos, " €");
     LineaDetalle(lineas, "Costes Fijos por Km: ", s.CostesFijosAnualesporKm, Patron::Cuatro, " €/Km");
-    LineaDetalle(lineas, "Costes Fijos por Servicio (€/Serv): ", s.CostesFijosAnualesporServicio, Patron::Dos,
-                 " €");
+    LineaDetalle(lineas, "Costes Fijos por Servicio (€/Serv): ", s.CostesFijosAnualesporServicio, Patron::Dos, " €");
     lineas.push_back(Seccion("COSTES VARIABLES", kAncho));
     LineaDetalle(lineas, "Coste Anual Combustible: ", s.CosteAnualCombustible, Patron::Dos, " €");
     LineaDetalle(lineas, "Coste Anual Dietas: ", s.CosteAnualDietas, Patron::Dos, " €");
@@ -93,8 +94,7 @@ void InformeDetallado(const Simulacion& s, std::vector<std::string>& lineas)
     lineas.push_back(Seccion("COSTES INDIRECTOS", kAncho));
     LineaDetalle(lineas, "Costes Indirectos Anuales: ", s.CostesInDirectosAnuales, Patron::Dos, " €");
     LineaDetalle(lineas, "Costes Indirectos por Km: ", s.CostesInDirectosporKm, Patron::Cuatro, " €/Km");
-    LineaDetalle(lineas, "Costes Indirectos por Servicios: ", s.CostesInDirectosporServicio, Patron::Dos,
-                 " €/Serv");
+    LineaDetalle(lineas, "Costes Indirectos por Servicios: ", s.CostesInDirectosporServicio, Patron::Dos, " €/Serv");
     lineas.push_back(Seccion("COSTES POR DIAS", kAncho));
     LineaDetalle(lineas, "Costes Fijos Por Días: ", s.CostesFijosPorDia, Patron::Dos, " €/Día");
     LineaDetalle(lineas, "Costes Fijos Por Horas: ", s.CostesFijosPorHora, Patron::Dos, " €/Hora");
@@ -114,8 +114,7 @@ void InformeResumen(const Simulacion& s, std::vector<std::string>& lineas)
     LineaResumen(lineas, "Costes Fijos por Servicio: ", s.CostesFijosAnualesporServicio, Patron::Dos, " €/Serv");
     LineaResumen(lineas, "Costes Variables por Servicio: ", s.CostesVariablesAnualesporServicio, Patron::Dos,
                  " €/Serv");
-    LineaResumen(lineas, "Costes Directos Anuales por Servicio: ", s.CostesDirectosporServicio, Patron::Dos,
-                 " €/Serv");
+    LineaResumen(lineas, "Costes Directos Anuales por Servicio: ", s.CostesDirectosporServicio, Patron::Dos, " €/Serv");
     LineaResumen(lineas, "Costes Indirectos Anuales por Servicio: ", s.CostesInDirectosporServicio, Patron::Dos,
                  " €/Serv");
     lineas.emplace_back();
