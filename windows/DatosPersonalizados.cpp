@@ -136,16 +136,17 @@ void CargarDatosPersonalizados(ContextoDatos& ctx)
         ctx.RutaPrograma() = peticion.carpetaInicial;
         ctx.FicheroDatos() = ruta;
 
-        // A value that does not convert stops here, before any window changes.
-        Simulacion s;
-        s.FromArray(LeerBloque(ruta, "", plataforma));
-        ctx.EscribirColumnaSimulacion(s);
-        ctx.HabilitarPasos();
+        // Both files are read before any window changes: a value that does
+        // not convert, or a vehicle type without a reference block (a file of
+        // junk reads as type "0"), leaves both columns as they were.
+        Simulacion propia;
+        propia.FromArray(LeerBloque(ruta, "", plataforma));
+        Simulacion referencia;
+        referencia.FromArray(LeerBloque(ctx.RutaConfig(), propia.Tipo, plataforma));
 
-        // The same record now takes the reference values of the saved type.
-        const std::string tipo = s.Tipo;
-        s.FromArray(LeerBloque(ctx.RutaConfig(), tipo, plataforma));
-        ctx.EscribirColumnaReferencia(s);
+        ctx.EscribirColumnaSimulacion(propia);
+        ctx.HabilitarPasos();
+        ctx.EscribirColumnaReferencia(referencia);
 
         ctx.OcultarForms();
         Avisar(plataforma, "Fichero: " + ruta + " cargado");
