@@ -3,15 +3,19 @@
 // file access and the worked example vehicle.
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "data/Avisos.h"
+#include "model/Errores.h"
 #include "model/Simulacion.h"
 
 namespace tarvelon::pruebas {
@@ -33,16 +37,9 @@ class CarpetaTemporal {
 public:
     CarpetaTemporal()
     {
-        static std::atomic<int> contador{0};
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string nombre = "tarvelon_";
-        if (info) nombre += std::string(info->test_suite_name()) + "_" + info->name();
-        for (char& c : nombre)
-            if (c == '/' || c == '\\') c = '_';
-        nombre += "_" + std::to_string(contador++);
-        ruta_ = std::filesystem::path(::testing::TempDir()) / nombre;
-        std::filesystem::remove_all(ruta_);
-        std::filesystem::create_directories(ruta_);
+        std::string plantilla = ::testing::TempDir() + "tarvelon_XXXXXX";
+        if (!::mkdtemp(plantilla.data())) throw std::runtime_error("no se pudo crear " + plantilla);
+        ruta_ = plantilla;
     }
     ~CarpetaTemporal()
     {
@@ -71,105 +68,42 @@ inline void EscribirBytes(const std::string& ruta, std::string_view bytes)
     f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The stored lines of a file, split at CR LF only, still scrambled.
-inline std::vector<std::string> LineasCrudas(const std::string& bytes)
+// Characters of a UTF-8 text, counted here without the program's own helpers.
+inline size_t NumCaracteres(std::string_view s)
 {
-    std::vector<std::string> lineas;
-    size_t inicio = 0;
-    while (inicio < bytes.size()) {
-        size_t p = bytes.find("\r\n", inicio);
-        if (p == std::string::npos) {
-            lineas.push_back(bytes.substr(inicio));
-            break;
-        }
-        lineas.push_back(bytes.substr(inicio, p - inicio));
-        inicio = p + 2;
-    }
-    return lineas;
+    return static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
-
-// Code points of a UTF-8 text, so that column positions count characters.
-inline std::u32string Caracteres(std::string_view s)
-{
-    std::u32string r;
-    for (size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        int n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
-        char32_t cp = n == 1 ? c : n == 2 ? (c & 0x1F) : n == 3 ? (c & 0x0F) : (c & 0x07);
-        for (int k = 1; k < n && i + k < s.size(); ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        r.push_back(cp);
-        i += static_cast<size_t>(n);
-    }
-    return r;
-}
-
-inline size_t NumCaracteres(std::string_view s) { return Caracteres(s).size(); }
 
 // The vehicle of the worked example: articulated tractor and semi-trailer,
 // 120 000 km and 440 services a year.
 inline Simulacion EjemploTrabajado()
 {
-    Simulacion s;
-    s.Tipo = "Tractora con semirremolque";
-    s.CFCabezaPrecioBruto = 90000;
-    s.CFCabezaPrecioMedio = 84000;
-    s.CFSemiPrecioMedio = 30000;
-    s.CFCabezaValorResidual = 20;
-    s.CFSemiValorResidual = 10;
-    s.CFCabezaPeriodoAmortizacion = 6;
-    s.CFSemiPeriodoAmortizacion = 9;
-    s.DGNumeroTotalDeNeumaticos = 12;
-    s.CVPrecioMedioNeumaticos = 400;
-    s.CFVehiculoCuantiaAFinanciar = 80;
-    s.CFTAE = 5;
-    s.CFPeriodoAFinanciar = 4;
-    s.CFRetribucionOrdinaria1ConductorMecanico = 24000;
-    s.CFPlusDeAsistencia = 1200;
-    s.CFSeguridadSocialEmpresa = 32;
-    s.CFIVTM = 500;
-    s.CFVisado = 100;
-    s.CFITV = 150;
-    s.CFIAE = 300;
-    s.CFCosteRevisionTacografo = 50;
-    s.CFATP = 0;
-    s.CFADR = 0;
-    s.CFOtrosGastosFijos = 1000;
-    s.KilometrajeAnual = 120000;
-    s.CFDiasDeActividad = 220;
-    s.ServiciosDiarios = 2;
-    s.CFHorasAnualesTrabajadas = 1760;
-    s.CVConsumoMedio = 33;
-    s.CVPrecioBrutoDelGasoleo = 1.25;
-    s.CVPrecioDelGasoleo = 1.05;
-    s.CVDietasNumeroDeDias = 220;
-    s.CVDietaMedia = 30;
-    s.CVDuracionMediaDeLosNeumaticos = 150000;
-    s.CVMantenimientoYReparacion = 0.08;
-    s.CVCosteMedioDelKMEnAutopista = 30;
-    s.CVPorcentajeDeServiciosQPaganPEajes = 40;
-    s.CIGastosAnuales = 12000;
-    return s;
+    return {.Tipo = "Tractora con semirremolque", .DGNumeroTotalDeNeumaticos = 12, .CFCabezaPrecioBruto = 90000,
+            .CFCabezaPrecioMedio = 84000, .CFSemiPrecioMedio = 30000, .CFCabezaValorResidual = 20,
+            .CFSemiValorResidual = 10, .CFCabezaPeriodoAmortizacion = 6, .CFSemiPeriodoAmortizacion = 9,
+            .CFVehiculoCuantiaAFinanciar = 80, .CFPeriodoAFinanciar = 4, .CFTAE = 5, .CFHorasAnualesTrabajadas = 1760,
+            .CFDiasDeActividad = 220, .CFSeguridadSocialEmpresa = 32, .CFRetribucionOrdinaria1ConductorMecanico = 24000,
+            .CFPlusDeAsistencia = 1200, .CFVisado = 100, .CFIVTM = 500, .CFITV = 150, .CFIAE = 300, .CFATP = 0,
+            .CFADR = 0, .CFCosteRevisionTacografo = 50, .CFOtrosGastosFijos = 1000, .CVPrecioBrutoDelGasoleo = 1.25,
+            .CVPrecioDelGasoleo = 1.05, .CVConsumoMedio = 33, .CVDietaMedia = 30, .CVDietasNumeroDeDias = 220,
+            .CVPrecioMedioNeumaticos = 400, .CVDuracionMediaDeLosNeumaticos = 150000,
+            .CVMantenimientoYReparacion = 0.08, .CVCosteMedioDelKMEnAutopista = 30,
+            .CVPorcentajeDeServiciosQPaganPEajes = 40, .CIGastosAnuales = 12000, .ServiciosDiarios = 2,
+            .KilometrajeAnual = 120000, .ErrorMsg = {}};
 }
 
 // The insurance window of the worked example: "Obligatorio + Terceros" chosen.
-inline EntradaSeguro SeguroEjemplo()
+inline EntradaSeguro SeguroEjemplo() { return {2, "0", "3000", "0", "600", "400"}; }
+
+// A record changed by "Clave=valor" words separated by blanks, values in the
+// Spanish form ("CFTAE=0 CFVisado=1,5E+308").
+inline Simulacion Cambiado(Simulacion s, const std::string& cambios)
 {
-    EntradaSeguro e;
-    e.opcion = 2;
-    e.primaObligatorio = "0";
-    e.primaObligatorioYTerceros = "3000";
-    e.primaTodoRiesgo = "0";
-    e.mercancia = "600";
-    e.responsabilidadCivil = "400";
-    return e;
+    std::istringstream palabras(cambios);
+    for (std::string p; palabras >> p;)
+        AsignarCampoDesdeTexto(s, IndiceCampo(p.substr(0, p.find('='))), p.substr(p.find('=') + 1));
+    return s;
 }
-
-}  // namespace tarvelon::pruebas
-
-#include "model/Errores.h"
-
-namespace tarvelon::pruebas {
 
 // Number of the run-time error that `f` raises; 0 when it raises none, -1 when
 // it throws anything other than a run-time error.

@@ -2,9 +2,8 @@
 // that stop it at a given step.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "ApoyoPruebas.h"
 #include "model/Simulacion.h"
@@ -15,93 +14,51 @@ using namespace tarvelon::pruebas;
 namespace {
 
 constexpr double kCuatroDecimales = 5e-5;
+constexpr double kMarca = -777.25;
 
-// Every result field with the step of the calculation that stores it.
+// Every result with the step that stores it and its value in the worked example.
 struct Resultado {
     int paso;
     const char* nombre;
     double Simulacion::*campo;
+    double ejemplo;
 };
-
-const std::vector<Resultado>& Resultados()
-{
-    static const std::vector<Resultado> r = {
-        {4, "CosteAnualAmortizacion", &Simulacion::CosteAnualAmortizacion},
-        {5, "CosteAnualDeFinanciacion", &Simulacion::CosteAnualDeFinanciacion},
-        {6, "CosteAnualDePersonal", &Simulacion::CosteAnualDePersonal},
-        {7, "CosteAnualCargasFiscales", &Simulacion::CosteAnualCargasFiscales},
-        {8, "CosteAnualSegurosDelVehiculo", &Simulacion::CosteAnualSegurosDelVehiculo},
-        {9, "CosteAnualOtrosGastosFijos", &Simulacion::CosteAnualOtrosGastosFijos},
-        {10, "CostesFijosAnuales", &Simulacion::CostesFijosAnuales},
-        {11, "CostesFijosAnualesporKm", &Simulacion::CostesFijosAnualesporKm},
-        {12, "NumeroServiciosAnuales", &Simulacion::NumeroServiciosAnuales},
-        {13, "CostesFijosAnualesporServicio", &Simulacion::CostesFijosAnualesporServicio},
-        {14, "CosteAnualCombustible", &Simulacion::CosteAnualCombustible},
-        {15, "CosteAnualDietas", &Simulacion::CosteAnualDietas},
-        {16, "CosteAnualNeumaticos", &Simulacion::CosteAnualNeumaticos},
-        {17, "CosteAnualMantenimiento", &Simulacion::CosteAnualMantenimiento},
-        {18, "CosteAnualPeajes", &Simulacion::CosteAnualPeajes},
-        {19, "CostesVariablesAnuales", &Simulacion::CostesVariablesAnuales},
-        {20, "CostesVariablesAnualesporKm", &Simulacion::CostesVariablesAnualesporKm},
-        {21, "CostesVariablesAnualesporServicio", &Simulacion::CostesVariablesAnualesporServicio},
-        {22, "CostesDirectosAnuales", &Simulacion::CostesDirectosAnuales},
-        {23, "CostesDirectosporKm", &Simulacion::CostesDirectosporKm},
-        {24, "CostesDirectosporServicio", &Simulacion::CostesDirectosporServicio},
-        {25, "CostesInDirectosAnuales", &Simulacion::CostesInDirectosAnuales},
-        {26, "CostesInDirectosporKm", &Simulacion::CostesInDirectosporKm},
-        {27, "CostesInDirectosporServicio", &Simulacion::CostesInDirectosporServicio},
-        {28, "CostesFijosPorDia", &Simulacion::CostesFijosPorDia},
-        {29, "CostesFijosPorHora", &Simulacion::CostesFijosPorHora},
-    };
-    return r;
-}
-
-constexpr double kMarca = -777.25;
+#define R(paso, campo, valor) Resultado{paso, #campo, &Simulacion::campo, valor}
+const Resultado kResultados[] = {
+    R(4, CosteAnualAmortizacion, 13400),           R(5, CosteAnualDeFinanciacion, 1946.3194),
+    R(6, CosteAnualDePersonal, 32880),             R(7, CosteAnualCargasFiscales, 1100),
+    R(8, CosteAnualSegurosDelVehiculo, 4000),      R(9, CosteAnualOtrosGastosFijos, 1000),
+    R(10, CostesFijosAnuales, 54326.3194),         R(11, CostesFijosAnualesporKm, 0.4527),
+    R(12, NumeroServiciosAnuales, 440),            R(13, CostesFijosAnualesporServicio, 123.4689),
+    R(14, CosteAnualCombustible, 41580),           R(15, CosteAnualDietas, 6600),
+    R(16, CosteAnualNeumaticos, 3840),             R(17, CosteAnualMantenimiento, 9600),
+    R(18, CosteAnualPeajes, 5280),                 R(19, CostesVariablesAnuales, 66900),
+    R(20, CostesVariablesAnualesporKm, 0.5575),    R(21, CostesVariablesAnualesporServicio, 152.0455),
+    R(22, CostesDirectosAnuales, 121226.3194),     R(23, CostesDirectosporKm, 1.0102),
+    R(24, CostesDirectosporServicio, 275.5144),    R(25, CostesInDirectosAnuales, 12000),
+    R(26, CostesInDirectosporKm, 0.1),             R(27, CostesInDirectosporServicio, 27.2727),
+    R(28, CostesFijosPorDia, 246.9378),            R(29, CostesFijosPorHora, 30.8672),
+};
+#undef R
 
 void MarcarResultados(Simulacion& s)
 {
-    for (const auto& r : Resultados()) s.*r.campo = kMarca;
+    for (const auto& r : kResultados) s.*r.campo = kMarca;
 }
 
+// Every result is stored over what was there; no other row of the record changes.
 TEST(Calcular, EjemploTrabajadoACuatroDecimales)
 {
-    Simulacion s = EjemploTrabajado();
+    Simulacion s = Cambiado(EjemploTrabajado(), "CostesFijosAnualesporKmServicio=5,5 ErrorMsg=anterior");
+    MarcarResultados(s);
+    const TablaLineas antes = s.ToArray();
     s.Calcular(SeguroEjemplo());
-    const struct {
-        double Simulacion::*campo;
-        double valor;
-    } esperados[] = {
-        {&Simulacion::CosteAnualAmortizacion, 13400},
-        {&Simulacion::CosteAnualDeFinanciacion, 1946.3194},
-        {&Simulacion::CosteAnualDePersonal, 32880},
-        {&Simulacion::CosteAnualCargasFiscales, 1100},
-        {&Simulacion::CosteAnualSegurosDelVehiculo, 4000},
-        {&Simulacion::CosteAnualOtrosGastosFijos, 1000},
-        {&Simulacion::CostesFijosAnuales, 54326.3194},
-        {&Simulacion::CostesFijosAnualesporKm, 0.4527},
-        {&Simulacion::NumeroServiciosAnuales, 440},
-        {&Simulacion::CostesFijosAnualesporServicio, 123.4689},
-        {&Simulacion::CosteAnualCombustible, 41580},
-        {&Simulacion::CosteAnualDietas, 6600},
-        {&Simulacion::CosteAnualNeumaticos, 3840},
-        {&Simulacion::CosteAnualMantenimiento, 9600},
-        {&Simulacion::CosteAnualPeajes, 5280},
-        {&Simulacion::CostesVariablesAnuales, 66900},
-        {&Simulacion::CostesVariablesAnualesporKm, 0.5575},
-        {&Simulacion::CostesVariablesAnualesporServicio, 152.0455},
-        {&Simulacion::CostesDirectosAnuales, 121226.3194},
-        {&Simulacion::CostesDirectosporKm, 1.0102},
-        {&Simulacion::CostesDirectosporServicio, 275.5144},
-        {&Simulacion::CostesInDirectosAnuales, 12000},
-        {&Simulacion::CostesInDirectosporKm, 0.1},
-        {&Simulacion::CostesInDirectosporServicio, 27.2727},
-        {&Simulacion::CostesFijosPorDia, 246.9378},
-        {&Simulacion::CostesFijosPorHora, 30.8672},
-    };
-    ASSERT_EQ(std::size(esperados), Resultados().size());
-    for (size_t i = 0; i < std::size(esperados); ++i) {
-        SCOPED_TRACE(Resultados()[i].nombre);
-        EXPECT_NEAR(s.*esperados[i].campo, esperados[i].valor, kCuatroDecimales);
+    for (const auto& r : kResultados) EXPECT_NEAR(s.*r.campo, r.ejemplo, kCuatroDecimales) << r.nombre;
+    const TablaLineas despues = s.ToArray();
+    for (int fila = 1; fila <= antes.UltimaFila(); ++fila) {
+        bool resultado = false;
+        for (const auto& r : kResultados) resultado = resultado || antes.Clave(fila) == r.nombre + std::string("=");
+        EXPECT_EQ(antes.Valor(fila), resultado ? antes.Valor(fila) : despues.Valor(fila)) << antes.Clave(fila);
     }
 }
 
@@ -109,301 +66,116 @@ TEST(Calcular, PagoAnualDelPrestamo)
 {
     EXPECT_NEAR(PagoAnualPrestamo(91200, 0.05, 4), 25719.4791, kCuatroDecimales);
     EXPECT_NEAR(PagoAnualPrestamo(91200, 0.05, 3), 33489.4211, kCuatroDecimales);
-    // A 0 % loan is repaid in equal parts.
-    EXPECT_DOUBLE_EQ(PagoAnualPrestamo(91200, 0, 4), 22800);
-    EXPECT_DOUBLE_EQ(PagoAnualPrestamo(0, 0, 4), 0);
+    EXPECT_DOUBLE_EQ(PagoAnualPrestamo(91200, 0, 4), 22800);  // a 0 % loan: equal parts
     EXPECT_EQ(NumeroDeError([] { (void)PagoAnualPrestamo(91200, 0.05, 0); }), 11);
     EXPECT_EQ(NumeroDeError([] { (void)PagoAnualPrestamo(0, 0.05, 0); }), 6);
     EXPECT_EQ(NumeroDeError([] { (void)PagoAnualPrestamo(91200, 0, 0); }), 11);
+    // -100 % raises zero to a negative power: any outcome but a crash.
+    EXPECT_NE(NumeroDeError([] { (void)PagoAnualPrestamo(91200, -1, 4); }), -1);
 }
 
-TEST(Calcular, CadaResultadoSobrescribeLoAnterior)
-{
-    Simulacion s = EjemploTrabajado();
-    MarcarResultados(s);
-    s.Calcular(SeguroEjemplo());
-    for (const auto& r : Resultados()) {
-        SCOPED_TRACE(r.nombre);
-        EXPECT_NE(s.*r.campo, kMarca);
-    }
-}
-
-// Rows of the key=value form that are not results must not change.
-TEST(Calcular, NoTocaNingunCampoQueNoSeaResultado)
-{
-    Simulacion s = EjemploTrabajado();
-    s.CostesFijosAnualesporKmServicio = 5.5;
-    s.CostesVariablesAnualesporKmServicio = 6.5;
-    s.ErrorMsg = "anterior";
-    s.TipoSeguro = 3;
-    s.CFSeguroTodoRiesgo = 9999;
-    const TablaLineas antes = s.ToArray();
-    s.Calcular(SeguroEjemplo());
-    const TablaLineas despues = s.ToArray();
-    ASSERT_EQ(antes.UltimaFila(), despues.UltimaFila());
-    for (int fila = 1; fila <= antes.UltimaFila(); ++fila) {
-        std::string clave = antes.Clave(fila);
-        clave.pop_back();  // the trailing "="
-        bool esResultado = false;
-        for (const auto& r : Resultados()) esResultado = esResultado || clave == r.nombre;
-        if (!esResultado) {
-            SCOPED_TRACE(clave);
-            EXPECT_EQ(antes.Valor(fila), despues.Valor(fila));
-        }
-    }
-}
-
-struct Variante {
-    const char* nombre;
-    std::function<void(Simulacion&, EntradaSeguro&)> cambiar;
-    double Simulacion::*campo;
-    double esperado;
-};
+const EntradaSeguro kSeguro = SeguroEjemplo();
 
 TEST(Calcular, Variantes)
 {
-    const Variante variantes[] = {
-        {"financiacion a tres anos", [](Simulacion& s, EntradaSeguro&) { s.CFPeriodoAFinanciar = 3; },
-         &Simulacion::CosteAnualDeFinanciacion, 1544.7105},
+    const std::tuple<const char*, EntradaSeguro, double Simulacion::*, double> variantes[] = {
+        {"CFPeriodoAFinanciar=3", kSeguro, &Simulacion::CosteAnualDeFinanciacion, 1544.7105},
         // Interest is spread over the tractor's amortisation period: 8 years instead of 6.
-        {"amortizacion de la cabeza en 8 anos",
-         [](Simulacion& s, EntradaSeguro&) { s.CFCabezaPeriodoAmortizacion = 8; },
-         &Simulacion::CosteAnualDeFinanciacion, 1946.3194 * 6 / 8},
-        {"sin semirremolque amortizado",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CFSemiPeriodoAmortizacion = 0;
-             s.CFSemiPrecioMedio = 1e6;
-             s.CFSemiValorResidual = -50;
-             s.CFVehiculoCuantiaAFinanciar = 0;
-         },
-         &Simulacion::CosteAnualAmortizacion, 10400},
-        {"neumaticos que valen mas que la cabeza",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.DGNumeroTotalDeNeumaticos = 300;
-             s.CVPrecioMedioNeumaticos = 1000;
-         },
-         &Simulacion::CosteAnualAmortizacion, (67200.0 - 300000.0) / 6 + 3000},
-        {"prestamo al 0 %", [](Simulacion& s, EntradaSeguro&) { s.CFTAE = 0; },
-         &Simulacion::CosteAnualDeFinanciacion, 0},
-        {"prestamo al 0 % sin nada financiado",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CFTAE = 0;
-             s.CFVehiculoCuantiaAFinanciar = 0;
-         },
-         &Simulacion::CosteAnualDeFinanciacion, 0},
-        {"ningun seguro de danos elegido",
-         [](Simulacion&, EntradaSeguro& e) { e.opcion = 0; },
-         &Simulacion::CosteAnualSegurosDelVehiculo, 1000},
-        {"todo riesgo con la casilla de solo obligatorio vacia",
-         [](Simulacion&, EntradaSeguro& e) {
-             e.opcion = 3;
-             e.primaObligatorio = "";
-             e.primaObligatorioYTerceros = "abc";
-             e.primaTodoRiesgo = "5000";
-         },
-         &Simulacion::CosteAnualSegurosDelVehiculo, 6000},
-        {"solo obligatorio con punto de miles y coma",
-         [](Simulacion&, EntradaSeguro& e) {
-             e.opcion = 1;
-             e.primaObligatorio = " 1.500,5 ";
-             e.primaObligatorioYTerceros = "";
-         },
-         &Simulacion::CosteAnualSegurosDelVehiculo, 2500.5},
-        {"seguridad social solo sobre la retribucion ordinaria",
-         [](Simulacion& s, EntradaSeguro&) { s.CFPlusDeAsistencia = 10000; },
-         &Simulacion::CosteAnualDePersonal, 24000 + 10000 + 0.32 * 24000},
-        {"peajes por servicio", [](Simulacion& s, EntradaSeguro&) { s.CVPorcentajeDeServiciosQPaganPEajes = 100; },
-         &Simulacion::CosteAnualPeajes, 440 * 30},
-        {"indirectos fuera de los directos", [](Simulacion& s, EntradaSeguro&) { s.CIGastosAnuales = 99999; },
-         &Simulacion::CostesDirectosAnuales, 121226.3194},
-        {"por dia solo costes fijos", [](Simulacion& s, EntradaSeguro&) { s.CIGastosAnuales = 99999; },
-         &Simulacion::CostesFijosPorDia, 246.9378},
+        {"CFCabezaPeriodoAmortizacion=8", kSeguro, &Simulacion::CosteAnualDeFinanciacion, 1946.3194 * 6 / 8},
+        {"CFSemiPeriodoAmortizacion=0 CFSemiPrecioMedio=1000000 CFSemiValorResidual=-50 CFVehiculoCuantiaAFinanciar=0",
+         kSeguro, &Simulacion::CosteAnualAmortizacion, 10400},
+        // Tyres worth more than the tractor: a negative amortisation, used as it is.
+        {"DGNumeroTotalDeNeumaticos=300", kSeguro, &Simulacion::CosteAnualAmortizacion, (67200.0 - 120000) / 6 + 3000},
+        {"CFTAE=0", kSeguro, &Simulacion::CosteAnualDeFinanciacion, 0},
+        {"CFTAE=0 CFVehiculoCuantiaAFinanciar=0", kSeguro, &Simulacion::CosteAnualDeFinanciacion, 0},
+        {"", {0, "0", "3000", "0", "600", "400"}, &Simulacion::CosteAnualSegurosDelVehiculo, 1000},
+        {"", {3, "", "abc", "5000", "600", "400"}, &Simulacion::CosteAnualSegurosDelVehiculo, 6000},
+        {"", {1, " 1.500,5 ", "", "x", "600", "400"}, &Simulacion::CosteAnualSegurosDelVehiculo, 2500.5},
+        {"CFPlusDeAsistencia=10000", kSeguro, &Simulacion::CosteAnualDePersonal, 24000 + 10000 + 0.32 * 24000},
+        {"CVPorcentajeDeServiciosQPaganPEajes=100", kSeguro, &Simulacion::CosteAnualPeajes, 440 * 30},
+        // Overheads stay out of the direct costs; per day is fixed costs only.
+        {"CIGastosAnuales=99999", kSeguro, &Simulacion::CostesDirectosAnuales, 121226.3194},
+        {"CIGastosAnuales=99999", kSeguro, &Simulacion::CostesFijosPorDia, 246.9378},
     };
-    for (const auto& v : variantes) {
-        SCOPED_TRACE(v.nombre);
-        Simulacion s = EjemploTrabajado();
-        EntradaSeguro e = SeguroEjemplo();
-        v.cambiar(s, e);
+    for (const auto& [cambios, seguro, campo, esperado] : variantes) {
+        SCOPED_TRACE(testing::Message() << cambios << " / opcion " << seguro.opcion);
+        Simulacion s = Cambiado(EjemploTrabajado(), cambios);
+        const EntradaSeguro e = seguro;
         ASSERT_EQ(NumeroDeError([&] { s.Calcular(e); }), 0);
-        EXPECT_NEAR(s.*v.campo, v.esperado, kCuatroDecimales);
+        EXPECT_NEAR(s.*campo, esperado, kCuatroDecimales);
     }
 }
 
-// Inputs that the calculation does not use, and the record's own insurance
-// fields (the window's are used instead), change no result.
+// Inputs the calculation does not use, and the record's own insurance fields
+// (the window's are used instead), change no result.
 TEST(Calcular, EntradasQueNoIntervienen)
 {
     Simulacion base = EjemploTrabajado();
-    base.Calcular(SeguroEjemplo());
-
-    Simulacion s = EjemploTrabajado();
-    s.Tipo = "Otro";
-    s.DGKilometrajeAnualEnVacio = 35;
-    s.DGPotenciaCV = 480;
-    s.DGPesoMaximoAutorizado = 40;
-    s.DGCargaUtil = 25000;
-    s.DGNumeroDeEjes = 5;
-    s.CFCabezaPrecioBruto = 1;
-    s.CFSemiPrecioBruto = 2;
-    s.CFCabezaDescuentoMedio = 250;
-    s.CFSemiDescuentoMedio = -3;
-    s.CVPrecioBrutoDelGasoleo = 7;
-    s.CVDescuentoMedioSobreCombustible = 8;
-    s.CVPrecioBrutoNeumaticos = 9;
-    s.CVDescuentoMedioNeumaticos = 10;
-    s.TipoSeguro = 3;
-    s.CFSeguroObligatorio = 11;
-    s.CFSeguroObligatorioYTerceros = 12;
-    s.CFSeguroTodoRiesgo = 13;
-    s.CFSeguroMercancia = 14;
-    s.CFResponsabilidadCivil = 15;
-    s.Calcular(SeguroEjemplo());
-    for (const auto& r : Resultados()) {
-        SCOPED_TRACE(r.nombre);
-        EXPECT_EQ(s.*r.campo, base.*r.campo);
-    }
+    Simulacion s = Cambiado(base,
+                            "Tipo=X DGKilometrajeAnualEnVacio=3 DGPotenciaCV=3 DGPesoMaximoAutorizado=3 DGCargaUtil=3 "
+                            "DGNumeroDeEjes=3 CFCabezaPrecioBruto=3 CFSemiPrecioBruto=3 CFCabezaDescuentoMedio=3 "
+                            "CFSemiDescuentoMedio=3 CVPrecioBrutoDelGasoleo=3 CVDescuentoMedioSobreCombustible=3 "
+                            "CVPrecioBrutoNeumaticos=3 CVDescuentoMedioNeumaticos=3 TipoSeguro=3 CFSeguroObligatorio=3 "
+                            "CFSeguroObligatorioYTerceros=3 CFSeguroTodoRiesgo=3 CFSeguroMercancia=3 "
+                            "CFResponsabilidadCivil=3");
+    base.Calcular(kSeguro);
+    s.Calcular(kSeguro);
+    for (const auto& r : kResultados) EXPECT_EQ(s.*r.campo, base.*r.campo) << r.nombre;
 }
 
+// TipoSeguro 1 to 3 chooses the premium; any other value, none.
 TEST(Calcular, SeguroTomadoDelPropioRegistro)
 {
-    Simulacion s = EjemploTrabajado();
-    s.TipoSeguro = 2;
-    s.CFSeguroObligatorio = 100;
-    s.CFSeguroObligatorioYTerceros = 3000;
-    s.CFSeguroTodoRiesgo = 300;
-    s.CFSeguroMercancia = 600.5;
-    s.CFResponsabilidadCivil = 400;
-    const EntradaSeguro e = SeguroDesdeRegistro(s);
-    EXPECT_EQ(e.opcion, 2);
-    EXPECT_EQ(e.primaObligatorioYTerceros, "3000");
-    EXPECT_EQ(e.mercancia, "600,5");
-    EXPECT_EQ(e.responsabilidadCivil, "400");
-    s.Calcular(e);
-    EXPECT_NEAR(s.CosteAnualSegurosDelVehiculo, 4000.5, kCuatroDecimales);
-
-    for (int16_t otro : {int16_t{0}, int16_t{4}, int16_t{-1}}) {
-        s.TipoSeguro = otro;
-        EXPECT_EQ(SeguroDesdeRegistro(s).opcion, 0) << otro;
+    Simulacion s = Cambiado(EjemploTrabajado(), "CFSeguroObligatorio=100 CFSeguroObligatorioYTerceros=3000 "
+                                                "CFSeguroTodoRiesgo=300 CFSeguroMercancia=600,5 "
+                                                "CFResponsabilidadCivil=400");
+    const double casos[][3] = {{1, 1, 1100.5}, {2, 2, 4000.5}, {3, 3, 1300.5},
+                               {0, 0, 1000.5}, {4, 0, 1000.5}, {-1, 0, 1000.5}};
+    for (const auto& [tipo, opcion, seguros] : casos) {
+        s.TipoSeguro = static_cast<int16_t>(tipo);
+        const EntradaSeguro e = SeguroDesdeRegistro(s);
+        EXPECT_EQ(e.opcion, opcion) << tipo;
+        EXPECT_EQ(e.mercancia, "600,5");
+        s.Calcular(e);
+        EXPECT_NEAR(s.CosteAnualSegurosDelVehiculo, seguros, kCuatroDecimales) << tipo;
     }
-    s.TipoSeguro = 1;
-    EXPECT_EQ(SeguroDesdeRegistro(s).primaObligatorio, "100");
-    s.TipoSeguro = 3;
-    EXPECT_EQ(SeguroDesdeRegistro(s).primaTodoRiesgo, "300");
 }
-
-struct Fallo {
-    const char* nombre;
-    std::function<void(Simulacion&, EntradaSeguro&)> cambiar;
-    int paso;
-    int error;
-};
 
 // The first failing step raises its error; earlier steps keep their results,
 // the failing one and all later ones store nothing.
 TEST(Calcular, FallosParanEnSuPaso)
 {
-    const Fallo fallos[] = {
-        {"amortizacion de cabeza 0", [](Simulacion& s, EntradaSeguro&) { s.CFCabezaPeriodoAmortizacion = 0; }, 2,
-         11},
-        {"amortizacion de cabeza 0 con importe 0",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CFCabezaPeriodoAmortizacion = 0;
-             s.CFCabezaValorResidual = 100;
-             s.DGNumeroTotalDeNeumaticos = 0;
-         },
-         2, 6},
-        {"valor del vehiculo fuera de rango",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CFCabezaPrecioMedio = 1.5e308;
-             s.CFSemiPrecioMedio = 1.5e308;
-         },
-         1, 6},
-        {"periodo a financiar 0", [](Simulacion& s, EntradaSeguro&) { s.CFPeriodoAFinanciar = 0; }, 5, 11},
-        {"periodo a financiar 0 sin financiar",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CFPeriodoAFinanciar = 0;
-             s.CFVehiculoCuantiaAFinanciar = 0;
-         },
-         5, 6},
-        {"periodo a financiar 0 al 0 %",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CFPeriodoAFinanciar = 0;
-             s.CFTAE = 0;
-         },
-         5, 11},
-        {"periodo a financiar 32768", [](Simulacion& s, EntradaSeguro&) { s.CFPeriodoAFinanciar = 32768; }, 5, 6},
-        {"periodo a financiar -40000", [](Simulacion& s, EntradaSeguro&) { s.CFPeriodoAFinanciar = -40000; }, 5, 6},
-        {"cargas fiscales fuera de rango",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CFIVTM = 1e308;
-             s.CFVisado = 1e308;
-         },
-         7, 6},
-        {"responsabilidad civil vacia", [](Simulacion&, EntradaSeguro& e) { e.responsabilidadCivil = ""; }, 8, 13},
-        {"mercancia no numerica", [](Simulacion&, EntradaSeguro& e) { e.mercancia = "abc"; }, 8, 13},
-        {"prima elegida vacia", [](Simulacion&, EntradaSeguro& e) { e.primaObligatorioYTerceros = ""; }, 8, 13},
-        {"solo obligatorio con texto", [](Simulacion&, EntradaSeguro& e) {
-             e.opcion = 1;
-             e.primaObligatorio = "x";
-         },
-         8, 13},
-        {"kilometraje anual 0", [](Simulacion& s, EntradaSeguro&) { s.KilometrajeAnual = 0; }, 11, 11},
-        {"dias de actividad 0", [](Simulacion& s, EntradaSeguro&) { s.CFDiasDeActividad = 0; }, 13, 11},
-        {"servicios diarios 0", [](Simulacion& s, EntradaSeguro&) { s.ServiciosDiarios = 0; }, 13, 11},
-        {"combustible fuera de rango",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CVConsumoMedio = 1e200;
-             s.CVPrecioDelGasoleo = 1e200;
-         },
-         14, 6},
-        {"duracion de neumaticos 0", [](Simulacion& s, EntradaSeguro&) { s.CVDuracionMediaDeLosNeumaticos = 0; },
-         16, 11},
-        {"duracion de neumaticos 0 sin neumaticos",
-         [](Simulacion& s, EntradaSeguro&) {
-             s.CVDuracionMediaDeLosNeumaticos = 0;
-             s.DGNumeroTotalDeNeumaticos = 0;
-         },
-         16, 6},
-        {"peajes fuera de rango", [](Simulacion& s, EntradaSeguro&) { s.CVCosteMedioDelKMEnAutopista = 1e307; },
-         18, 6},
-        {"horas anuales 0", [](Simulacion& s, EntradaSeguro&) { s.CFHorasAnualesTrabajadas = 0; }, 29, 11},
+    const std::tuple<const char*, EntradaSeguro, int, int> fallos[] = {
+        {"CFCabezaPrecioMedio=1,5E+308 CFSemiPrecioMedio=1,5E+308", kSeguro, 1, 6},
+        {"CFCabezaPeriodoAmortizacion=0", kSeguro, 2, 11},
+        {"CFCabezaPeriodoAmortizacion=0 CFCabezaValorResidual=100 DGNumeroTotalDeNeumaticos=0", kSeguro, 2, 6},
+        {"CFPeriodoAFinanciar=0", kSeguro, 5, 11},
+        {"CFPeriodoAFinanciar=0 CFVehiculoCuantiaAFinanciar=0", kSeguro, 5, 6},
+        {"CFPeriodoAFinanciar=0 CFTAE=0", kSeguro, 5, 11},
+        {"CFPeriodoAFinanciar=32768", kSeguro, 5, 6},
+        {"CFPeriodoAFinanciar=-40000", kSeguro, 5, 6},
+        {"CFIVTM=1E+308 CFVisado=1E+308", kSeguro, 7, 6},
+        {"", {2, "0", "3000", "0", "600", ""}, 8, 13},
+        {"", {2, "0", "3000", "0", "abc", "400"}, 8, 13},
+        {"", {2, "0", "", "0", "600", "400"}, 8, 13},
+        {"", {1, "x", "3000", "0", "600", "400"}, 8, 13},
+        {"KilometrajeAnual=0", kSeguro, 11, 11},
+        {"CFDiasDeActividad=0", kSeguro, 13, 11},
+        {"ServiciosDiarios=0", kSeguro, 13, 11},
+        {"CVConsumoMedio=1E+200 CVPrecioDelGasoleo=1E+200", kSeguro, 14, 6},
+        {"CVDuracionMediaDeLosNeumaticos=0", kSeguro, 16, 11},
+        {"CVDuracionMediaDeLosNeumaticos=0 DGNumeroTotalDeNeumaticos=0", kSeguro, 16, 6},
+        {"CVCosteMedioDelKMEnAutopista=1E+307", kSeguro, 18, 6},
+        {"CFHorasAnualesTrabajadas=0", kSeguro, 29, 11},
     };
-    for (const auto& f : fallos) {
-        SCOPED_TRACE(f.nombre);
-        Simulacion s = EjemploTrabajado();
-        EntradaSeguro e = SeguroEjemplo();
-        f.cambiar(s, e);
+    for (const auto& [cambios, seguro, paso, error] : fallos) {
+        SCOPED_TRACE(testing::Message() << cambios << " / " << seguro.mercancia << seguro.responsabilidadCivil);
+        Simulacion s = Cambiado(EjemploTrabajado(), cambios);
         MarcarResultados(s);
-        EXPECT_EQ(NumeroDeError([&] { s.Calcular(e); }), f.error);
-        for (const auto& r : Resultados()) {
-            SCOPED_TRACE(r.nombre);
-            if (r.paso < f.paso)
-                EXPECT_NE(s.*r.campo, kMarca);
-            else
-                EXPECT_EQ(s.*r.campo, kMarca);
-        }
+        const EntradaSeguro e = seguro;
+        EXPECT_EQ(NumeroDeError([&] { s.Calcular(e); }), error);
+        for (const auto& r : kResultados) EXPECT_EQ(s.*r.campo == kMarca, r.paso >= paso) << r.nombre;
     }
-}
-
-TEST(Calcular, ResponsabilidadCivilVaciaDejaLosPasosUnoASiete)
-{
-    Simulacion s = EjemploTrabajado();
-    EntradaSeguro e = SeguroEjemplo();
-    e.responsabilidadCivil = "";
-    EXPECT_EQ(NumeroDeError([&] { s.Calcular(e); }), 13);
-    EXPECT_NEAR(s.CosteAnualAmortizacion, 13400, kCuatroDecimales);
-    EXPECT_NEAR(s.CosteAnualDeFinanciacion, 1946.3194, kCuatroDecimales);
-    EXPECT_NEAR(s.CosteAnualDePersonal, 32880, kCuatroDecimales);
-    EXPECT_NEAR(s.CosteAnualCargasFiscales, 1100, kCuatroDecimales);
-    EXPECT_EQ(s.CosteAnualSegurosDelVehiculo, 0);
-    EXPECT_EQ(s.CostesFijosAnuales, 0);
-}
-
-TEST(Calcular, InteresDeMenosCienNoRompeElPrograma)
-{
-    Simulacion s = EjemploTrabajado();
-    s.CFTAE = -100;
-    EXPECT_NE(NumeroDeError([&] { s.Calcular(SeguroEjemplo()); }), -1);
 }
 
 }  // namespace

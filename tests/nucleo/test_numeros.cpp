@@ -1,4 +1,4 @@
-// Spanish number conversions and display patterns, independent of the locale.
+// Spanish number conversions, display patterns and text helpers, whatever the locale.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -6,8 +6,10 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "ApoyoPruebas.h"
+#include "data/Texto.h"
 #include "model/Numeros.h"
 
 using namespace tarvelon;
@@ -15,260 +17,146 @@ using tarvelon::pruebas::NumeroDeError;
 
 namespace {
 
-struct CasoTexto {
-    const char* texto;
-    double esperado;
-};
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(TextoANumero, ConvierteLaFormaEspanola)
+TEST(TextoANumero, FormaEspanolaYErrores)
 {
-    const CasoTexto casos[] = {
-        {"0", 0},
-        {"12", 12},
-        {"1234,5", 1234.5},
-        {"1.500", 1500},
-        {"1.234.567,89", 1234567.89},
-        {" 2,5 ", 2.5},
-        {"-3,25", -3.25},
-        {"0,25", 0.25},
-        {"1E+16", 1e16},
-        {"1,5E-05", 1.5e-5},
-        {"1,23456789012346E+15", 1.23456789012346e15},
-        {"0,333333333333333", 0.333333333333333},
+    const std::tuple<const char*, double, int> casos[] = {
+        {"0", 0, 0},       {"1234,5", 1234.5, 0}, {"1.500", 1500, 0},     {"1.234.567,89", 1234567.89, 0},
+        {" 2,5 ", 2.5, 0}, {"-3,25", -3.25, 0},   {"1E+16", 1e16, 0},     {"1,5E-05", 1.5e-5, 0},
+        {"", 0, 13},       {"abc", 0, 13},        {"   ", 0, 13},         {"12abc", 0, 13},
+        {"1,5E", 0, 13},   {"1E400", 0, 6},       {"-1E400", 0, 6},       {"1,2E+15", 1.2e15, 0},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(TextoANumero(c.texto), c.esperado);
+    for (const auto& [texto, valor, error] : casos) {
+        double v = -1;
+        EXPECT_EQ(NumeroDeError([&v, t = texto] { v = TextoANumero(t); }), error) << texto;
+        EXPECT_EQ(v, error ? -1 : valor) << texto;
     }
-}
-
-TEST(TextoANumero, RechazaTextosQueNoSonNumeros)
-{
-    const struct {
-        const char* texto;
-        int error;
-    } casos[] = {
-        {"", 13},
-        {"abc", 13},
-        {"   ", 13},
-        {"12abc", 13},
-        {"1E400", 6},
-        {"-1E400", 6},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(NumeroDeError([&] { (void)TextoANumero(c.texto); }), c.error);
-    }
-}
-
-TEST(TextoANumero, VacioCeroSoloParaElTextoExactamenteVacio)
-{
+    // Only the exactly empty text counts as 0.
     EXPECT_EQ(TextoANumeroVacioCero(""), 0.0);
     EXPECT_EQ(TextoANumeroVacioCero("3,5"), 3.5);
     EXPECT_EQ(NumeroDeError([] { (void)TextoANumeroVacioCero(" "); }), 13);
-    EXPECT_EQ(NumeroDeError([] { (void)TextoANumeroVacioCero("x"); }), 13);
 }
 
-TEST(Redondeo, MitadesAlParYRangoDeLong)
+// Halves to the even neighbour; X marks an overflow (error 6).
+TEST(Redondeo, MitadesAlParYRango)
 {
-    const struct {
-        double valor;
-        int32_t esperado;
-    } casos[] = {
-        {2.5, 2},          {3.5, 4},        {-2.5, -2},          {-3.5, -4},
-        {0.5, 0},          {1.5, 2},        {0.6, 1},            {2.4999, 2},
-        {2147483647.0, 2147483647},         {-2147483648.5, -2147483647 - 1},
+    constexpr int64_t X = std::numeric_limits<int64_t>::min();
+    const std::tuple<double, int64_t, int64_t> casos[] = {
+        {2.5, 2, 2},     {3.5, 4, 4},     {-2.5, -2, -2},   {-3.5, -4, -4},   {0.5, 0, 0},
+        {-0.5, 0, 0},    {1.5, 2, 2},     {0.6, 1, 1},      {2.4999, 2, 2},   {32767.4, 32767, 32767},
+        {32767.5, 32768, X},              {-32768.5, -32768, -32768},         {-32769, -32769, X},
+        {2147483647, 2147483647, X},      {-2147483648.5, -2147483648, X},    {2147483647.5, X, X},
+        {-2147483649.0, X, X},            {kNaN, X, X},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.valor);
-        EXPECT_EQ(RedondearLong(c.valor), c.esperado);
-    }
-    for (double fuera : {2147483647.5, 2147483648.0, -2147483649.0, 1e300,
-                         std::numeric_limits<double>::quiet_NaN()}) {
-        SCOPED_TRACE(fuera);
-        EXPECT_EQ(NumeroDeError([&] { (void)RedondearLong(fuera); }), 6);
-    }
-}
-
-TEST(Redondeo, MitadesAlParYRangoDeInteger)
-{
-    EXPECT_EQ(RedondearInteger(32767.4), 32767);
-    EXPECT_EQ(RedondearInteger(-32768.5), -32768);
-    EXPECT_EQ(RedondearInteger(2.5), 2);
-    EXPECT_EQ(RedondearInteger(-0.5), 0);
-    for (double fuera : {32767.5, 32768.0, -32769.0, 70000.0}) {
-        SCOPED_TRACE(fuera);
-        EXPECT_EQ(NumeroDeError([&] { (void)RedondearInteger(fuera); }), 6);
+    for (const auto& [valor, largo, corto] : casos) {
+        int64_t l = X, c = X;
+        EXPECT_EQ(NumeroDeError([&l, x = valor] { l = RedondearLong(x); }), largo == X ? 6 : 0) << valor;
+        EXPECT_EQ(NumeroDeError([&c, x = valor] { c = RedondearInteger(x); }), corto == X ? 6 : 0) << valor;
+        EXPECT_EQ(l, largo) << valor;
+        EXPECT_EQ(c, corto) << valor;
     }
 }
 
 TEST(NumeroATexto, FormaGeneral)
 {
-    const struct {
-        double valor;
-        const char* texto;
-    } casos[] = {
-        {0, "0"},
-        {12, "12"},
-        {1234.5, "1234,5"},
-        {123456.7, "123456,7"},
-        {-2.5, "-2,5"},
-        {0.1, "0,1"},
-        {0.1 + 0.2, "0,3"},
-        {1.0 / 3.0, "0,333333333333333"},
-        {2.0 / 3.0, "0,666666666666667"},
-        {0.0001, "0,0001"},
-        {0.00001, "1E-05"},
-        {1.5e-5, "1,5E-05"},
-        {-1.5e-5, "-1,5E-05"},
-        {1e-100, "1E-100"},
-        {999999999999999.0, "999999999999999"},
-        {1e15, "1E+15"},
-        {1e16, "1E+16"},
-        {1234567890123456.0, "1,23456789012346E+15"},
-        {-1e16, "-1E+16"},
+    const std::pair<double, const char*> casos[] = {
+        {0, "0"},           {12, "12"},           {1234.5, "1234,5"},       {-2.5, "-2,5"},
+        {0.1 + 0.2, "0,3"}, {1.0 / 3.0, "0,333333333333333"},          {2.0 / 3.0, "0,666666666666667"},
+        {0.0001, "0,0001"}, {0.00001, "1E-05"},   {-1.5e-5, "-1,5E-05"},    {1e-100, "1E-100"},
+        {999999999999999.0, "999999999999999"},   {1e15, "1E+15"},          {1e16, "1E+16"},
+        {1234567890123456.0, "1,23456789012346E+15"},                      {-1e16, "-1E+16"},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(NumeroATexto(c.valor), c.texto);
-    }
+    for (const auto& [valor, texto] : casos) EXPECT_EQ(NumeroATexto(valor), texto);
 }
 
-// The largest Doubles must still be written in a form that reads back.
-TEST(NumeroATexto, ElMayorDoubleSePuedeVolverALeer)
-{
-    for (double x : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
-                     std::nextafter(std::numeric_limits<double>::max(), 0.0)}) {
-        const std::string texto = NumeroATexto(x);
-        SCOPED_TRACE(texto);
-        double y = 0;
-        ASSERT_EQ(NumeroDeError([&] { y = TextoANumero(texto); }), 0);
-        EXPECT_LE(std::fabs(y - x), std::fabs(x) * 1e-14);
-    }
-}
-
-TEST(NumeroATexto, EnterosComoDigitos)
-{
-    EXPECT_EQ(EnteroATexto(0), "0");
-    EXPECT_EQ(EnteroATexto(12), "12");
-    EXPECT_EQ(EnteroATexto(-5), "-5");
-    EXPECT_EQ(EnteroATexto(2147483647), "2147483647");
-    EXPECT_EQ(EnteroATexto(-32768), "-32768");
-}
-
-// What is written must read back to the same value within 15 significant
-// digits, and writing the read value again must give the same text.
-TEST(NumeroATexto, IdaYVueltaConValoresAleatorios)
-{
-    std::mt19937_64 gen(20240611);
-    std::uniform_real_distribution<double> mantisa(1.0, 10.0);
-    std::uniform_int_distribution<int> exponente(-30, 30);
-    std::bernoulli_distribution signo(0.3);
-    for (int i = 0; i < 20000; ++i) {
-        double x = mantisa(gen) * std::pow(10.0, exponente(gen));
-        if (signo(gen)) x = -x;
-        const std::string texto = NumeroATexto(x);
-        SCOPED_TRACE(texto);
-        ASSERT_EQ(texto.find('.'), std::string::npos);
-        const double y = TextoANumero(texto);
-        ASSERT_LE(std::fabs(y - x), std::fabs(x) * 1e-14);
-        ASSERT_EQ(NumeroATexto(y), texto);
-    }
-}
-
-// A value with at most 15 significant digits comes back bit for bit.
-TEST(NumeroATexto, IdaYVueltaExactaConQuinceCifras)
+// A value of at most 15 significant digits comes back bit for bit; any other
+// comes back within 15 digits, and writing it again gives the same text.
+TEST(NumeroATexto, IdaYVuelta)
 {
     std::mt19937_64 gen(7);
     std::uniform_int_distribution<long long> cifras(1, 999999999999999LL);
-    std::uniform_int_distribution<int> exponente(-20, 5);
-    for (int i = 0; i < 5000; ++i) {
-        const std::string decimal = std::to_string(cifras(gen)) + "e" + std::to_string(exponente(gen));
-        const double x = std::stod(decimal);
-        SCOPED_TRACE(decimal);
-        ASSERT_EQ(std::bit_cast<uint64_t>(TextoANumero(NumeroATexto(x))), std::bit_cast<uint64_t>(x));
+    std::uniform_int_distribution<int> exponente(-30, 20);
+    std::uniform_real_distribution<double> mantisa(-10.0, 10.0);
+    for (int i = 0; i < 10000; ++i) {
+        const double x = std::stod(std::to_string(cifras(gen)) + "e" + std::to_string(exponente(gen)));
+        ASSERT_EQ(std::bit_cast<uint64_t>(TextoANumero(NumeroATexto(x))), std::bit_cast<uint64_t>(x)) << x;
+        const double y = mantisa(gen) * std::pow(10.0, exponente(gen));
+        const std::string texto = NumeroATexto(y);
+        const double leido = TextoANumero(texto);
+        ASSERT_LE(std::fabs(leido - y), std::fabs(y) * 1e-14) << texto;
+        ASSERT_EQ(NumeroATexto(leido), texto);
     }
 }
 
-struct CasoFormato {
-    double valor;
-    const char* texto;
-};
-
-TEST(Formatos, DosDecimales)
+// Halves away from zero after rounding to 15 significant digits.
+TEST(Formatos, PatronesDeLaPantallaYLosInformes)
 {
-    const CasoFormato casos[] = {
-        {12345.678, "12.345,68"}, {1350, "1.350,00"},     {0, "0,00"},
-        {1.005, "1,01"},          {2.675, "2,68"},         {0.004, "0,00"},
-        {-1234.5, "-1.234,50"},   {999.995, "1.000,00"},   {1234567.891, "1.234.567,89"},
-        {-0.125, "-0,13"},        {1e12, "1.000.000.000.000,00"},
+    using F = std::string (*)(double);
+    const F dos = FormatoDosDecimales, cuatro = FormatoCuatroDecimales, sinMiles = FormatoCuatroSinMiles,
+            miles = FormatoMiles, neto = FormatoEnteroMiles;
+    const std::tuple<F, double, const char*> casos[] = {
+        {dos, 12345.678, "12.345,68"},  {dos, 1350, "1.350,00"},        {dos, 0, "0,00"},
+        {dos, 1.005, "1,01"},           {dos, 2.675, "2,68"},           {dos, 0.004, "0,00"},
+        {dos, -50, "-50,00"},           {dos, 999.995, "1.000,00"},     {dos, -0.125, "-0,13"},
+        {dos, 1e12, "1.000.000.000.000,00"},                            {cuatro, 0.1234567, "0,1235"},
+        {cuatro, 1.14, "1,1400"},       {cuatro, 12345.6789, "12.345,6789"}, {cuatro, -0.45275, "-0,4528"},
+        {sinMiles, 12345.5, "12345,5000"}, {sinMiles, -2, "-2,0000"},  {sinMiles, 0.99995, "1,0000"},
+        {miles, 0, ""},                 {miles, 0.4, ""},               {miles, 0.5, "1"},
+        {miles, 1234.6, "1.235"},       {miles, 999.5, "1.000"},        {miles, -1234, "-1.234"},
+        {miles, 1234567, "1.234.567"},  {neto, 72000, "72.000"},        {neto, 84999.5, "85.000"},
+        {neto, 0, ""},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(FormatoDosDecimales(c.valor), c.texto);
-    }
+    for (const auto& [formato, valor, texto] : casos) EXPECT_EQ(formato(valor), texto);
 }
 
-TEST(Formatos, CuatroDecimales)
-{
-    const CasoFormato casos[] = {
-        {0.1234567, "0,1235"}, {1.14, "1,1400"}, {12345.6789, "12.345,6789"},
-        {0, "0,0000"},         {0.1, "0,1000"}, {-0.45275, "-0,4528"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(FormatoCuatroDecimales(c.valor), c.texto);
-    }
-}
-
-TEST(Formatos, CuatroDecimalesSinMiles)
-{
-    const CasoFormato casos[] = {
-        {1.14, "1,1400"}, {12345.5, "12345,5000"}, {0, "0,0000"}, {-2, "-2,0000"}, {0.99995, "1,0000"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(FormatoCuatroSinMiles(c.valor), c.texto);
-    }
-}
-
-TEST(Formatos, MilesSinDecimales)
-{
-    const CasoFormato casos[] = {
-        {0, ""},          {0.4, ""},         {0.5, "1"},           {440, "440"},
-        {1234.6, "1.235"}, {120000, "120.000"}, {999.5, "1.000"},  {1234567, "1.234.567"},
-        {-1234, "-1.234"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(FormatoMiles(c.valor), c.texto);
-    }
-}
-
-TEST(Formatos, EnteroConMilesDeLosPreciosNetos)
-{
-    const CasoFormato casos[] = {
-        {72000, "72.000"}, {84999.5, "85.000"}, {0, ""},  {0.49, ""},
-        {1234567, "1.234.567"}, {-5, "-5"}, {999, "999"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(FormatoEnteroMiles(c.valor), c.texto);
-    }
-}
-
+// The general-data window reads a leading number with a period.
 TEST(NumeroInicial, LeeElNumeroDelPrincipioConPunto)
 {
-    const CasoTexto casos[] = {
-        {"0,5", 0},       {"12,5", 12},      {" 1 2.5", 12.5},  {"0.5", 0.5},
-        {"abc", 0},       {"", 0},           {"\t-3.5x", -3.5}, {"1\n2", 12},
-        {"1.2.3", 1.2},   {"+7", 7},         {"1E3", 1000},     {"2.5e-1kg", 0.25},
-        {"120000", 120000}, {"-0", 0},
+    const std::pair<const char*, double> casos[] = {
+        {"0,5", 0},     {"12,5", 12},  {" 1 2.5", 12.5}, {"0.5", 0.5},       {"abc", 0},
+        {"", 0},        {"1\n2", 12},  {"1.2.3", 1.2},   {"\t-3.5x", -3.5},  {"+7", 7},
+        {"1E3", 1000},  {"2.5e-1kg", 0.25},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_EQ(NumeroInicial(c.texto), c.esperado);
+    for (const auto& [texto, valor] : casos) EXPECT_EQ(NumeroInicial(texto), valor) << texto;
+}
+
+// Widths count characters, not bytes; the caller's own text is padded too.
+TEST(Texto, RellenoRepeticionYLongitud)
+{
+    const std::tuple<const char*, int16_t, const char*, const char*> casos[] = {
+        {"abc", 5, "abc  ", "  abc"}, {"abc", 2, "abc", "abc"}, {"abc", 0, "abc", "abc"},
+        {"abc", -4, "abc", "abc"},    {"", 3, "   ", "   "},    {"Día", 5, "Día  ", "  Día"},
+        {"€", 3, "€  ", "  €"},
+    };
+    for (const auto& [texto, ancho, derecha, izquierda] : casos) {
+        std::string d = texto, i = texto;
+        EXPECT_EQ(RellenarDerecha(d, ancho), derecha);
+        EXPECT_EQ(RellenarIzquierda(i, ancho), izquierda);
+        EXPECT_EQ(d + i, std::string(derecha) + izquierda);
     }
+    EXPECT_EQ(RepetirTexto("=", 4), "====");
+    EXPECT_EQ(RepetirTexto("é", 2), "éé");
+    EXPECT_EQ(RepetirTexto("=", 0), "");
+    EXPECT_EQ(RepetirTexto("=", -7), "");
+    EXPECT_EQ(RepetirTexto("=", 32767).size(), 32767u);
+    EXPECT_EQ(NumeroDeError([] { (void)RepetirTexto("", 32768); }), 6);
+    EXPECT_EQ(LongitudTexto("€/Día"), 5u);
+    EXPECT_EQ(LongitudTexto("a\xFF" "b中"), 4u);  // a stray byte counts as one
+    EXPECT_EQ(CortarTexto("áéíóú", 3), "áéí");
+    EXPECT_EQ(CortarTexto("abc", 10), "abc");
+}
+
+TEST(Texto, Windows1252)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"ñÑáéíóúü", "\xF1\xD1\xE1\xE9\xED\xF3\xFA\xFC"}, {"€º¿", "\x80\xBA\xBF"}, {"“x”", "\x93x\x94"}};
+    for (const auto& [utf8, cp1252] : casos) {
+        EXPECT_EQ(Utf8ACp1252(utf8), cp1252);
+        EXPECT_EQ(Cp1252AUtf8(cp1252), utf8);
+    }
+    // What Windows-1252 cannot hold, and broken UTF-8, becomes "?".
+    EXPECT_EQ(Utf8ACp1252("中a😀\xFF\xC3"), "?a???");
 }
 
 }  // namespace

@@ -2,9 +2,8 @@
 // window's own check of its boxes.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "ApoyoPruebas.h"
 #include "model/DatosGeneralesCheck.h"
@@ -15,147 +14,76 @@ using namespace tarvelon::pruebas;
 
 namespace {
 
-struct Regla {
-    std::function<void(Simulacion&)> romper;
-    const char* mensaje;
+// The twelve rules in their order, each with a way to break it.
+const std::pair<const char*, const char*> kReglas[] = {
+    {"CFCabezaPrecioBruto=0", "Error en Precio de Cabeza Tractora"},
+    {"CFCabezaPeriodoAmortizacion=0", "Error en Periodo de amortización de cabeza tractora"},
+    {"CFDiasDeActividad=0,5", "Error en Días de actividad"},
+    {"CFHorasAnualesTrabajadas=-3", "Error en Horas anuales trabajadas"},
+    {"CFPeriodoAFinanciar=0", "Error en Periodo a financiar"},
+    {"CFVehiculoCuantiaAFinanciar=0", "Error en Porcentaje a financiar del vehículo"},
+    {"CVConsumoMedio=-1", "Error en Consumo Medio de combustible"},
+    {"CVDuracionMediaDeLosNeumaticos=0", "Error en Duración Media de los Neumáticos"},
+    {"CVPrecioBrutoDelGasoleo=0", "Error en Precio Bruto del Gasóleo"},
+    {"DGNumeroTotalDeNeumaticos=0", "Error en Número Total de Neumáticos"},
+    {"KilometrajeAnual=-100", "Error en Kilometros Anuales"},
+    {"ServiciosDiarios=0", "Error en Servicios Diarios"},
 };
 
-// The twelve rules in their order, each with a way to break it.
-const std::vector<Regla>& Reglas()
-{
-    static const std::vector<Regla> r = {
-        {[](Simulacion& s) { s.CFCabezaPrecioBruto = 0; }, "Error en Precio de Cabeza Tractora"},
-        {[](Simulacion& s) { s.CFCabezaPeriodoAmortizacion = 0; },
-         "Error en Periodo de amortización de cabeza tractora"},
-        {[](Simulacion& s) { s.CFDiasDeActividad = 0.5; }, "Error en Días de actividad"},
-        {[](Simulacion& s) { s.CFHorasAnualesTrabajadas = -3; }, "Error en Horas anuales trabajadas"},
-        {[](Simulacion& s) { s.CFPeriodoAFinanciar = 0; }, "Error en Periodo a financiar"},
-        {[](Simulacion& s) { s.CFVehiculoCuantiaAFinanciar = 0; }, "Error en Porcentaje a financiar del vehículo"},
-        {[](Simulacion& s) { s.CVConsumoMedio = -1; }, "Error en Consumo Medio de combustible"},
-        {[](Simulacion& s) { s.CVDuracionMediaDeLosNeumaticos = 0; }, "Error en Duración Media de los Neumáticos"},
-        {[](Simulacion& s) { s.CVPrecioBrutoDelGasoleo = 0; }, "Error en Precio Bruto del Gasóleo"},
-        {[](Simulacion& s) { s.DGNumeroTotalDeNeumaticos = 0; }, "Error en Número Total de Neumáticos"},
-        {[](Simulacion& s) { s.KilometrajeAnual = -100; }, "Error en Kilometros Anuales"},
-        {[](Simulacion& s) { s.ServiciosDiarios = 0; }, "Error en Servicios Diarios"},
-    };
-    return r;
-}
-
-TEST(Validar, RegistroCorrectoDejaErrorMsgVacio)
+// Rule 1 appends without a separator, every later rule with "\r\n" even when
+// nothing stands before it; each call starts afresh and only ErrorMsg changes.
+TEST(Validar, MensajesDeCadaReglaYDeTodas)
 {
     Simulacion s = EjemploTrabajado();
     s.ErrorMsg = "de antes";
     EXPECT_TRUE(s.Validar());
     EXPECT_EQ(s.ErrorMsg, "");
-}
-
-TEST(Validar, CadaReglaSolaDaSuMensaje)
-{
-    for (size_t i = 0; i < Reglas().size(); ++i) {
-        SCOPED_TRACE(Reglas()[i].mensaje);
-        Simulacion s = EjemploTrabajado();
-        Reglas()[i].romper(s);
+    std::string todas;
+    for (size_t i = 0; i < std::size(kReglas); ++i) {
+        const std::string mensaje = (i == 0 ? "" : "\r\n") + std::string(kReglas[i].second);
+        todas += mensaje;
+        s = Cambiado(s, kReglas[i].first);
         EXPECT_FALSE(s.Validar());
-        // Rule 1 appends without a separator, every later rule with one.
-        const std::string esperado = std::string(i == 0 ? "" : "\r\n") + Reglas()[i].mensaje;
-        EXPECT_EQ(s.ErrorMsg, esperado);
+        EXPECT_EQ(s.ErrorMsg, todas);
+        Simulacion sola = Cambiado(EjemploTrabajado(), kReglas[i].first);
+        EXPECT_FALSE(sola.Validar());
+        EXPECT_FALSE(sola.Validar());
+        EXPECT_EQ(sola.ErrorMsg, mensaje);
     }
-}
+    Simulacion nuevo;  // every checked field is 0
+    EXPECT_FALSE(nuevo.Validar());
+    EXPECT_EQ(nuevo.ErrorMsg, todas);
 
-TEST(Validar, TodasLasReglasFallanEnOrden)
-{
-    Simulacion s;  // a new record: every checked field is 0
-    EXPECT_FALSE(s.Validar());
-    std::string esperado;
-    for (size_t i = 0; i < Reglas().size(); ++i) esperado += (i == 0 ? "" : "\r\n") + std::string(Reglas()[i].mensaje);
-    EXPECT_EQ(s.ErrorMsg, esperado);
-
-    // The same again with every rule broken on a filled record.
-    Simulacion t = EjemploTrabajado();
-    for (const auto& r : Reglas()) r.romper(t);
-    EXPECT_FALSE(t.Validar());
-    EXPECT_EQ(t.ErrorMsg, esperado);
-}
-
-TEST(Validar, CadaLlamadaEmpiezaDeNuevo)
-{
-    Simulacion s = EjemploTrabajado();
-    s.ServiciosDiarios = 0;
-    EXPECT_FALSE(s.Validar());
-    EXPECT_FALSE(s.Validar());
-    EXPECT_EQ(s.ErrorMsg, "\r\nError en Servicios Diarios");
-    s.ServiciosDiarios = 2;
-    EXPECT_TRUE(s.Validar());
-    EXPECT_EQ(s.ErrorMsg, "");
-}
-
-TEST(Validar, RedondeoDeDiasYHoras)
-{
-    const struct {
-        double dias;
-        double horas;
-        bool valido;
-    } casos[] = {
-        {0.5, 1760, false}, {0.51, 1760, true}, {220, 1.5, true}, {220, 0.5, false}, {220, 0.6, true},
-        {-0.4, 1760, false}, {1, 2.5, true},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message() << c.dias << " / " << c.horas);
-        Simulacion s = EjemploTrabajado();
-        s.CFDiasDeActividad = c.dias;
-        s.CFHorasAnualesTrabajadas = c.horas;
-        EXPECT_EQ(s.Validar(), c.valido);
-    }
-}
-
-TEST(Validar, NeumaticosDesdeUno)
-{
-    Simulacion s = EjemploTrabajado();
-    s.DGNumeroTotalDeNeumaticos = 1;
-    EXPECT_TRUE(s.Validar());
-    s.DGNumeroTotalDeNeumaticos = -4;
-    EXPECT_FALSE(s.Validar());
-}
-
-TEST(Validar, CamposNoComprobadosPuedenSerCero)
-{
-    Simulacion s = EjemploTrabajado();
-    s.CFSemiPrecioBruto = 0;
-    s.CVPrecioMedioNeumaticos = 0;
-    s.CFSeguroTodoRiesgo = 0;
-    s.CFCabezaDescuentoMedio = 0;
-    s.CIGastosAnuales = 0;
-    s.CFTAE = 0;
-    s.CFSemiPeriodoAmortizacion = 0;
-    EXPECT_TRUE(s.Validar());
-}
-
-// Whole-number conversions beyond 16 bits stop the validation with overflow.
-TEST(Validar, DesbordamientoAlConvertirA16Bits)
-{
-    const std::function<void(Simulacion&)> casos[] = {
-        [](Simulacion& s) { s.CFDiasDeActividad = 40000; },
-        [](Simulacion& s) { s.CFHorasAnualesTrabajadas = -1e9; },
-        [](Simulacion& s) { s.DGNumeroTotalDeNeumaticos = 70000; },
-    };
-    for (const auto& romper : casos) {
-        Simulacion s = EjemploTrabajado();
-        romper(s);
-        EXPECT_EQ(NumeroDeError([&] { (void)s.Validar(); }), 6);
-    }
-}
-
-TEST(Validar, SoloCambiaErrorMsg)
-{
-    Simulacion s = EjemploTrabajado();
+    s = EjemploTrabajado();
     s.ServiciosDiarios = 0;
     const TablaLineas antes = s.ToArray();
     (void)s.Validar();
     const TablaLineas despues = s.ToArray();
-    for (int fila = 1; fila < antes.UltimaFila(); ++fila) {
-        SCOPED_TRACE(antes.Clave(fila));
-        EXPECT_EQ(antes.Valor(fila), despues.Valor(fila));
+    for (int fila = 1; fila < antes.UltimaFila(); ++fila) EXPECT_EQ(antes.Valor(fila), despues.Valor(fila));
+}
+
+// Days, hours and tyres are rounded halves to even into 16 bits first.
+TEST(Validar, RedondeoYLimites)
+{
+    // Days, hours, tyres and the outcome: 1 passes, 0 fails, 6 overflow.
+    const std::tuple<double, double, int32_t, int> casos[] = {
+        {0.5, 1760, 12, 0},  {0.51, 1760, 12, 1}, {220, 1.5, 12, 1},   {220, 0.5, 12, 0},    {220, 0.6, 12, 1},
+        {-0.4, 1760, 12, 0}, {1, 2.5, 12, 1},     {220, 1760, 1, 1},   {220, 1760, -4, 0},   {40000, 1760, 12, 6},
+        {220, -1e9, 12, 6},  {220, 1760, 70000, 6},
+    };
+    for (const auto& [dias, horas, neumaticos, resultado] : casos) {
+        Simulacion s = EjemploTrabajado();
+        s.CFDiasDeActividad = dias;
+        s.CFHorasAnualesTrabajadas = horas;
+        s.DGNumeroTotalDeNeumaticos = neumaticos;
+        bool valido = false;
+        const int error = NumeroDeError([&] { valido = s.Validar(); });
+        EXPECT_EQ(error ? error : int{valido}, resultado) << dias << " " << horas << " " << neumaticos;
     }
+    // Fields no rule checks may be 0.
+    EXPECT_TRUE(Cambiado(EjemploTrabajado(), "CFSemiPrecioBruto=0 CVPrecioMedioNeumaticos=0 CFSeguroTodoRiesgo=0 "
+                                             "CIGastosAnuales=0 CFTAE=0 CFSemiPeriodoAmortizacion=0")
+                    .Validar());
 }
 
 TEST(ComprobarDatosGenerales, Casos)
@@ -163,40 +91,18 @@ TEST(ComprobarDatosGenerales, Casos)
     const std::string km = "El campo Kilometraje anual debe tener un valor mayor que 0";
     const std::string serv = "El campo Servicios Diarios debe tener un valor mayor que 0";
     const std::string vacio = "El campo Kilometraje anual en vacio debe estar relleno";
-    const struct {
-        const char* km;
-        const char* servicios;
-        const char* enVacio;
-        std::string mensajes;
-    } casos[] = {
-        {"120000", "2", "10", ""},
-        {"0.5", "2", "0", ""},
-        {"0,5", "2", "0", km},
-        {"", "2", "0", km},
-        {"abc", "2", "0", km},
-        {"-5", "2", "0", km},
-        {" 1 2", "1", "x", ""},
-        {"100", "0", "0", serv},
-        {"100", "", "0", serv},
-        {"100", "2", "", vacio},
-        {"100", "2", " ", ""},
-        {"0", "0", "", km + "\r\n" + serv + "\r\n" + vacio},
-        {"100", "0", "", serv + "\r\n" + vacio},
+    const std::tuple<const char*, const char*, const char*, std::string> casos[] = {
+        {"120000", "2", "10", ""},   {"0.5", "2", "0", ""},     {"0,5", "2", "0", km},
+        {"", "2", "0", km},          {"abc", "2", "0", km},     {"-5", "2", "0", km},
+        {" 1 2", "1", "x", ""},      {"100", "0", "0", serv},   {"100", "", "0", serv},
+        {"100", "2", "", vacio},     {"100", "2", " ", ""},     {"0", "0", "", km + "\r\n" + serv + "\r\n" + vacio},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message() << "[" << c.km << "] [" << c.servicios << "] [" << c.enVacio << "]");
-        EXPECT_EQ(ComprobarDatosGenerales(c.km, c.servicios, c.enVacio), c.mensajes);
-    }
-}
-
-TEST(ComprobarDatosGenerales, PreguntaConDosMensajes)
-{
-    const std::string mensajes = ComprobarDatosGenerales("0,5", "0", "5");
-    EXPECT_EQ(PreguntaDatosGenerales(mensajes),
-              "Se ha producido el siguiente(s) error(es): \r\n"
-              "El campo Kilometraje anual debe tener un valor mayor que 0\r\n"
-              "El campo Servicios Diarios debe tener un valor mayor que 0\r\n"
-              "¿Desea corregir los errores?");
+    for (const auto& [kilometraje, servicios, enVacio, mensajes] : casos)
+        EXPECT_EQ(ComprobarDatosGenerales(kilometraje, servicios, enVacio), mensajes)
+            << kilometraje << "|" << servicios << "|" << enVacio;
+    EXPECT_EQ(PreguntaDatosGenerales(ComprobarDatosGenerales("0,5", "0", "5")),
+              "Se ha producido el siguiente(s) error(es): \r\n" + km + "\r\n" + serv +
+                  "\r\n¿Desea corregir los errores?");
     EXPECT_EQ(kTituloComprobacionDatosGenerales, "Mirandel de costes de la VDR");
 }
 
