@@ -88,7 +88,7 @@ void OcultarVentana(QWidget* ventana)
         ventana->hide();
 }
 
-ErrorEjecucion ComoErrorEjecucion(std::exception_ptr excepcion)
+ErrorEjecucion ComoErrorEjecucion(const std::exception_ptr& excepcion)
 {
     try {
         std::rethrow_exception(excepcion);

@@ -33,7 +33,7 @@ void MostrarErroresEnLista(QListWidget* lista, const std::string& texto);
 void OcultarVentana(QWidget* ventana);
 
 // Any failure as a numbered run-time error (unexpected ones as an internal error).
-ErrorEjecucion ComoErrorEjecucion(std::exception_ptr excepcion);
+ErrorEjecucion ComoErrorEjecucion(const std::exception_ptr& excepcion);
 
 // Runs a button action; a run-time error that escapes it ends the action with
 // the usual critical message box.

@@ -10,7 +10,7 @@ class Plataforma;
 class DatosGenerales : public VentanaEntrada {
     Q_OBJECT
 public:
-    DatosGenerales(Plataforma& plataforma, QWidget* parent = nullptr);
+    explicit DatosGenerales(Plataforma& plataforma, QWidget* parent = nullptr);
 
     // The check itself (kilometres, services, empty-run share); answers
     // whether it showed its message box.

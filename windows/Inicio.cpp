@@ -63,11 +63,11 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     cvb_ = CrearCostesVariablesB();
     Alojar(cvb_);
 #ifdef TARVELON_CON_RESULTADOS
-    auto* trayecto = new Trayecto(*this, plataforma_);
-    trayecto_ = trayecto;
+    auto* nuevoTrayecto = new Trayecto(*this, plataforma_);
+    trayecto_ = nuevoTrayecto;
     Alojar(trayecto_);
-    auto* presupuesto = new Presupuesto(*this, plataforma_);
-    presupuesto_ = presupuesto;
+    auto* nuevoPresupuesto = new Presupuesto(*this, plataforma_);
+    presupuesto_ = nuevoPresupuesto;
     Alojar(presupuesto_);
 #endif
     indice_ = new Indice();
@@ -75,7 +75,7 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     vehiculo_ = new SeleccionarVehiculo(plataforma_, *this);
     Alojar(vehiculo_);
 #ifdef TARVELON_CON_RESULTADOS
-    resultado_ = new SeleccionarResultado(*trayecto, *presupuesto, [this](QWidget* w) { MostrarEnPaso(w); });
+    resultado_ = new SeleccionarResultado(*nuevoTrayecto, *nuevoPresupuesto, [this](QWidget* w) { MostrarEnPaso(w); });
     Alojar(resultado_);
 #endif
     ci_ = CrearCostesIndirectos();

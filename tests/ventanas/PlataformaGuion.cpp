@@ -26,6 +26,7 @@ std::optional<std::string> PlataformaGuion::ElegirFichero(const PeticionFichero&
 
 void PlataformaGuion::ImprimirVentana(QWidget* ventana)
 {
+    if (alImprimir) alImprimir(ventana);
     if (falloImpresion) throw ErrorEjecucion(falloImpresion->first, falloImpresion->second);
     impresas.push_back(ventana);
 }
@@ -34,21 +35,6 @@ void PlataformaGuion::IniciarPrograma(const std::string& programa, const std::ve
 {
     if (falloPrograma) throw ErrorEjecucion(falloPrograma->first, falloPrograma->second);
     programas.push_back({programa, argumentos});
-}
-
-std::vector<std::string> PlataformaGuion::Textos() const
-{
-    std::vector<std::string> t;
-    for (const auto& a : avisos) t.push_back(a.texto);
-    return t;
-}
-
-void PlataformaGuion::Limpiar()
-{
-    avisos.clear();
-    peticiones.clear();
-    impresas.clear();
-    programas.clear();
 }
 
 }  // namespace tarvelon

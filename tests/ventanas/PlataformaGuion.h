@@ -1,7 +1,7 @@
 #pragma once
 // A platform that answers by itself, for tests and the start-up benchmark:
 // it records every message box, file dialog, printout and started program,
-// and gives the answers the test has queued.
+// and gives the answers queued by the test.
 #include <deque>
 #include <functional>
 #include <optional>
@@ -24,24 +24,28 @@ public:
     void ImprimirVentana(QWidget* ventana) override;
     void IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos) override;
 
-    // Answers of the Yes/No boxes, in order; when none is queued: No.
-    // An OK box always answers Aceptar and takes nothing from the queue.
+    // Yes/No answers in order (none queued: No); an OK box answers Aceptar.
     std::deque<Respuesta> respuestas;
-    // File dialog answers, in order: a path, or nothing for a cancel. Empty queue: cancel.
+    // File dialog answers in order; nothing, or an empty queue, is a cancel.
     std::deque<std::optional<std::string>> ficheros;
     // Printing and starting programs fail with this error when set.
     std::optional<std::pair<int, std::string>> falloImpresion;
     std::optional<std::pair<int, std::string>> falloPrograma;
-    // Runs as each box is shown, before it is answered.
-    std::function<void(const Aviso&)> alMostrar;
+    std::function<void(const Aviso&)> alMostrar;  // as each box is shown
+    std::function<void(QWidget*)> alImprimir;     // as each window is printed
 
     std::vector<Aviso> avisos;
     std::vector<PeticionFichero> peticiones;
     std::vector<QWidget*> impresas;
     std::vector<Programa> programas;
 
-    std::vector<std::string> Textos() const;  // texts of the boxes shown, in order
-    void Limpiar();
+    std::vector<std::string> Textos() const  // texts of the boxes shown, in order
+    {
+        std::vector<std::string> t;
+        for (const auto& a : avisos) t.push_back(a.texto);
+        return t;
+    }
+    void Limpiar() { *this = PlataformaGuion{}; }  // records, queues and failures
 };
 
 }  // namespace tarvelon

@@ -1,314 +1,229 @@
-// Saving and loading the user's figures: dialogs, messages, the file written
-// and what a load puts back into both columns.
+// Saving and loading the user's figures through the main window's menu, and a
+// whole session as a user goes through it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include <QTemporaryDir>
-
-#include "ResultadosApoyo.h"
-#include "data/Ficheros.h"
-#include "windows/DatosPersonalizados.h"
+#include "Apoyo.h"
+#include "windows/SeleccionarVehiculo.h"
 
 using namespace tarvelon;
 using namespace tarvelon::prueba;
 namespace fs = std::filesystem;
+using Textos = std::vector<std::string>;
 
 namespace {
 
-// The main window as the commands see it: two columns of texts and a log of
-// what was asked of it.
-class ContextoPrueba : public ContextoDatos {
-public:
-    PlataformaRegistro plataforma_;
-    ColumnaTextos simulacion{plataforma_};
-    ColumnaTextos referencia{plataforma_};
-    std::string rutaPrograma, ficheroDatos, rutaConfig;
-    std::vector<std::string> llamadas;
-
-    Plataforma& plataforma() override { return plataforma_; }
-    QWidget* padreDialogo() override { return nullptr; }
-    std::string& RutaPrograma() override { return rutaPrograma; }
-    std::string& FicheroDatos() override { return ficheroDatos; }
-    const std::string& RutaConfig() override { return rutaConfig; }
-    bool LeerColumnaSimulacion(Simulacion& s) override
-    {
-        llamadas.push_back("LeerColumnaSimulacion");
-        return simulacion.LeerColumnaSimulacion(s);
-    }
-    void EscribirColumnaSimulacion(const Simulacion& s) override
-    {
-        llamadas.push_back("EscribirColumnaSimulacion");
-        simulacion.Escribir(s);
-    }
-    void EscribirColumnaReferencia(const Simulacion& s) override
-    {
-        llamadas.push_back("EscribirColumnaReferencia");
-        referencia.Escribir(s);
-    }
-    std::string TextoTipoSeleccionado() override { return simulacion.Texto("Tipo"); }
-    void HabilitarPasos() override { llamadas.push_back("HabilitarPasos"); }
-    void OcultarForms() override { llamadas.push_back("OcultarForms"); }
-};
-
-class DatosPersonalizados : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(carpeta.isValid());
-        dir = carpeta.path().toStdString();
-        ctx.rutaPrograma = dir;
-        ctx.rutaConfig = dir + "/CONFIG.TXT";
-        GrabarLineasCifradas(ctx.rutaConfig, {"Tipo=Cisterna 3 ejes", "KilometrajeAnual=95000", "CFTAE=4,5",
-                                              "TipoSeguro=3", "CFSeguroTodoRiesgo=5200", "Tipo=Frigorífico 40 t",
-                                              "KilometrajeAnual=110000", "CFTAE=6", "CVConsumoMedio=34,5",
-                                              "TipoSeguro=2", "CFSeguroObligatorioYTerceros=2800"});
-        ctx.simulacion.textos = DatosEjemplo();
-    }
-
-    std::string Ruta(const std::string& nombre) const { return dir + "/" + nombre; }
-
-    void Guardar(std::optional<std::string> respuesta)
-    {
-        ctx.plataforma_.respuestasFichero.push_back(std::move(respuesta));
-        GuardarDatosPersonalizados(ctx);
-    }
-    void Cargar(std::optional<std::string> respuesta)
-    {
-        ctx.plataforma_.respuestasFichero.push_back(std::move(respuesta));
-        CargarDatosPersonalizados(ctx);
-    }
-    std::vector<std::string> Avisos() const { return ctx.plataforma_.Textos(); }
-
-    // The column as it reads after a record of its own figures was written into it.
-    std::map<std::string, std::string> ComoQuedaTrasEscribir(const std::map<std::string, std::string>& textos)
-    {
-        PlataformaRegistro p;
-        ColumnaTextos origen{p}, destino{p};
-        origen.textos = textos;
-        Simulacion s;
-        origen.LeerColumnaSimulacion(s);
-        destino.Escribir(s);
-        return destino.textos;
-    }
-
-    QTemporaryDir carpeta;
-    std::string dir;
-    ContextoPrueba ctx;
-};
-
-TEST_F(DatosPersonalizados, GuardarYCargarDevuelveAmbasColumnas)
+std::string Contenido(const std::string& ruta)
 {
-    const std::string ruta = Ruta("mis datos.txt");
-    Guardar(ruta);
-    ASSERT_EQ(Avisos(), std::vector<std::string>{"Fichero " + ruta + " grabado"});
-    EXPECT_EQ(ctx.plataforma_.avisos[0].icono, Icono::Ninguno);
-    EXPECT_EQ(ctx.plataforma_.avisos[0].titulo, "TARVELON");
-    EXPECT_EQ(ctx.ficheroDatos, ruta);
-    EXPECT_EQ(ctx.rutaPrograma, dir);
-
-    const PeticionFichero& p = ctx.plataforma_.peticiones.at(0);
-    EXPECT_TRUE(p.guardar);
-    EXPECT_EQ(p.titulo, "Grabar datos personalizados");
-    EXPECT_EQ(p.filtro, "Archivo de configuración (*.txt)|*.txt|");
-    EXPECT_EQ(p.indiceFiltro, 1);
-    EXPECT_EQ(p.extensionPorDefecto, "txt");
-    EXPECT_EQ(p.carpetaInicial, dir);
-    EXPECT_EQ(p.nombre, "");
-
-    // The user changes everything, then loads the file back.
-    const auto tecleado = ctx.simulacion.textos;
-    for (auto& [campo, texto] : ctx.simulacion.textos) texto = "7";
-    ctx.plataforma_.avisos.clear();
-    ctx.llamadas.clear();
-    Cargar(ruta);
-
-    EXPECT_EQ(Avisos(), std::vector<std::string>{"Fichero: " + ruta + " cargado"});
-    EXPECT_EQ(ctx.llamadas, (std::vector<std::string>{"EscribirColumnaSimulacion", "HabilitarPasos",
-                                                      "EscribirColumnaReferencia", "OcultarForms"}));
-    EXPECT_EQ(ctx.simulacion.textos, ComoQuedaTrasEscribir(tecleado));
-    EXPECT_EQ(ctx.simulacion.Texto("Tipo"), "Frigorífico 40 t");
-    EXPECT_EQ(ctx.simulacion.Texto("CVPrecioDelGasoleo"), "1,05");
-
-    // The reference column holds the saved type's block, and nothing else.
-    EXPECT_EQ(ctx.referencia.Texto("Tipo"), "Frigorífico 40 t");
-    EXPECT_EQ(ctx.referencia.Texto("KilometrajeAnual"), "110000");
-    EXPECT_EQ(ctx.referencia.Texto("CVConsumoMedio"), "34,5");
-    EXPECT_EQ(ctx.referencia.Texto("CFSeguroObligatorioYTerceros"), "2800");
-    EXPECT_EQ(ctx.referencia.Texto("CFCabezaPrecioBruto"), "0");
-
-    const PeticionFichero& q = ctx.plataforma_.peticiones.at(1);
-    EXPECT_FALSE(q.guardar);
-    EXPECT_EQ(q.titulo, "Cargar datos personalizados");
-    EXPECT_EQ(q.filtro, "Archivo de configuración (*.txt)|*.txt|Todos los archivos (*.*)|*.*|");
-    EXPECT_EQ(q.indiceFiltro, 1);
-    EXPECT_EQ(q.extensionPorDefecto, "txt");
-    EXPECT_EQ(q.nombre, ruta);  // the last file chosen is proposed again
+    std::ifstream f(ruta, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-TEST_F(DatosPersonalizados, ElFicheroGrabadoTiene86LineasConLosResultadosACero)
+class Datos : public ::testing::Test {
+protected:
+    void SetUp() override { p.CopiarEjemplo(); }
+    void Guardar(std::optional<std::string> ruta)
+    {
+        p.plataforma.ficheros.push_back(std::move(ruta));
+        p.inicio->menuArchivoGuardar_Click();
+    }
+    void Cargar(std::optional<std::string> ruta)
+    {
+        p.plataforma.ficheros.push_back(std::move(ruta));
+        p.inicio->menuArchivoCargar_Click();
+    }
+    // Every box of a column ("txt" or "MIRtxt"), the type and the insurance option.
+    Textos Columna(const std::string& prefijo)
+    {
+        Textos t = {p.inicio->seleccionarVehiculo()->TextoTipo(),
+                    std::to_string(p.inicio->costesFijosC()->OpcionElegida())};
+        for (const auto& [campo, caja] : Cajas()) t.push_back(p.Texto(prefijo + caja.substr(3)));
+        return t;
+    }
+    std::string Peticion(int i)
+    {
+        const PeticionFichero& f = p.plataforma.peticiones.at(i);
+        return std::to_string(f.guardar) + "|" + f.titulo + "|" + f.filtro + "|" + std::to_string(f.indiceFiltro) +
+               "|" + f.extensionPorDefecto + "|" + f.carpetaInicial + "|" + f.nombre;
+    }
+    Textos Avisos() const { return p.plataforma.Textos(); }
+    Programa p;
+};
+
+TEST_F(Datos, FicheroDe86LineasConLosResultadosACero)
 {
-    const std::string ruta = Ruta("datos.txt");
-    Guardar(ruta);
-    const auto lineas = LeerLineasDescifradas(ruta);
+    Guardar(p.Ruta("datos.txt"));
+    const auto lineas = LeerLineasDescifradas(p.Ruta("datos.txt"));
     ASSERT_EQ(lineas.size(), 86u);
-    EXPECT_EQ(lineas.front(), "Tipo=Frigorífico 40 t");
-    EXPECT_EQ(lineas.back(), "ErrorMsg=");
+    EXPECT_EQ(lineas.front() + "|" + lineas.back(), "Tipo=Frigorífico 40 t|ErrorMsg=");
     int resultados = 0;
-    for (const auto& l : lineas) {
-        if (l.rfind("Coste", 0) == 0 || l.rfind("NumeroServiciosAnuales=", 0) == 0) {
+    for (const auto& l : lineas)
+        if (Empieza(l, "Coste") || Empieza(l, "NumeroServiciosAnuales=")) {
             EXPECT_EQ(l.substr(l.find('=')), "=0") << l;
             ++resultados;
         }
-    }
     EXPECT_EQ(resultados, 28);  // services a year and the 27 costs
-    EXPECT_NE(std::find(lineas.begin(), lineas.end(), "KilometrajeAnual=120000"), lineas.end());
-    EXPECT_NE(std::find(lineas.begin(), lineas.end(), "CVMantenimientoYReparacion=0,08"), lineas.end());
+    for (const char* l : {"KilometrajeAnual=120000", "CVMantenimientoYReparacion=0,08"})
+        EXPECT_NE(std::find(lineas.begin(), lineas.end(), l), lineas.end()) << l;
 }
 
-TEST_F(DatosPersonalizados, ExtensionTxtAnadidaSoloSiNoTerminaEnTxt)
+TEST_F(Datos, ExtensionTxtSoloSiNoTerminaEnTxt)
 {
-    struct Caso {
-        std::string elegido, escrito;
-    };
-    for (const Caso& c : {Caso{"datos.txt", "datos.txt"}, Caso{"datos", "datos.txt"},
-                          Caso{"datos.TXT", "datos.TXT.txt"}, Caso{"datos.dat", "datos.dat.txt"}}) {
-        SCOPED_TRACE(c.elegido);
-        ctx.plataforma_.avisos.clear();
-        Guardar(Ruta(c.elegido));
-        EXPECT_EQ(Avisos(), std::vector<std::string>{"Fichero " + Ruta(c.escrito) + " grabado"});
-        EXPECT_TRUE(fs::exists(Ruta(c.escrito)));
-        EXPECT_EQ(ctx.ficheroDatos, Ruta(c.escrito));
-        if (c.elegido != c.escrito) {
-            EXPECT_FALSE(fs::exists(Ruta(c.elegido)));
-        }
+    for (const auto& [elegido, escrito] : {std::pair{"datos.txt", "datos.txt"},
+                                           {"datos", "datos.txt"},
+                                           {"datos.TXT", "datos.TXT.txt"},
+                                           {"datos.dat", "datos.dat.txt"}}) {
+        const std::string propuesto = p.inicio->FicheroDatos();
+        Guardar(p.Ruta(elegido));
+        EXPECT_EQ(p.plataforma.peticiones.back().nombre, propuesto);  // the last file saved
+        EXPECT_EQ(Avisos().back(), "Fichero " + p.Ruta(escrito) + " grabado");
+        EXPECT_EQ(p.inicio->FicheroDatos(), p.Ruta(escrito));
+        EXPECT_TRUE(fs::exists(p.Ruta(escrito)));
+        EXPECT_EQ(fs::exists(p.Ruta(elegido)), std::string(elegido) == escrito);
     }
 }
 
-TEST_F(DatosPersonalizados, ConfigTxtRechazadoEnCualquierCaso)
+TEST_F(Datos, ConfigTxtRechazadoEnCualquierCaso)
 {
-    const std::string antes = Ruta("anterior.txt");
-    for (const std::string nombre : {"config.txt", "CONFIG.TXT", "Config.Txt", "cOnFiG.tXt", "config"}) {
-        SCOPED_TRACE(nombre);
-        for (const std::string& ruta : {Ruta(nombre), nombre}) {
-            ctx.plataforma_.avisos.clear();
-            ctx.ficheroDatos = antes;
-            const auto contenidoConfig = LeerLineasDescifradas(ctx.rutaConfig);
+    const std::string antes = p.Ruta("anterior.txt"), config = Contenido(p.Ruta("Config.txt"));
+    p.Escribir("txtCFIVTM", "1");
+    for (const std::string nombre : {"config.txt", "CONFIG.TXT", "Config.Txt", "cOnFiG.tXt", "config"})
+        for (const std::string& ruta : {p.Ruta(nombre), nombre}) {
+            SCOPED_TRACE(ruta);
+            p.plataforma.Limpiar();
+            p.inicio->FicheroDatos() = antes;
             Guardar(ruta);
-            EXPECT_EQ(Avisos(), std::vector<std::string>{"Error. No puede guardarse con el nombre config.txt"});
-            EXPECT_EQ(LeerLineasDescifradas(ctx.rutaConfig), contenidoConfig);
-            EXPECT_EQ(ctx.ficheroDatos, antes);
-            if (nombre == "config") continue;  // an open dialog names existing files only
-
-            ctx.plataforma_.avisos.clear();
-            ctx.llamadas.clear();
-            Cargar(ruta);
-            EXPECT_EQ(Avisos(), std::vector<std::string>{"Error. No puede cargarse el archivo config.txt"});
-            EXPECT_TRUE(ctx.llamadas.empty());
-            EXPECT_EQ(ctx.ficheroDatos, antes);
+            if (nombre != "config") Cargar(ruta);  // an open dialog names existing files only
+            Textos esperados = {"Error. No puede guardarse con el nombre config.txt"};
+            if (nombre != "config") esperados.push_back("Error. No puede cargarse el archivo config.txt");
+            EXPECT_EQ(Avisos(), esperados);
+            EXPECT_EQ(p.plataforma.avisos[0].icono, Icono::Ninguno);
+            EXPECT_EQ(Contenido(p.Ruta("Config.txt")), config);
+            EXPECT_EQ(p.inicio->FicheroDatos(), antes);
+            EXPECT_EQ(p.Texto("txtCFIVTM"), "1");
         }
-    }
-    EXPECT_EQ(ctx.plataforma_.avisos.at(0).icono, Icono::Ninguno);
-    // Only the name counts: a folder called config.txt is no reason to refuse.
-    fs::create_directory(Ruta("config.txt"));
-    ctx.plataforma_.avisos.clear();
-    Guardar(Ruta("config.txt/datos.txt"));
-    EXPECT_EQ(Avisos(), std::vector<std::string>{"Fichero " + Ruta("config.txt/datos.txt") + " grabado"});
+    fs::create_directory(p.Ruta("config.txt"));  // only the file's own name counts
+    Guardar(p.Ruta("config.txt/datos.txt"));
+    EXPECT_EQ(Avisos().back(), "Fichero " + p.Ruta("config.txt/datos.txt") + " grabado");
 }
 
-TEST_F(DatosPersonalizados, CancelarNoCambiaNada)
+TEST_F(Datos, CancelarONombreVacioNoCambiaNada)
 {
-    ctx.ficheroDatos = Ruta("previo.txt");
-    Guardar(std::nullopt);
+    p.inicio->FicheroDatos() = p.Ruta("previo.txt");
+    p.Escribir("txtCFIVTM", "1");
+    for (std::optional<std::string> respuesta : {std::optional<std::string>(), std::optional<std::string>("")}) {
+        Guardar(respuesta);
+        Cargar(respuesta);
+    }
+    EXPECT_EQ(Avisos(), (Textos{"No se ha grabado ningún fichero de configuración",
+                                "No se ha cargado ningún fichero de configuración"}));
+    for (const auto& a : p.plataforma.avisos) EXPECT_EQ(a.icono, Icono::Ninguno);
+    EXPECT_EQ(p.inicio->FicheroDatos(), p.Ruta("previo.txt"));
+    EXPECT_EQ(p.inicio->RutaPrograma(), p.Carpeta());
+    EXPECT_EQ(p.Texto("txtCFIVTM"), "1");
+    EXPECT_FALSE(fs::exists(p.Ruta("previo.txt")));
+}
+
+TEST_F(Datos, GrabacionQueFallaNoDiceGrabadoNiTocaElFichero)
+{
+    const std::string imposible = p.Ruta("no/existe/datos.txt"), ruta = p.Ruta("datos.txt");
+    Guardar(imposible);
+    ASSERT_EQ(Avisos().size(), 1u);
+    EXPECT_TRUE(Empieza(Avisos()[0], "Se ha producido el error nº ")) << Avisos()[0];
+    EXPECT_EQ(p.plataforma.avisos[0].icono, Icono::Critico);
+    EXPECT_FALSE(fs::exists(imposible));
+    // A column that cannot be read whole writes nothing: the earlier file stays.
+    Guardar(ruta);
+    const std::string original = Contenido(ruta);
+    p.plataforma.Limpiar();
+    p.Escribir("txtKilometrajeAnual", "");
+    Guardar(ruta);
+    EXPECT_EQ(Avisos(), Textos{MensajeError(ErrorEjecucion(kTiposNoCoinciden))});
+    EXPECT_EQ(Contenido(ruta), original);
+}
+
+TEST_F(Datos, CargaDeFicheroQueFaltaDefectuosoODeOtroTipo)
+{
+    p.Escribir("txtCFIVTM", "1");
+    Cargar(p.Ruta("no_hay.txt"));  // the reader's message, then the empty table's
+    ASSERT_EQ(Avisos().size(), 2u);
+    EXPECT_EQ(Avisos()[1], MensajeErrorFichero(ErrorEjecucion(kSubindice)));
+    // A value that does not convert, or a type the reference file lacks: nothing changes.
+    GrabarLineasCifradas(p.Ruta("malo.txt"), {"Tipo=Frigorífico 40 t", "KilometrajeAnual=mucho"});
+    GrabarLineasCifradas(p.Ruta("portacoches.txt"), {"Tipo=Portacoches", "KilometrajeAnual=80000"});
+    Cargar(p.Ruta("malo.txt"));
+    Cargar(p.Ruta("portacoches.txt"));
+    EXPECT_EQ(Avisos()[2], MensajeErrorFichero(ErrorEjecucion(kTiposNoCoinciden)));
+    EXPECT_EQ(Avisos()[3], MensajeErrorFichero(ErrorEjecucion(kSubindice)));
+    EXPECT_EQ(p.Distintas("txtCFIVTM=1;txtKilometrajeAnual=120000"), "");
+    // The reference column takes the block of the file's type; with no type, the first.
+    for (const auto& [tipo, km] : {std::pair{"Rígido", "60000"}, {"", "120000"}}) {
+        GrabarLineasCifradas(p.Ruta("otro.txt"), {std::string("Tipo=") + tipo, "KilometrajeAnual=70000"});
+        Cargar(p.Ruta("otro.txt"));
+        EXPECT_EQ(Avisos().back(), "Fichero: " + p.Ruta("otro.txt") + " cargado");
+        EXPECT_EQ(p.Distintas({{"txtKilometrajeAnual", "70000"}, {"MIRtxtKilometrajeAnual", km}}), "");
+    }
+}
+
+// Start, choose a type, copy, change figures, three reports, save, start
+// again, load: both columns back and the same three reports line for line.
+TEST_F(Datos, GuardarReiniciarYCargarDaLosMismosInformes)
+{
+    auto informes = [this] {
+        p.Resultado(false);
+        const QStringList resumen = Lineas(p.trayecto());
+        En(p.trayecto(), "btCalculoDetallado")->click();
+        const QStringList detallado = Lineas(p.trayecto());
+        p.Resultado(true, "350", "6");
+        return std::vector<QStringList>{resumen, detallado, Lineas(p.presupuesto())};
+    };
+    p.Reiniciar();
+    p.inicio->PulsarPaso(0);
+    QComboBox* combo = p.inicio->seleccionarVehiculo()->cbSeleccionarVehiculo();
+    combo->setCurrentIndex(combo->findText(QStringLiteral("Frigorífico 40 t")));
+    En(p.inicio->seleccionarVehiculo(), "btSeleccionar")->click();
+    p.Menu("menuCopiarDatos")->trigger();
+    p.inicio->costesFijosC()->ElegirOpcion(3);
+    p.Escribir(
+        "txtKilometrajeAnual=130000;txtCVPrecioDelGasoleo=1,1;txtCIGastosAnuales=15000;"
+        "txtCFSeguroObligatorioYTerceros=0");  // a load keeps the chosen premium only
+    p.plataforma.Limpiar();
+    const auto antes = informes();
+    const auto simulacion = Columna("txt"), referencia = Columna("MIRtxt");
+    ASSERT_TRUE(p.plataforma.avisos.empty()) << p.plataforma.avisos[0].texto;
+    ASSERT_EQ(antes[0].size(), 20);
+    ASSERT_EQ(antes[1].size(), 35);
+    ASSERT_EQ(antes[2].size(), 29);
+    EXPECT_EQ(antes[1][2].trimmed(), "Kilometros anuales: 130.000");
+    EXPECT_TRUE(antes[1][16].endsWith(" 47.190,00 €")) << antes[1][16].toStdString();  // 33 l x 1,1 x 1.300
+    EXPECT_TRUE(antes[1][29].endsWith(" 15.000,00 €")) << antes[1][29].toStdString();
+    EXPECT_EQ(antes[2][6].trimmed(), "350 kilómetros y 6 horas");
+    const std::string ruta = p.Ruta("mi camion.txt");
+    Guardar(ruta);
+    ASSERT_EQ(Avisos(), Textos{"Fichero " + ruta + " grabado"});
+    EXPECT_EQ(p.plataforma.avisos[0].titulo, "TARVELON");
+    EXPECT_EQ(p.inicio->FicheroDatos(), ruta);
+    EXPECT_EQ(Peticion(0),
+              "1|Grabar datos personalizados|Archivo de configuración (*.txt)|*.txt||1|txt|" + p.Carpeta() + "|");
+
+    p.Reiniciar();
+    p.Paso(0)->click();
+    p.plataforma.Limpiar();
+    Cargar(ruta);
+    ASSERT_EQ(Avisos(), Textos{"Fichero: " + ruta + " cargado"});
+    EXPECT_EQ(Peticion(0),
+              "0|Cargar datos personalizados|Archivo de configuración (*.txt)|*.txt|Todos los archivos "
+              "(*.*)|*.*||1|txt|" +
+                  p.Carpeta() + "|");
+    EXPECT_EQ(Columna("txt"), simulacion);
+    EXPECT_EQ(Columna("MIRtxt"), referencia);  // the saved type's block
+    EXPECT_TRUE(p.Paso(8)->isEnabled() && p.Menu("menuArchivoGuardar")->isEnabled());
+    EXPECT_FALSE(p.inicio->seleccionarVehiculo()->isVisible());
+    EXPECT_EQ(informes(), antes);
     Cargar(std::nullopt);
-    EXPECT_EQ(Avisos(), (std::vector<std::string>{"No se ha grabado ningún fichero de configuración",
-                                                  "No se ha cargado ningún fichero de configuración"}));
-    for (const auto& a : ctx.plataforma_.avisos) {
-        EXPECT_EQ(a.icono, Icono::Ninguno);
-        EXPECT_EQ(a.titulo, "TARVELON");
-    }
-    EXPECT_TRUE(ctx.llamadas.empty());
-    EXPECT_EQ(ctx.ficheroDatos, Ruta("previo.txt"));
-    EXPECT_EQ(ctx.rutaPrograma, dir);
-    EXPECT_FALSE(fs::exists(Ruta("previo.txt")));
-}
-
-TEST_F(DatosPersonalizados, NombreVacioTerminaSinMensaje)
-{
-    Guardar(std::string());
-    Cargar(std::string());
-    EXPECT_TRUE(Avisos().empty());
-    EXPECT_TRUE(ctx.llamadas.empty());
-}
-
-TEST_F(DatosPersonalizados, SiNoSePuedeEscribirNoSeDiceGrabado)
-{
-    const std::string ruta = Ruta("no/existe/datos.txt");
-    Guardar(ruta);
-    const auto avisos = Avisos();
-    ASSERT_EQ(avisos.size(), 1u);
-    EXPECT_EQ(avisos[0].rfind("Se ha producido el error nº ", 0), 0u) << avisos[0];
-    EXPECT_EQ(ctx.plataforma_.avisos[0].icono, Icono::Critico);
-    EXPECT_FALSE(fs::exists(ruta));
-}
-
-TEST_F(DatosPersonalizados, UnaColumnaQueNoSeLeeEnteraNoSeGraba)
-{
-    // A first save, then a figure that is not a number: the second save must
-    // leave the first file as it was and say nothing of a file written.
-    const std::string ruta = Ruta("datos.txt");
-    Guardar(ruta);
-    const auto antes = fs::file_size(ruta);
-    std::ifstream f1(ruta, std::ios::binary);
-    const std::string original((std::istreambuf_iterator<char>(f1)), {});
-    ctx.plataforma_.avisos.clear();
-
-    ctx.simulacion.textos["KilometrajeAnual"] = "";
-    Guardar(ruta);
-    EXPECT_EQ(Avisos(), std::vector<std::string>{MensajeError(ErrorEjecucion(kTiposNoCoinciden))});
-    ASSERT_EQ(fs::file_size(ruta), antes);
-    std::ifstream f2(ruta, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(f2)), {}), original);
-}
-
-TEST_F(DatosPersonalizados, CargaDeFicheroInexistenteODefectuoso)
-{
-    // Missing file: the reader's message, then the empty table's subscript error.
-    Cargar(Ruta("no_hay.txt"));
-    auto avisos = Avisos();
-    ASSERT_EQ(avisos.size(), 2u);
-    EXPECT_EQ(avisos[1], MensajeErrorFichero(ErrorEjecucion(kSubindice)));
-    EXPECT_TRUE(ctx.llamadas.empty());
-
-    // An unreadable value: stops before any window changes.
-    GrabarLineasCifradas(Ruta("malo.txt"), {"Tipo=Frigorífico 40 t", "KilometrajeAnual=mucho"});
-    ctx.plataforma_.avisos.clear();
-    Cargar(Ruta("malo.txt"));
-    EXPECT_EQ(Avisos(), std::vector<std::string>{MensajeErrorFichero(ErrorEjecucion(kTiposNoCoinciden))});
-    EXPECT_TRUE(ctx.llamadas.empty());
-    EXPECT_EQ(ctx.plataforma_.avisos[0].icono, Icono::Ninguno);
-}
-
-TEST_F(DatosPersonalizados, TipoQueNoEstaEnLaReferenciaDejaLaSimulacionCargada)
-{
-    GrabarLineasCifradas(Ruta("otro.txt"), {"Tipo=Portacoches", "KilometrajeAnual=80000"});
-    ctx.referencia.textos["KilometrajeAnual"] = "antes";
-    Cargar(Ruta("otro.txt"));
-    EXPECT_EQ(Avisos(), std::vector<std::string>{MensajeErrorFichero(ErrorEjecucion(kSubindice))});
-    EXPECT_EQ(ctx.llamadas, (std::vector<std::string>{"EscribirColumnaSimulacion", "HabilitarPasos"}));
-    EXPECT_EQ(ctx.simulacion.Texto("KilometrajeAnual"), "80000");
-    EXPECT_EQ(ctx.referencia.Texto("KilometrajeAnual"), "antes");
-}
-
-TEST_F(DatosPersonalizados, TipoVacioLeeTodaLaReferenciaComoUnBloque)
-{
-    GrabarLineasCifradas(Ruta("sin_tipo.txt"), {"Tipo=", "KilometrajeAnual=80000"});
-    Cargar(Ruta("sin_tipo.txt"));
-    EXPECT_EQ(Avisos(), std::vector<std::string>{"Fichero: " + Ruta("sin_tipo.txt") + " cargado"});
-    // First block wherever both carry the key; the second block's own keys too.
-    EXPECT_EQ(ctx.referencia.Texto("KilometrajeAnual"), "95000");
-    EXPECT_EQ(ctx.referencia.Texto("CVConsumoMedio"), "34,5");
+    EXPECT_EQ(p.plataforma.peticiones.back().nombre, ruta);  // the last file chosen is proposed again
 }
 
 }  // namespace

@@ -1,324 +1,230 @@
-// The input windows: box kinds and lengths, select-all on entry, net prices,
-// copy buttons, the insurance options and the tab sequence.
-#include <map>
+// The input windows (box kinds and lengths, select-all on entry, net prices,
+// copy buttons, insurance options, tab sequence), the four column transfers,
+// copy-all and the general-data window's check.
 #include <set>
 
 #include <QLabel>
-#include <QRadioButton>
 
-#include "ApoyoVentanas.h"
+#include "Apoyo.h"
+#include "data/Texto.h"
+#include "model/Numeros.h"
 #include "windows/CajaTexto.h"
+#include "windows/SeleccionarVehiculo.h"
 
 using namespace tarvelon;
 using namespace tarvelon::prueba;
 
 namespace {
-const std::map<std::string, int> kLongitudes = {
-    {"txtServiciosDiarios", 14}, {"txtKilometrajeAnual", 14}, {"txtDGKilometrajeAnualEnVacio", 14},
-    {"txtCFHorasAnualesTrabajadas", 7}, {"txtCFDiasDeActividad", 6}, {"txtCFSeguridadSocialEmpresa", 5},
-    {"txtCFRetribucionOrdinaria1ConductorMecanico", 10}, {"txtCFPlusDeAsistencia", 10}, {"txtCFVisado", 10},
-};
-
-// Derived net price boxes: window, whether they can be typed into.
-const std::map<std::string, bool> kDerivadas = {
-    {"txtCFCabezaPrecioMedio", true},
-    {"txtCFSemiPrecioMedio", true},
-    {"txtCVPrecioDelGasoleo", false},
-    {"txtCVPrecioMedioNeumaticos", false},
-};
-
 std::vector<VentanaEntrada*> Entradas(const Inicio& i)
 {
     return {i.datosGenerales(),   i.costesFijosA(),     i.costesFijosB(),    i.costesFijosC(),
             i.costesVariablesA(), i.costesVariablesB(), i.costesIndirectos()};
 }
-
-bool EsReferencia(const QString& nombre) { return nombre.startsWith(QLatin1String("MIRtxt")); }
+std::vector<CajaTexto*> DeEntrada(QWidget* v)
+{
+    std::vector<CajaTexto*> cajas;
+    for (auto* c : v->findChildren<CajaTexto*>())
+        if (c->Tipo() == TipoCaja::Entrada) cajas.push_back(c);
+    return cajas;
+}
+std::string Campo(const Simulacion& s, const std::string& nombre) { return TextoDeCampo(s, IndiceCampo(nombre)); }
+bool EsPrima(const std::string& campo)
+{
+    return Empieza(campo, "CFSeguroObligatorio") || campo == "CFSeguroTodoRiesgo";
+}
+// A record with the figures given as texts, the rest as a new record's.
+Simulacion Registro(const Programa::Textos& campos)
+{
+    Simulacion s;
+    for (const auto& [campo, texto] : campos) AsignarCampoDesdeTexto(s, IndiceCampo(campo), texto);
+    return s;
+}
+bool EsError(const Aviso& a, int numero)
+{
+    return Empieza(a.texto, "Se ha producido el error nº " + std::to_string(numero) + " ( ") &&
+           a.texto.substr(a.texto.size() - 2) == ") " && a.icono == Icono::Critico && a.titulo == "TARVELON";
+}
 }  // namespace
 
 class PruebaEntradas : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { AsegurarAplicacion(); }
-
-    void CajasPorVentanaConSuClaseYLongitud()
+    void CajasEtiquetasYTitulos()
     {
         Programa p;
-        const std::map<std::string, int> entradasPorVentana = {
-            {"DatosGenerales", 5},   {"CostesFijosA", 11},     {"CostesFijosB", 10},    {"CostesFijosC", 6},
-            {"CostesVariablesA", 5}, {"CostesVariablesB", 7}, {"CostesIndirectos", 1},
-        };
-        for (VentanaEntrada* v : Entradas(*p.inicio)) {
-            int entradas = 0;
-            for (auto* caja : v->findChildren<CajaTexto*>()) {
-                const std::string nombre = caja->objectName().toStdString();
-                if (EsReferencia(caja->objectName())) {
-                    QVERIFY2(caja->isReadOnly(), nombre.c_str());
-                    QCOMPARE(caja->maxLength(), 14);
-                    QVERIFY(!(caja->focusPolicy() & Qt::TabFocus));
-                    continue;
-                }
-                auto derivada = kDerivadas.find(nombre);
-                if (derivada != kDerivadas.end()) {
-                    QCOMPARE(caja->isReadOnly(), !derivada->second);
-                    QVERIFY2(!(caja->focusPolicy() & Qt::TabFocus), nombre.c_str());
-                    QCOMPARE(caja->maxLength(), 14);
-                    continue;
-                }
-                ++entradas;
-                QVERIFY(!caja->isReadOnly());
-                QVERIFY(caja->focusPolicy() & Qt::TabFocus);
-                auto l = kLongitudes.find(nombre);
-                QCOMPARE(caja->maxLength(), l == kLongitudes.end() ? 14 : l->second);
-                // Every simulation box has its reference twin.
-                QVERIFY2(v->findChild<QLineEdit*>(QStringLiteral("MIR") + caja->objectName()), nombre.c_str());
+        const std::map<QString, int> cortas = {
+            {"txtCFHorasAnualesTrabajadas", 7}, {"txtCFDiasDeActividad", 6},
+            {"txtCFSeguridadSocialEmpresa", 5}, {"txtCFRetribucionOrdinaria1ConductorMecanico", 10},
+            {"txtCFPlusDeAsistencia", 10},      {"txtCFVisado", 10}};
+        // Net price boxes, and whether they can be typed into.
+        const std::map<QString, bool> netos = {{"txtCFCabezaPrecioMedio", true},
+                                               {"txtCFSemiPrecioMedio", true},
+                                               {"txtCVPrecioDelGasoleo", false},
+                                               {"txtCVPrecioMedioNeumaticos", false}};
+        const size_t entradas[] = {5, 11, 10, 6, 5, 7, 1};
+        for (int v = 0; v < 7; ++v) {
+            VentanaEntrada* ventana = Entradas(*p.inicio)[v];
+            for (auto* caja : ventana->findChildren<CajaTexto*>()) {
+                const QString nombre = caja->objectName();
+                const bool referencia = nombre.startsWith("MIR"), neto = netos.count(nombre);
+                QVERIFY2(caja->isReadOnly() == (referencia || (neto && !netos.at(nombre))), qPrintable(nombre));
+                QCOMPARE(bool(caja->focusPolicy() & Qt::TabFocus), !referencia && !neto);
+                QCOMPARE(caja->maxLength(), cortas.count(nombre) ? cortas.at(nombre) : 14);
+                if (!referencia && !neto) QVERIFY2(ventana->findChild<QLineEdit*>("MIR" + nombre), qPrintable(nombre));
             }
-            QCOMPARE(entradas, entradasPorVentana.at(v->objectName().toStdString()));
+            QCOMPARE(DeEntrada(ventana).size(), entradas[v]);
+            QCOMPARE(En<QLabel>(ventana, "lblDatosSimulacion")->text(), QStringLiteral("DATOS DE SIMULACIÓN"));
+            QCOMPARE(En<QLabel>(ventana, "lblDatosMirandel")->text(), QStringLiteral("DATOS DEL MIRANDEL"));
         }
-        QVERIFY(p.Caja("MIRtxtTipoSeguro")->isHidden());
-        QVERIFY(p.Caja("MIRtxtTipoSeguro")->isReadOnly());
-    }
-
-    void EtiquetasYTitulos()
-    {
-        Programa p;
-        auto etiqueta = [&](VentanaEntrada* v, const char* nombre) {
-            return v->findChild<QLabel*>(QString::fromLatin1(nombre))->text();
-        };
-        QCOMPARE(p.inicio->datosGenerales()->windowTitle(), QStringLiteral("1-DATOS GENERALES"));
-        QCOMPARE(etiqueta(p.inicio->datosGenerales(), "lblCFHorasAnualesTrabajadas"),
-                 QStringLiteral("Horas anuales trabajadas"));
-        QCOMPARE(etiqueta(p.inicio->datosGenerales(), "MIRlblCFHorasAnualesTrabajadas"),
-                 QStringLiteral("Horas laborales básicas anuales"));
-        QCOMPARE(etiqueta(p.inicio->costesVariablesA(), "lblCVPrecioBrutoDelGasoleo"),
-                 QStringLiteral("Precio bruto del gasóleo SIN IVA (€/litro) "));
-        QCOMPARE(etiqueta(p.inicio->costesFijosC(), "lblCFSeguroMercancia"), QStringLiteral("Seguro mercancía  (€/año)"));
-        QCOMPARE(p.inicio->costesFijosC()->Opcion("OptionSeguroObligatorio")->text(),
-                 QStringLiteral("Solo Obligatorio  (€/año)"));
+        QVERIFY(p.Caja("MIRtxtTipoSeguro")->isHidden() && p.Caja("MIRtxtTipoSeguro")->isReadOnly());
         QCOMPARE(p.inicio->costesVariablesB()->windowTitle(),
                  QStringLiteral("6-Costes Variables B - NEUMÁTICOS, MANTENIM. Y REPARACIÓN, PEAJES"));
-        for (VentanaEntrada* v : Entradas(*p.inicio)) {
-            QCOMPARE(v->findChild<QLabel*>(QStringLiteral("lblDatosSimulacion"))->text(),
-                     QStringLiteral("DATOS DE SIMULACIÓN"));
-            QCOMPARE(v->findChild<QLabel*>(QStringLiteral("lblDatosMirandel"))->text(),
-                     QStringLiteral("DATOS DEL MIRANDEL"));
-        }
+        for (const auto& [nombre, texto] :
+             {std::pair{"MIRlblCFHorasAnualesTrabajadas", "Horas laborales básicas anuales"},
+              {"lblCVPrecioBrutoDelGasoleo", "Precio bruto del gasóleo SIN IVA (€/litro) "},
+              {"lblCFSeguroMercancia", "Seguro mercancía  (€/año)"}})
+            QCOMPARE(p.Hijo<QLabel>(nombre)->text(), QString::fromUtf8(texto));
     }
 
     void TecleoLimitadoYTextosCortados()
     {
         Programa p;
-        QLineEdit* km = p.Caja("txtKilometrajeAnual");
-        QTest::keyClicks(km, QStringLiteral("123456789012345"));
-        QCOMPARE(km->text(), QStringLiteral("12345678901234"));
-        QLineEdit* ss = p.Caja("txtCFSeguridadSocialEmpresa");
-        EscribirTexto(ss, "23,456");
-        QCOMPARE(ss->text(), QStringLiteral("23,45"));
-        QLineEdit* dias = p.Caja("txtCFDiasDeActividad");
-        QTest::keyClicks(dias, QStringLiteral("12345678"));
-        QCOMPARE(dias->text(), QStringLiteral("123456"));
-    }
-
-    void CorteQueConservaElExponente_data()
-    {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<int>("maximo");
-        QTest::addColumn<QString>("esperado");
-        QTest::newRow("cabe") << "1,5E-05" << 14 << "1,5E-05";
-        QTest::newRow("sin exponente") << "0,333333333333333" << 14 << "0,333333333333";
-        QTest::newRow("exponente negativo") << "1,23456789012345E-04" << 14 << "1,23456789E-04";
-        QTest::newRow("exponente positivo") << "1,23456789012346E+15" << 14 << "1,23456789E+15";
-        QTest::newRow("negativo") << "-1,23456789012345E+20" << 14 << "-1,2345678E+20";
-        QTest::newRow("caja de 5") << "1,5E-05" << 5 << "1E-05";
-        QTest::newRow("ceros al final") << "1,20000000000001E+20" << 14 << "1,2E+20";
-        QTest::newRow("no es un numero") << "abcdefE+0512345" << 14 << "abcdefE+051234";
-    }
-    void CorteQueConservaElExponente()
-    {
-        QFETCH(QString, texto);
-        QFETCH(int, maximo);
-        QFETCH(QString, esperado);
-        QCOMPARE(QString::fromStdString(CortarParaCaja(texto.toStdString(), static_cast<size_t>(maximo))), esperado);
+        QTest::keyClicks(p.Caja("txtKilometrajeAnual"), QStringLiteral("123456789012345"));
+        QTest::keyClicks(p.Caja("txtCFDiasDeActividad"), QStringLiteral("12345678"));
+        EscribirTexto(p.Caja("txtCFSeguridadSocialEmpresa"), "23,456");
+        QCOMPARE(
+            p.Distintas(
+                "txtKilometrajeAnual=12345678901234;txtCFDiasDeActividad=123456;txtCFSeguridadSocialEmpresa=23,45"),
+            std::string());
+        // Too long with an exponent: fewer digits, the exponent kept.
+        for (const auto& [texto, maximo, esperado] : {std::tuple{"1,5E-05", 14, "1,5E-05"},
+                                                      {"0,333333333333333", 14, "0,333333333333"},
+                                                      {"1,23456789012345E-04", 14, "1,23456789E-04"},
+                                                      {"1,23456789012346E+15", 14, "1,23456789E+15"},
+                                                      {"-1,23456789012345E+20", 14, "-1,2345678E+20"},
+                                                      {"1,5E-05", 5, "1E-05"},
+                                                      {"1,20000000000001E+20", 14, "1,2E+20"},
+                                                      {"abcdefE+0512345", 14, "abcdefE+051234"}})
+            QCOMPARE(CortarParaCaja(texto, size_t(maximo)), std::string(esperado));
     }
 
     void EntrarSeleccionaTodo()
     {
         Programa p;
-        p.Mostrar();
-        p.inicio->HabilitarPasos();
-        p.Paso(1)->click();
+        QVERIFY(p.Abrir(1));
         QLineEdit* km = p.Caja("txtKilometrajeAnual");
         km->setText(QStringLiteral("12345"));
         km->setFocus();
-        QTRY_VERIFY(km->hasFocus());
-        QCOMPARE(km->selectedText(), QStringLiteral("12345"));
+        QTRY_COMPARE(km->selectedText(), QStringLiteral("12345"));
         QTest::keyClick(km, Qt::Key_7);
         QCOMPARE(km->text(), QStringLiteral("7"));
-
-        // By a click, and by the tab key.
         QLineEdit* horas = p.Caja("txtCFHorasAnualesTrabajadas");
         horas->setText(QStringLiteral("1800"));
         QTest::mouseClick(horas, Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(horas->hasFocus());
         QCOMPARE(horas->selectedText(), QStringLiteral("1800"));
-        QLineEdit* dias = p.Caja("txtCFDiasDeActividad");
-        dias->setText(QStringLiteral("225"));
+        p.Escribir("txtCFDiasDeActividad", "225");
         QTest::keyClick(horas, Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // past the copy button
-        QVERIFY(dias->hasFocus());
-        QCOMPARE(dias->selectedText(), QStringLiteral("225"));
-
-        // A reference box does not select on entry.
-        QLineEdit* ref = p.Caja("MIRtxtKilometrajeAnual");
+        QCOMPARE(p.Caja("txtCFDiasDeActividad")->selectedText(), QStringLiteral("225"));
+        QLineEdit* ref = p.Caja("MIRtxtKilometrajeAnual");  // a reference box does not select
         ref->setText(QStringLiteral("120000"));
-        ref->setCursorPosition(0);
         QTest::mouseClick(ref, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(ref->selectedText().isEmpty());
     }
 
-    void PreciosNetos_data()
+    void PreciosNetosComoSeTeclean()
     {
-        QTest::addColumn<QString>("bruto");
-        QTest::addColumn<QString>("descuento");
-        QTest::addColumn<QString>("derivada");
-        QTest::addColumn<QString>("textoBruto");
-        QTest::addColumn<QString>("textoDescuento");
-        QTest::addColumn<QString>("esperado");
-        QTest::newRow("cabeza") << "txtCFCabezaPrecioBruto" << "txtCFCabezaDescuentoMedio" << "txtCFCabezaPrecioMedio"
-                                << "80000" << "10" << "72.000";
-        QTest::newRow("cabeza 100 %") << "txtCFCabezaPrecioBruto" << "txtCFCabezaDescuentoMedio"
-                                      << "txtCFCabezaPrecioMedio" << "80000" << "100" << "";
-        QTest::newRow("semi, media a redondear") << "txtCFSemiPrecioBruto" << "txtCFSemiDescuentoMedio"
-                                                 << "txtCFSemiPrecioMedio" << "84999,5" << "0" << "85.000";
-        QTest::newRow("gasoleo") << "txtCVPrecioBrutoDelGasoleo" << "txtCVDescuentoMediosobreCombustible"
-                                 << "txtCVPrecioDelGasoleo" << "1,2" << "5" << "1,1400";
-        QTest::newRow("neumaticos") << "txtCVPrecioBrutoNeumaticos" << "txtCVDescuentoMediaNeumaticos"
-                                    << "txtCVPrecioMedioNeumaticos" << "1500" << "10" << "1.350,00";
-        QTest::newRow("neumaticos negativo") << "txtCVPrecioBrutoNeumaticos" << "txtCVDescuentoMediaNeumaticos"
-                                             << "txtCVPrecioMedioNeumaticos" << "100" << "150" << "-50,00";
-    }
-    void PreciosNetos()
-    {
-        QFETCH(QString, bruto);
-        QFETCH(QString, descuento);
-        QFETCH(QString, derivada);
-        QFETCH(QString, textoBruto);
-        QFETCH(QString, textoDescuento);
-        QFETCH(QString, esperado);
         Programa p;
-        QLineEdit* b = p.Caja(bruto.toLatin1().constData());
-        QLineEdit* d = p.Caja(descuento.toLatin1().constData());
-        QLineEdit* n = p.Caja(derivada.toLatin1().constData());
-        n->setText(QStringLiteral("previo"));
-        QTest::keyClicks(b, textoBruto);
-        QCOMPARE(n->text(), QStringLiteral("previo"));  // discount still empty
-        QTest::keyClicks(d, textoDescuento);
-        QCOMPARE(n->text(), esperado);
-        // Clearing the discount leaves the net price; typing it again recomputes.
-        n->setText(QStringLiteral("quieto"));
-        d->clear();
-        QCOMPARE(n->text(), QStringLiteral("quieto"));
-        QTest::keyClicks(d, textoDescuento);
-        QCOMPARE(n->text(), esperado);
-        // A text that is not a number leaves it too.
-        QTest::keyClicks(b, QStringLiteral("x"));
-        QCOMPARE(n->text(), esperado);
-    }
-
-    void BotonesDeCopia_data()
-    {
-        QTest::addColumn<QString>("ventana");
-        QTest::addColumn<int>("indice");
-        QTest::addColumn<QStringList>("copiadas");
-        auto fila = [](const char* v, int i, QStringList c) {
-            QTest::addRow("%s %d", v, i) << QString::fromLatin1(v) << i << c;
-        };
-        fila("DatosGenerales", 0, {"ServiciosDiarios"});
-        fila("DatosGenerales", 1, {"KilometrajeAnual"});
-        fila("DatosGenerales", 2, {"DGKilometrajeAnualEnVacio"});
-        fila("DatosGenerales", 3, {"CFHorasAnualesTrabajadas"});
-        fila("DatosGenerales", 4, {"CFDiasDeActividad"});
-        fila("CostesFijosA", 0, {"CFCabezaPrecioBruto", "CFSemiPrecioBruto"});
-        fila("CostesFijosA", 1, {"CFCabezaDescuentoMedio", "CFSemiDescuentoMedio"});
-        fila("CostesFijosA", 3, {"CFCabezaValorResidual", "CFSemiValorResidual"});
-        fila("CostesFijosA", 4, {"CFCabezaPeriodoAmortizacion", "CFSemiPeriodoAmortizacion"});
-        fila("CostesFijosA", 5, {"CFVehiculoCuantiaAFinanciar"});
-        fila("CostesFijosA", 6, {"CFPeriodoAFinanciar"});
-        fila("CostesFijosA", 7, {"CFTAE"});
-        const char* b[] = {"CFSeguridadSocialEmpresa", "CFRetribucionOrdinaria1ConductorMecanico", "CFPlusDeAsistencia",
-                           "CFVisado", "CFIVTM", "CFITV", "CFIAE", "CFCosteRevisionTacografo", "CFATP", "CFADR"};
-        for (int i = 0; i < 10; ++i) fila("CostesFijosB", i, {b[i]});
-        const char* c[] = {"CFSeguroObligatorio", "CFSeguroObligatorioYTerceros", "CFSeguroTodoRiesgo",
-                           "CFSeguroMercancia", "CFResponsabilidadCivil", "CFOtrosGastosFijos"};
-        for (int i = 0; i < 6; ++i) fila("CostesFijosC", i, {c[i]});
-        const char* va[] = {"CVPrecioBrutoDelGasoleo", "CVDescuentoMediosobreCombustible", "CVConsumoMedio",
-                            "CVDietaMedia", "CVDietasNumeroDeDias"};
-        for (int i = 0; i < 5; ++i) fila("CostesVariablesA", i, {va[i]});
-        const char* vb[] = {"CVPrecioBrutoNeumaticos", "CVDescuentoMediaNeumaticos", "CVDuracionMediaDeLosNeumaticos",
-                            "DGNumeroTotalDeNeumaticos", "CVMantenimientoYReparacion", "CVCosteMedioDelKMEnAutopista",
-                            "CVPorcentajeServiciosQPaganPeajes"};
-        for (int i = 0; i < 7; ++i) fila("CostesVariablesB", i, {vb[i]});
-        fila("CostesIndirectos", 0, {"CIGastosAnuales"});
-    }
-    void BotonesDeCopia()
-    {
-        QFETCH(QString, ventana);
-        QFETCH(int, indice);
-        QFETCH(QStringList, copiadas);
-        Programa p;
-        VentanaEntrada* v = p.inicio->findChild<VentanaEntrada*>(ventana);
-        QVERIFY(v);
-        // Distinct reference texts, longer than the shortest boxes.
-        int n = 0;
-        for (auto* ref : v->findChildren<QLineEdit*>())
-            if (EsReferencia(ref->objectName())) ref->setText(QStringLiteral("%1234567,891").arg(++n));
-        QPushButton* boton = v->BotonCopiar(indice);
-        QVERIFY(boton);
-        QCOMPARE(boton->objectName(), QStringLiteral("btCopiar"));
-        QCOMPARE(boton->text(), QStringLiteral("<-"));
-        boton->click();
-        for (auto* caja : v->findChildren<CajaTexto*>()) {
-            if (caja->Tipo() != TipoCaja::Entrada) continue;
-            const QString sufijo = caja->objectName().mid(3);
-            if (copiadas.contains(sufijo)) {
-                const QString ref = v->CajaReferencia(sufijo.toStdString())->text();
-                QCOMPARE(caja->text(), ref.left(caja->maxLength()));
-            } else {
-                QVERIFY2(caja->text().isEmpty(), qPrintable(caja->objectName()));
-            }
+        // Gross, discount and net price boxes after "txt"; gross, discount, net price shown.
+        for (const auto& [cajas, bruto, descuento, neto] :
+             {std::tuple{"CFCabezaPrecioBruto CFCabezaDescuentoMedio CFCabezaPrecioMedio", "80000", "10", "72.000"},
+              {"CFCabezaPrecioBruto CFCabezaDescuentoMedio CFCabezaPrecioMedio", "80000", "100", ""},
+              {"CFSemiPrecioBruto CFSemiDescuentoMedio CFSemiPrecioMedio", "84999,5", "0", "85.000"},
+              {"CVPrecioBrutoDelGasoleo CVDescuentoMediosobreCombustible CVPrecioDelGasoleo", "1,2", "5", "1,1400"},
+              {"CVPrecioBrutoNeumaticos CVDescuentoMediaNeumaticos CVPrecioMedioNeumaticos", "1500", "10", "1.350,00"},
+              {"CVPrecioBrutoNeumaticos CVDescuentoMediaNeumaticos CVPrecioMedioNeumaticos", "100", "150", "-50,00"}}) {
+            const QStringList c = QString(cajas).split(' ');
+            QLineEdit *b = p.Caja("txt" + c[0].toStdString()), *d = p.Caja("txt" + c[1].toStdString()),
+                      *n = p.Caja("txt" + c[2].toStdString());
+            b->clear();
+            d->clear();
+            n->setText(QStringLiteral("previo"));
+            QTest::keyClicks(b, bruto);
+            QCOMPARE(n->text(), QStringLiteral("previo"));  // discount still empty
+            QTest::keyClicks(d, descuento);
+            QCOMPARE(n->text(), QString(neto));
+            n->setText(QStringLiteral("quieto"));
+            d->clear();  // clearing leaves the net price
+            QCOMPARE(n->text(), QStringLiteral("quieto"));
+            QTest::keyClicks(d, descuento);
+            QTest::keyClicks(b, QStringLiteral("x"));  // not a number: left as it is
+            QCOMPARE(n->text(), QString(neto));
         }
     }
 
-    void CopiaDePreciosRecalculaAmbosNetos()
+    void BotonesDeCopiaPorIndice()
     {
+        // Per window, the boxes each copy button fills, by index ("-": no button).
+        const QStringList copias = {
+            "ServiciosDiarios KilometrajeAnual DGKilometrajeAnualEnVacio CFHorasAnualesTrabajadas CFDiasDeActividad",
+            "CFCabezaPrecioBruto+CFSemiPrecioBruto CFCabezaDescuentoMedio+CFSemiDescuentoMedio - "
+            "CFCabezaValorResidual+CFSemiValorResidual CFCabezaPeriodoAmortizacion+CFSemiPeriodoAmortizacion "
+            "CFVehiculoCuantiaAFinanciar CFPeriodoAFinanciar CFTAE",
+            "CFSeguridadSocialEmpresa CFRetribucionOrdinaria1ConductorMecanico CFPlusDeAsistencia CFVisado CFIVTM "
+            "CFITV "
+            "CFIAE CFCosteRevisionTacografo CFATP CFADR",
+            "CFSeguroObligatorio CFSeguroObligatorioYTerceros CFSeguroTodoRiesgo CFSeguroMercancia "
+            "CFResponsabilidadCivil CFOtrosGastosFijos",
+            "CVPrecioBrutoDelGasoleo CVDescuentoMediosobreCombustible CVConsumoMedio CVDietaMedia CVDietasNumeroDeDias",
+            "CVPrecioBrutoNeumaticos CVDescuentoMediaNeumaticos CVDuracionMediaDeLosNeumaticos "
+            "DGNumeroTotalDeNeumaticos "
+            "CVMantenimientoYReparacion CVCosteMedioDelKMEnAutopista CVPorcentajeServiciosQPaganPeajes",
+            "CIGastosAnuales"};
         Programa p;
-        p.Escribir("MIRtxtCFCabezaPrecioBruto", "80000");
-        p.Escribir("MIRtxtCFSemiPrecioBruto", "30000");
-        p.Escribir("txtCFCabezaDescuentoMedio", "10");
-        p.Escribir("txtCFSemiDescuentoMedio", "5");
+        int n = 0;  // distinct reference texts, longer than the shortest boxes
+        for (auto* ref : p.inicio->findChildren<CajaTexto*>(QRegularExpression("^MIRtxt")))
+            ref->setText(QStringLiteral("%1234567,891").arg(++n));
+        for (int v = 0; v < copias.size(); ++v) {
+            VentanaEntrada* ventana = Entradas(*p.inicio)[v];
+            const QStringList botones = copias[v].split(' ');
+            QVERIFY(ventana->BotonCopiar(botones.size()) == nullptr);
+            for (int i = 0; i < botones.size(); ++i) {
+                QPushButton* boton = ventana->BotonCopiar(i);
+                QVERIFY((boton == nullptr) == (botones[i] == "-"));
+                if (!boton) continue;
+                QCOMPARE(boton->objectName() + boton->text(), QStringLiteral("btCopiar<-"));
+                for (auto* caja : DeEntrada(ventana)) caja->clear();
+                boton->click();
+                for (auto* caja : DeEntrada(ventana)) {
+                    const QString sufijo = caja->objectName().mid(3);
+                    const QString ref = ventana->CajaReferencia(sufijo.toStdString())->text();
+                    const bool copiada = botones[i].split('+').contains(sufijo);
+                    QVERIFY2(caja->text() == (copiada ? ref.left(caja->maxLength()) : QString()),
+                             qPrintable(ventana->objectName() + " " + caja->objectName()));
+                }
+            }
+        }
+        // Copying both gross prices works out both net prices.
+        p.Escribir(
+            "MIRtxtCFCabezaPrecioBruto=80000;MIRtxtCFSemiPrecioBruto=30000;txtCFCabezaDescuentoMedio="
+            "10;txtCFSemiDescuentoMedio=5");
         p.inicio->costesFijosA()->BotonCopiar(0)->click();
-        QCOMPARE(p.Texto("txtCFCabezaPrecioMedio"), std::string("72.000"));
-        QCOMPARE(p.Texto("txtCFSemiPrecioMedio"), std::string("28.500"));
-        QVERIFY(p.inicio->costesFijosA()->BotonCopiar(2) == nullptr);
+        QCOMPARE(p.Distintas("txtCFCabezaPrecioMedio=72.000;txtCFSemiPrecioMedio=28.500"), std::string());
     }
 
-    void OpcionesDeSeguro()
+    void OpcionesDeSeguroYActualiza()
     {
         Programa p;
-        p.Mostrar();
-        p.inicio->HabilitarPasos();
-        p.Paso(4)->click();
+        QVERIFY(p.Abrir(4));
         CostesFijosC* c = p.inicio->costesFijosC();
         const char* cajas[] = {"txtCFSeguroObligatorio", "txtCFSeguroObligatorioYTerceros", "txtCFSeguroTodoRiesgo"};
         const char* opciones[] = {"OptionSeguroObligatorio", "OptionSeguroObligatorioyTerceros", "OptionTodoRiesgo"};
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(!p.Caja(cajas[i])->isVisible());
-            QVERIFY(!c->BotonCopiar(i)->isVisible());
-            QVERIFY(!c->Opcion(opciones[i])->isChecked());
-        }
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!p.Caja(cajas[i])->isVisible() && !c->BotonCopiar(i)->isVisible() &&
+                    !c->Opcion(opciones[i])->isChecked());
         QVERIFY(c->BotonCopiar(3)->isVisible());
-        p.Escribir("txtCFSeguroObligatorio", "1000");
-        p.Escribir("txtCFSeguroTodoRiesgo", "5400");
+        p.Escribir(cajas[0], "1000");
+        p.Escribir(cajas[2], "5400");
         for (int elegida : {2, 0, 1}) {
             QTest::mouseClick(c->Opcion(opciones[elegida]), Qt::LeftButton, {}, QPoint(6, 6));
             QCOMPARE(c->OpcionElegida(), elegida + 1);
@@ -329,46 +235,242 @@ private slots:
             QTRY_VERIFY(p.Caja(cajas[elegida])->hasFocus());
             QCOMPARE(p.Caja(cajas[elegida])->selectedText(), p.Caja(cajas[elegida])->text());
         }
-        // Hidden boxes keep their amounts.
-        QCOMPARE(p.Texto("txtCFSeguroTodoRiesgo"), std::string("5400"));
+        QCOMPARE(p.Texto(cajas[2]), std::string("5400"));  // hidden boxes keep their amounts
     }
 
-    void TabuladorSaltaReferenciasYDerivadas_data()
+    void TabuladorSaltaReferenciasYNetos()
     {
-        QTest::addColumn<int>("paso");
-        for (int paso = 1; paso <= 7; ++paso) QTest::addRow("paso %d", paso) << paso;
-    }
-    void TabuladorSaltaReferenciasYDerivadas()
-    {
-        QFETCH(int, paso);
-        Programa p;
-        p.Mostrar();
-        p.inicio->HabilitarPasos();
-        if (paso == 4) p.inicio->costesFijosC()->ElegirOpcion(1);
-        p.Paso(paso)->click();
-        auto* v = static_cast<VentanaEntrada*>(p.inicio->VentanaDePaso(paso));
-        std::set<QWidget*> esperadas;
-        for (auto* caja : v->findChildren<CajaTexto*>())
-            if (caja->Tipo() == TipoCaja::Entrada && caja->isVisible()) esperadas.insert(caja);
-        QWidget* primero = nullptr;
-        for (auto* caja : v->findChildren<CajaTexto*>())
-            if (esperadas.count(caja)) {
-                primero = caja;
-                break;
+        for (int paso = 1; paso <= 7; ++paso) {
+            Programa p;
+            if (paso == 4) p.inicio->costesFijosC()->ElegirOpcion(1);
+            QVERIFY(p.Abrir(paso));
+            QWidget* v = p.inicio->VentanaDePaso(paso);
+            std::set<QWidget*> visitadas;
+            DeEntrada(v).front()->setFocus();
+            QTRY_VERIFY(DeEntrada(v).front()->hasFocus());
+            for (QWidget* f = QApplication::focusWidget(); v->isAncestorOf(f) && visitadas.insert(f).second;
+                 f = QApplication::focusWidget()) {
+                auto* caja = qobject_cast<CajaTexto*>(f);
+                QVERIFY2(caja ? caja->Tipo() == TipoCaja::Entrada : qobject_cast<QAbstractButton*>(f) != nullptr,
+                         qPrintable(f->objectName()));
+                QTest::keyClick(f, Qt::Key_Tab);
             }
-        primero->setFocus();
-        QTRY_VERIFY(primero->hasFocus());
-        std::set<QWidget*> visitadas;
-        for (int i = 0; i < 80; ++i) {
-            QWidget* f = QApplication::focusWidget();
-            if (!v->isAncestorOf(f)) break;
-            if (!visitadas.insert(f).second) break;
-            QVERIFY2(!EsReferencia(f->objectName()), qPrintable(f->objectName()));
-            QVERIFY2(!kDerivadas.count(f->objectName().toStdString()), qPrintable(f->objectName()));
-            QVERIFY2(qobject_cast<QLineEdit*>(f) || qobject_cast<QAbstractButton*>(f), qPrintable(f->objectName()));
-            QTest::keyClick(f, Qt::Key_Tab);
+            for (QWidget* caja : DeEntrada(v))
+                QVERIFY2(caja->isHidden() || visitadas.count(caja), qPrintable(caja->objectName()));
         }
-        for (QWidget* w : esperadas) QVERIFY2(visitadas.count(w), qPrintable(w->objectName()));
+    }
+
+    void LecturaConCasiTodoVacio()
+    {
+        Programa p;
+        p.Escribir(
+            "txtServiciosDiarios=2;txtKilometrajeAnual=1.500;txtCFCabezaPeriodoAmortizacion=2,5;"
+            "txtCFSemiPeriodoAmortizacion=3,5");
+        Simulacion s = Registro({{"DGRecorridoMedioPorVehiculo", "7"}});  // not transferred: stays
+        QVERIFY(p.inicio->LeerColumnaSimulacion(s) && p.plataforma.avisos.empty());
+        QCOMPARE(s.ServiciosDiarios, 2.0);
+        QCOMPARE(s.KilometrajeAnual, 1500.0);
+        QCOMPARE(s.CFCabezaPeriodoAmortizacion, 2);  // to the even neighbour
+        QCOMPARE(s.CFSemiPeriodoAmortizacion, 4);
+        QCOMPARE(s.TipoSeguro, int16_t(1));  // no option chosen
+        QCOMPARE(s.DGRecorridoMedioPorVehiculo, 7.0);
+        for (const auto& [campo, caja] : Cajas())  // empty reads 0, except in the first two rows
+            if (caja.find("PeriodoAmortizacion") == std::string::npos && campo != "ServiciosDiarios" &&
+                campo != "KilometrajeAnual")
+                QCOMPARE(Campo(s, campo), std::string("0"));
+    }
+
+    void LecturaQueFallaSeParaEnSuFila()
+    {
+        Programa p;
+        p.inicio->seleccionarVehiculo()->EscribirTipo("Mío");
+        // Box, text, error number, a field read before it, a field after it.
+        for (const auto& [caja, texto, numero, leido, noLeido] :
+             {std::tuple{"txtServiciosDiarios", "", 13, "Tipo", "KilometrajeAnual"},
+              {"txtKilometrajeAnual", "", 13, "ServiciosDiarios", "CFTAE"},
+              {"txtCFTAE", "  ", 13, "CFPeriodoAFinanciar", "CIGastosAnuales"},
+              {"txtCVConsumoMedio", "mucho", 13, "CVPrecioDelGasoleo", "CVDietaMedia"},
+              {"txtCVDietasNumeroDeDias", "3000000000", 6, "CVDietaMedia", "CIGastosAnuales"}}) {
+            for (const auto& [campo, nombre] : Cajas()) p.Escribir(nombre, "5");
+            p.Escribir(caja, texto);
+            p.plataforma.Limpiar();
+            Simulacion s = Registro({{noLeido, "42"}});
+            QVERIFY(!p.inicio->LeerColumnaSimulacion(s));
+            QCOMPARE(p.plataforma.avisos.size(), size_t(1));
+            QVERIFY2(EsError(p.plataforma.avisos[0], numero), caja);
+            QCOMPARE(s.Tipo, std::string("Mío"));
+            QCOMPARE(Campo(s, leido), std::string(std::string(leido) == "Tipo" ? "Mío" : "5"));
+            QCOMPARE(Campo(s, noLeido), std::string("42"));
+        }
+    }
+
+    void EscrituraYLecturaDevuelvenElRegistro()
+    {
+        Programa p;
+        QVERIFY(p.Abrir(4));
+        const char* primas[] = {"txtCFSeguroObligatorio", "txtCFSeguroObligatorioYTerceros", "txtCFSeguroTodoRiesgo"};
+        for (int tipo : {1, 2, 3, 0}) {
+            Programa::Textos campos = {{"Tipo", "Frigorífico 40 t"}, {"TipoSeguro", std::to_string(tipo)}};
+            for (const auto& [campo, caja] : Cajas()) campos.emplace_back(campo, std::to_string(campos.size()));
+            const Simulacion s = Registro(campos);
+            p.inicio->EscribirColumnaSimulacion(s);
+            // Only the chosen type's premium survives; with none, the earlier option stays.
+            for (int i = 0; i < 3; ++i) {
+                QCOMPARE(p.Texto(primas[i]), i + 1 == tipo ? Campo(s, primas[i] + 3) : std::string("0"));
+                QCOMPARE(p.Caja(primas[i])->isVisible(), i + 1 == (tipo ? tipo : 3));
+            }
+            Simulacion leido;
+            QVERIFY(p.inicio->LeerColumnaSimulacion(leido) && p.plataforma.avisos.empty());
+            QCOMPARE(leido.Tipo, s.Tipo);
+            QCOMPARE(int(leido.TipoSeguro), tipo ? tipo : 3);
+            for (const auto& [campo, caja] : Cajas())
+                if (!EsPrima(campo)) QCOMPARE(Campo(leido, campo), Campo(s, campo));
+        }
+    }
+
+    void FormasDeEscritura()
+    {
+        Programa p;
+        // Gross and discount are written first, the record's net price last; the
+        // exponent of a figure too long for its box stays.
+        Simulacion s = Registro({{"KilometrajeAnual", "1234,5"},
+                                 {"CFPeriodoAFinanciar", "12"},
+                                 {"CFIVTM", "1,23456789012345E-05"},
+                                 {"CFSeguridadSocialEmpresa", "23,456"},
+                                 {"CVDietasNumeroDeDias", "-3"},
+                                 {"CFCabezaPrecioBruto", "80000"},
+                                 {"CFCabezaDescuentoMedio", "10"},
+                                 {"CFCabezaPrecioMedio", "71000"},
+                                 {"CVPrecioBrutoNeumaticos", "1500"},
+                                 {"CVDescuentoMedioNeumaticos", "10"},
+                                 {"CVPrecioMedioNeumaticos", "1349,5"},
+                                 {"Tipo", "Tipo que no está en la lista"}});
+        s.CFTAE = 1.0 / 3.0;
+        p.inicio->EscribirColumnaSimulacion(s);
+        QVERIFY(p.plataforma.avisos.empty());
+        QCOMPARE(p.Distintas(
+                     "txtKilometrajeAnual=1234,5;txtCFPeriodoAFinanciar=12;txtCFTAE=0,333333333333;txtCFIVTM=1,"
+                     "23456789E-05;txtCFSeguridadSocialEmpresa=23,45;txtCVDietasNumeroDeDias=-3;txtCFCabezaPrecioMedio="
+                     "71000;txtCVPrecioMedioNeumaticos=1349,5;txtCIGastosAnuales=0"),
+                 std::string());
+        QCOMPARE(p.inicio->seleccionarVehiculo()->TextoTipo(), s.Tipo);
+        QCOMPARE(p.inicio->seleccionarVehiculo()->cbSeleccionarVehiculo()->currentIndex(), -1);
+        Simulacion leido;
+        p.Escribir("txtServiciosDiarios", "1");
+        QVERIFY(p.inicio->LeerColumnaSimulacion(leido));
+        QVERIFY(leido.CFIVTM > 1.2e-5 && leido.CFIVTM < 1.3e-5);
+    }
+
+    void EscrituraYLecturaDeLaReferencia()
+    {
+        Programa p;
+        p.inicio->EscribirColumnaReferencia(
+            Registro({{"TipoSeguro", "3"}, {"DGPotenciaCV", "420"}, {"CFSeguroObligatorio", "1350"}}));
+        QCOMPARE(p.Distintas(
+                     {{"MIRtxtTipoSeguro", "3"}, {"MIRtxtDGPotenciaCV", "420"}, {"MIRtxtCFSeguroObligatorio", "1350"}}),
+                 std::string());
+        QCOMPARE(p.inicio->costesFijosC()->OpcionElegida(), 0);  // the simulation's options untouched
+        Simulacion leido;
+        p.inicio->LeerColumnaReferencia(leido);
+        QVERIFY(p.plataforma.avisos.empty());
+        QCOMPARE(leido.TipoSeguro, int16_t(3));
+        QCOMPARE(leido.CFSeguroObligatorio, 1350.0);
+        p.Escribir("MIRtxtTipoSeguro", "");  // strict
+        p.inicio->LeerColumnaReferencia(leido);
+        QCOMPARE(p.plataforma.avisos.size(), size_t(1));
+        QVERIFY(EsError(p.plataforma.avisos[0], 13));
+    }
+
+    void CopiarTodo()
+    {
+        Programa p;
+        p.Seleccionar(0);
+        p.Menu("menuCopiarDatos")->trigger();
+        QCOMPARE(p.plataforma.avisos.size(), size_t(1));  // the selection's own
+        for (const auto& [campo, caja] : Cajas())
+            if (!EsPrima(campo)) QCOMPARE(p.Texto(caja), p.Texto("MIR" + caja));
+        QVERIFY(p.inicio->costesFijosC()->Opcion("OptionSeguroObligatorioyTerceros")->isChecked());
+        QCOMPARE(p.Distintas("txtCFSeguroObligatorioYTerceros=3000;txtCFSeguroObligatorio=0;"
+                             "txtCFSeguroTodoRiesgo=0;txtCFCabezaPrecioMedio=84000"),
+                 std::string());  // the record's net price, not worked out again
+
+        // An unreadable reference: read before it copied, after it a new record's values.
+        p.Escribir("txtCIGastosAnuales=999;txtKilometrajeAnual=1;MIRtxtCFIVTM=mal");
+        p.plataforma.Limpiar();
+        p.inicio->menuCopiarDatos_Click();
+        QCOMPARE(p.plataforma.avisos.size(), size_t(1));
+        QVERIFY(EsError(p.plataforma.avisos[0], 13));
+        QCOMPARE(p.Distintas("txtKilometrajeAnual=120000;txtCFIVTM=0;txtCIGastosAnuales=0"), std::string());
+    }
+
+    void ComprobacionAlSalirDeDatosGenerales()
+    {
+        const std::string cabeza = "Se ha producido el siguiente(s) error(es): \r\n",
+                          pie = "¿Desea corregir los errores?",
+                          km = "El campo Kilometraje anual debe tener un valor mayor que 0\r\n",
+                          servicios = "El campo Servicios Diarios debe tener un valor mayor que 0\r\n",
+                          vacio = "El campo Kilometraje anual en vacio debe estar relleno\r\n";
+        // Kilometres, services, empty run; the question asked (empty: none).
+        for (const auto& [kms, serv, vac, pregunta] : {std::tuple{"0,5", "", "", cabeza + km + servicios + vacio + pie},
+                                                       {"abc", "0", "0", cabeza + km + servicios + pie},
+                                                       {"0.5", "2", "", cabeza + vacio + pie},
+                                                       {"0.5", "12,5", "0", std::string()}})
+            for (Respuesta respuesta : {Respuesta::Si, Respuesta::No}) {
+                Programa p;
+                QVERIFY(p.Abrir(1));
+                p.Escribir({{"txtKilometrajeAnual", kms},
+                            {"txtServiciosDiarios", serv},
+                            {"txtDGKilometrajeAnualEnVacio", vac}});
+                p.Caja("txtDGKilometrajeAnualEnVacio")->setFocus();
+                QTRY_VERIFY(p.Caja("txtDGKilometrajeAnualEnVacio")->hasFocus());
+                p.Caja("txtServiciosDiarios")->setFocus();  // inside the window: no check
+                QVERIFY(p.plataforma.avisos.empty());
+                p.plataforma.respuestas = {respuesta};
+                // A real box moves the focus while it is open: that must not start the check again.
+                p.plataforma.alMostrar = [&p, veces = 0](const Aviso&) mutable {
+                    if (veces++ > 0) return;
+                    p.Caja("txtKilometrajeAnual")->setFocus();
+                    p.Paso(3)->setFocus();
+                };
+                p.Paso(3)->setFocus();  // another window
+                QTest::qWait(20);
+                QCOMPARE(p.plataforma.Textos(), pregunta.empty() ? std::vector<std::string>{}
+                                                                 : std::vector<std::string>{pregunta});  // once only
+                if (pregunta.empty()) continue;
+                const Aviso& a = p.plataforma.avisos[0];
+                QVERIFY(a.titulo == "Mirandel de costes de la VDR" && a.icono == Icono::Critico &&
+                        a.botones == Botones::SiNo);
+                QWidget* foco = p.Paso(3);
+                if (respuesta == Respuesta::Si) foco = p.Caja("txtKilometrajeAnual");
+                QTRY_VERIFY(foco->hasFocus());
+                QCOMPARE(p.Texto("txtKilometrajeAnual"), std::string(kms));
+            }
+    }
+
+    void ClicEnOtroPasoSegunLaRespuesta()
+    {
+        for (Respuesta respuesta : {Respuesta::Si, Respuesta::No}) {
+            Programa p;
+            QVERIFY(p.Abrir(1));
+            p.Caja("txtKilometrajeAnual")->setFocus();
+            QTRY_VERIFY(p.Caja("txtKilometrajeAnual")->hasFocus());
+            p.plataforma.respuestas = {respuesta};
+            QTest::mouseClick(p.Paso(2), Qt::LeftButton);
+            QTest::qWait(20);
+            QCOMPARE(p.plataforma.avisos.size(), size_t(1));
+            // Yes: back to correct, the click does not switch steps.
+            QTRY_COMPARE(p.inicio->costesFijosA()->isVisible(), respuesta == Respuesta::No);
+            QCOMPARE(p.inicio->datosGenerales()->isVisible(), respuesta == Respuesta::Si);
+            if (respuesta == Respuesta::Si) QTRY_VERIFY(p.Caja("txtKilometrajeAnual")->hasFocus());
+        }
+        Programa p;  // hidden first, as a load does: no check
+        QVERIFY(p.Abrir(1));
+        p.Caja("txtKilometrajeAnual")->setFocus();
+        QTRY_VERIFY(p.Caja("txtKilometrajeAnual")->hasFocus());
+        p.inicio->OcultarForms();
+        p.Paso(2)->setFocus();
+        QTest::qWait(20);
+        QVERIFY(p.plataforma.avisos.empty());
     }
 };
 

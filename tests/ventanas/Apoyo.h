@@ -1,0 +1,199 @@
+#pragma once
+// Shared by the window and result tests: a program folder with a reference
+// data file, the real main window over the scripted platform, and helpers.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "PlataformaGuion.h"
+#include "data/Ficheros.h"
+#include "results/VentanaPresupuesto.h"
+#include "results/VentanaSeleccionarResultado.h"
+#include "results/VentanaTrayecto.h"
+#include "windows/CostesFijosC.h"
+#include "windows/DatosGenerales.h"
+#include "windows/Indice.h"
+#include "windows/Inicio.h"
+#include "windows/VentanaEntrada.h"
+
+namespace tarvelon::prueba {
+
+// A vehicle's reference block, in transfer order. Worked out by hand it costs
+// 54.326,32 fixed, 66.900,00 variable and 12.000,00 indirect a year.
+inline const std::vector<std::string>& Ejemplo()
+{
+    static const std::vector<std::string> e = [] {
+        std::vector<std::string> lineas;
+        const QString todas = QString::fromUtf8(
+            "Tipo=Frigorífico 40 t;ServiciosDiarios=2;KilometrajeAnual=120000;DGKilometrajeAnualEnVacio=15;"
+            "DGPotenciaCV=460;DGPesoMaximoAutorizado=40000;DGCargaUtil=25000,5;DGNumeroDeEjes=5;"
+            "CFCabezaPrecioBruto=90000;CFCabezaDescuentoMedio=6,6666;CFCabezaPrecioMedio=84000;"
+            "CFCabezaValorResidual=20;CFCabezaPeriodoAmortizacion=6;CFSemiPrecioBruto=30000;CFSemiDescuentoMedio=0;"
+            "CFSemiPrecioMedio=30000;CFSemiValorResidual=10;CFSemiPeriodoAmortizacion=9;"
+            "CFVehiculoCuantiaAFinanciar=80;CFPeriodoAFinanciar=4;CFTAE=5;CFHorasAnualesTrabajadas=1760;"
+            "CFDiasDeActividad=220;CFSeguridadSocialEmpresa=32;CFRetribucionOrdinaria1ConductorMecanico=24000;"
+            "CFPlusDeAsistencia=1200;CFVisado=100;CFIVTM=500;CFITV=150;CFIAE=300;CFATP=0;CFADR=0;"
+            "CFCosteRevisionTacografo=50;TipoSeguro=2;CFSeguroObligatorio=1350;CFSeguroObligatorioYTerceros=3000;"
+            "CFSeguroTodoRiesgo=5400;CFResponsabilidadCivil=400;CFSeguroMercancia=600;CFOtrosGastosFijos=1000;"
+            "CVPrecioBrutoDelGasoleo=1,2;CVDescuentoMedioSobreCombustible=12,5;CVPrecioDelGasoleo=1,05;"
+            "CVConsumoMedio=33;CVDietaMedia=30;CVDietasNumeroDeDias=220;DGNumeroTotalDeNeumaticos=12;"
+            "CVPrecioBrutoNeumaticos=500;CVDescuentoMedioNeumaticos=20;CVPrecioMedioNeumaticos=400;"
+            "CVDuracionMediaDeLosNeumaticos=150000;CVMantenimientoYReparacion=0,08;CVCosteMedioDelKMEnAutopista=30;"
+            "CVPorcentajeDeServiciosQPaganPEajes=40;CIGastosAnuales=12000");
+        for (const QString& l : todas.split(';')) lineas.push_back(l.toStdString());
+        return lineas;
+    }();
+    return e;
+}
+
+// The fields with a simulation box, and that box's name: three are not named after their field.
+inline std::vector<std::pair<std::string, std::string>> Cajas()
+{
+    std::vector<std::pair<std::string, std::string>> c;
+    for (const std::string& linea : Ejemplo()) {
+        const std::string campo = linea.substr(0, linea.find('='));
+        if (campo == "Tipo" || campo == "TipoSeguro") continue;
+        std::string caja = "txt" + campo;
+        if (campo == "CVDescuentoMedioSobreCombustible") caja = "txtCVDescuentoMediosobreCombustible";
+        if (campo == "CVDescuentoMedioNeumaticos") caja = "txtCVDescuentoMediaNeumaticos";
+        if (campo == "CVPorcentajeDeServiciosQPaganPEajes") caja = "txtCVPorcentajeServiciosQPaganPeajes";
+        c.emplace_back(campo, caja);
+    }
+    return c;
+}
+
+inline bool Empieza(const std::string& texto, const std::string& inicio) { return texto.rfind(inicio, 0) == 0; }
+
+class Programa {
+public:
+    // The reference file: the example, a short block whose missing keys read 0,
+    // and a type listed from "Tipo= Espacio" that cannot be loaded.
+    explicit Programa(bool conReferencia = true)
+    {
+        static int argc = 1;
+        static char* argv[] = {const_cast<char*>("tests_ventanas"), nullptr};
+        if (!QApplication::instance()) new QApplication(argc, argv);  // lives until exit
+        std::vector<std::string> lineas = Ejemplo();
+        lineas.insert(lineas.end(), {"Tipo=Rígido", "KilometrajeAnual=60000", "DGPotenciaCV=250", "TipoSeguro=3",
+                                     "CFSeguroTodoRiesgo=3100", "Tipo= Espacio", "DGPotenciaCV=99"});
+        if (conReferencia) GrabarLineasCifradas(Ruta("Config.txt"), lineas);
+        Reiniciar();
+    }
+    // A new main window over the same folder, as when the program starts again.
+    void Reiniciar()
+    {
+        inicio.reset();
+        const OpcionesInicio opciones{Carpeta(), Ruta("Config.txt"), [this] { return Carpeta(); }};
+        inicio = std::make_unique<Inicio>(plataforma, opciones);
+        inicio->show();  // windows load their lists when first shown
+    }
+    // The main window active, every step enabled and step `paso` shown.
+    bool Abrir(int paso)
+    {
+        QApplication::setActiveWindow(inicio.get());
+        inicio->HabilitarPasos();
+        Paso(paso)->click();
+        return QTest::qWaitForWindowActive(inicio.get());
+    }
+    std::string Carpeta() const { return carpeta_.path().toStdString(); }
+    std::string Ruta(const std::string& nombre) const { return Carpeta() + "/" + nombre; }
+
+    template <class T = QLineEdit>
+    T* Hijo(const std::string& nombre) const
+    {
+        auto hijos = inicio->findChildren<T*>(QString::fromStdString(nombre));
+        if (hijos.size() != 1) qFatal("%s: %d", nombre.c_str(), static_cast<int>(hijos.size()));
+        return hijos.front();
+    }
+    QLineEdit* Caja(const std::string& nombre) const { return Hijo(nombre); }
+    std::string Texto(const std::string& nombre) const { return Caja(nombre)->text().toStdString(); }
+    using Textos = std::vector<std::pair<std::string, std::string>>;  // box, text
+    // "box=text;box=text" as pairs.
+    static Textos Pares(const std::string& lista)
+    {
+        Textos pares;
+        for (const QString& par : QString::fromStdString(lista).split(';')) {
+            const auto igual = par.indexOf('=');
+            pares.emplace_back(par.left(igual).toStdString(), par.mid(igual + 1).toStdString());
+        }
+        return pares;
+    }
+    void Escribir(const std::string& caja, const std::string& texto) const
+    {
+        Caja(caja)->setText(QString::fromStdString(texto));
+    }
+    void Escribir(const char* lista) const { Escribir(Pares(lista)); }
+    void Escribir(const Textos& textos) const
+    {
+        for (const auto& [caja, texto] : textos) Escribir(caja, texto);
+    }
+    // The boxes whose text is not the one given, as "box: text"; empty when all are.
+    std::string Distintas(const char* lista) const { return Distintas(Pares(lista)); }
+    std::string Distintas(const Textos& esperadas) const
+    {
+        std::string distintas;
+        for (const auto& [caja, texto] : esperadas)
+            if (Texto(caja) != texto) distintas += caja + ": " + Texto(caja) + "; ";
+        return distintas;
+    }
+    QPushButton* Paso(int i) const { return inicio->indice()->Boton(i); }
+    QAction* Menu(const char* nombre) const { return Hijo<QAction>(nombre); }
+
+    void Seleccionar(int indice)
+    {
+        inicio->PulsarPaso(0);
+        inicio->seleccionarVehiculo()->cbSeleccionarVehiculo()->setCurrentIndex(indice);
+        inicio->seleccionarVehiculo()->btSeleccionar_Click();
+    }
+    // As a user starts: the example type chosen and its reference data copied.
+    void CopiarEjemplo()
+    {
+        Seleccionar(0);
+        inicio->menuCopiarDatos_Click();
+        plataforma.Limpiar();
+    }
+
+    // Step 8's result mode window: an option, the service texts, "Calcular".
+    void Resultado(bool servicio, const char* km = "", const char* horas = "")
+    {
+        inicio->PulsarPaso(8);
+        modo()->findChild<QRadioButton*>(servicio ? "Option2" : "Option1")->click();
+        modo()->findChild<QLineEdit*>("txtKilometrosDelServicio")->setText(QString::fromUtf8(km));
+        modo()->findChild<QLineEdit*>("txtHorasDelServicio")->setText(QString::fromUtf8(horas));
+        modo()->findChild<QPushButton*>("btCalcular")->click();
+    }
+    Trayecto* trayecto() const { return qobject_cast<Trayecto*>(inicio->trayecto()); }
+    Presupuesto* presupuesto() const { return qobject_cast<Presupuesto*>(inicio->presupuesto()); }
+    QWidget* modo() const { return inicio->seleccionarResultado(); }
+
+    PlataformaGuion plataforma;
+    std::unique_ptr<Inicio> inicio;
+
+private:
+    QTemporaryDir carpeta_;
+};
+
+template <class T = QPushButton>
+T* En(QWidget* ventana, const char* nombre)
+{
+    return ventana->findChild<T*>(QString::fromLatin1(nombre));
+}
+inline QStringList Lineas(QWidget* ventana)
+{
+    QStringList l;
+    for (int i = 0; i < En<QListWidget>(ventana, "lstResultado")->count(); ++i)
+        l << En<QListWidget>(ventana, "lstResultado")->item(i)->text();
+    return l;
+}
+
+}  // namespace tarvelon::prueba
