@@ -243,9 +243,8 @@ int ComandoPresupuesto(const std::vector<std::string>& args, const std::string& 
     // The result mode window refuses only an empty text; so does the tool.
     if (km.empty() || horas.empty()) throw ErrorUso{"Los kilómetros y las horas del servicio no pueden estar vacíos."};
     Simulacion s = CargarRegistro(a.origen, carpetaPrograma, avisos);
-    return Informar(s, out, [&](const Simulacion& r, std::vector<std::string>& l) {
-        InformePresupuesto(r, km, horas, l);
-    });
+    return Informar(s, out,
+                    [&](const Simulacion& r, std::vector<std::string>& l) { InformePresupuesto(r, km, horas, l); });
 }
 
 }  // namespace
@@ -277,18 +276,12 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
                 return kSalidaBien;
             }
             int codigo;
-            if (orden == "tipos")
-                codigo = ComandoTipos(args, carpetaPrograma, out, avisos);
-            else if (orden == "descifrar")
-                codigo = ComandoDescifrar(args, out);
-            else if (orden == "cifrar")
-                codigo = ComandoCifrar(args);
-            else if (orden == "informe")
-                codigo = ComandoInforme(args, carpetaPrograma, out, avisos);
-            else if (orden == "presupuesto")
-                codigo = ComandoPresupuesto(args, carpetaPrograma, out, avisos);
-            else
-                throw ErrorUso{"Orden desconocida: " + orden + "."};
+            if (orden == "tipos") codigo = ComandoTipos(args, carpetaPrograma, out, avisos);
+            else if (orden == "descifrar") codigo = ComandoDescifrar(args, out);
+            else if (orden == "cifrar") codigo = ComandoCifrar(args);
+            else if (orden == "informe") codigo = ComandoInforme(args, carpetaPrograma, out, avisos);
+            else if (orden == "presupuesto") codigo = ComandoPresupuesto(args, carpetaPrograma, out, avisos);
+            else throw ErrorUso{"Orden desconocida: " + orden + "."};
             out.flush();
             return codigo;
         } catch (const ErrorUso& e) {

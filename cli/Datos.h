@@ -9,9 +9,9 @@ namespace tarvelon {
 
 // Exit codes of the tool.
 inline constexpr int kSalidaBien = 0;
-inline constexpr int kSalidaValidacion = 1;   // the record did not pass Validar
-inline constexpr int kSalidaError = 2;        // a run-time error (file, number, calculation)
-inline constexpr int kSalidaUso = 64;         // wrong arguments
+inline constexpr int kSalidaValidacion = 1;  // the record did not pass Validar
+inline constexpr int kSalidaError = 2;       // a run-time error (file, number, calculation)
+inline constexpr int kSalidaUso = 64;        // wrong arguments
 
 // Runs one command. `args` are the arguments without the program name;
 // `carpetaPrograma` is the folder where Config.txt is looked for by default.

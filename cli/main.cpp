@@ -26,7 +26,8 @@ int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const int codigo = tarvelon::EjecutarDatos(args, CarpetaPrograma(argc > 0 ? argv[0] : nullptr), std::cout, std::cerr);
+    const int codigo =
+        tarvelon::EjecutarDatos(args, CarpetaPrograma(argc > 0 ? argv[0] : nullptr), std::cout, std::cerr);
     std::cout.flush();
     return codigo;
 }

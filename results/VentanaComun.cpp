@@ -82,10 +82,8 @@ void MostrarErroresEnLista(QListWidget* lista, const std::string& texto)
 
 void OcultarVentana(QWidget* ventana)
 {
-    if (auto* marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget()))
-        marco->hide();
-    else
-        ventana->hide();
+    if (auto* marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) marco->hide();
+    else ventana->hide();
 }
 
 ErrorEjecucion ComoErrorEjecucion(const std::exception_ptr& excepcion)

@@ -27,9 +27,11 @@ SeleccionarResultado::SeleccionarResultado(Trayecto& trayecto, Presupuesto& pres
 
     Frame1_ = new QGroupBox(QStringLiteral("¿Desea calcular el coste de un servicio?"), this);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
-    Option1_ = new QRadioButton(QStringLiteral("Calcular sólo los costes unitarios (por km y hora) del vehículo"), Frame1_);
+    Option1_ =
+        new QRadioButton(QStringLiteral("Calcular sólo los costes unitarios (por km y hora) del vehículo"), Frame1_);
     Option1_->setObjectName(QStringLiteral("Option1"));
-    Option2_ = new QRadioButton(QStringLiteral("Calcular los costes totales del servicio detallado a continuación"), Frame1_);
+    Option2_ =
+        new QRadioButton(QStringLiteral("Calcular los costes totales del servicio detallado a continuación"), Frame1_);
     Option2_->setObjectName(QStringLiteral("Option2"));
     auto* opciones = new QVBoxLayout(Frame1_);
     opciones->addWidget(Option1_);

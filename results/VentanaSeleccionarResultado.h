@@ -21,8 +21,8 @@ class SeleccionarResultado : public QWidget {
 public:
     // `mostrarEnPaso` places a window beside the step index and shows it.
     // Its messages go through the platform of the annual results window.
-    SeleccionarResultado(Trayecto& trayecto, Presupuesto& presupuesto,
-                         std::function<void(QWidget*)> mostrarEnPaso, QWidget* parent = nullptr);
+    SeleccionarResultado(Trayecto& trayecto, Presupuesto& presupuesto, std::function<void(QWidget*)> mostrarEnPaso,
+                         QWidget* parent = nullptr);
 
     void btCalcular_Click();
 

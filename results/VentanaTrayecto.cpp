@@ -83,10 +83,8 @@ void Trayecto::Calcular(bool detallado)
         s.Calcular(columna_.SeguroActual());
         FijarColorLista(lstResultado_, kColorInforme);
         try {
-            if (detallado)
-                InformeDetallado(s, lineas);
-            else
-                InformeResumen(s, lineas);
+            if (detallado) InformeDetallado(s, lineas);
+            else InformeResumen(s, lineas);
         } catch (...) {
             AnadirLineas(lstResultado_, lineas);
             throw;

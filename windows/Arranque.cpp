@@ -9,10 +9,7 @@
 
 namespace tarvelon {
 
-std::string CarpetaEjecutable()
-{
-    return QCoreApplication::applicationDirPath().toStdString();
-}
+std::string CarpetaEjecutable() { return QCoreApplication::applicationDirPath().toStdString(); }
 
 std::unique_ptr<Inicio> Main(Plataforma& plataforma, const OpcionesArranque& opciones)
 {

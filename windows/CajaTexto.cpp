@@ -16,17 +16,13 @@ CajaTexto::CajaTexto(TipoCaja tipo, int maximo, QWidget* parent) : QLineEdit(par
 {
     setMaxLength(maximo);
     switch (tipo) {
-    case TipoCaja::Entrada:
-        setFocusPolicy(Qt::StrongFocus);
-        break;
+    case TipoCaja::Entrada: setFocusPolicy(Qt::StrongFocus); break;
     case TipoCaja::Derivada:
     case TipoCaja::Referencia:
         setReadOnly(true);
         setFocusPolicy(Qt::ClickFocus);
         break;
-    case TipoCaja::DerivadaEditable:
-        setFocusPolicy(Qt::ClickFocus);
-        break;
+    case TipoCaja::DerivadaEditable: setFocusPolicy(Qt::ClickFocus); break;
     }
     if (tipo != TipoCaja::Entrada) {
         QPalette p = palette();
@@ -59,10 +55,7 @@ void SeleccionarTexto(QLineEdit* caja)
     if (caja->text().isEmpty()) caja->setCursorPosition(0);
 }
 
-std::string TextoCaja(const QLineEdit* caja)
-{
-    return caja->text().toStdString();
-}
+std::string TextoCaja(const QLineEdit* caja) { return caja->text().toStdString(); }
 
 void EscribirTexto(QLineEdit* caja, std::string_view texto)
 {

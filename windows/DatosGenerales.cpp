@@ -56,9 +56,9 @@ bool DatosGenerales::eventFilter(QObject* objeto, QEvent* evento)
 
 bool DatosGenerales::Form_LostFocus()
 {
-    const std::string mensajes = ComprobarDatosGenerales(
-        TextoCaja(Caja("KilometrajeAnual")), TextoCaja(Caja("ServiciosDiarios")),
-        TextoCaja(Caja("DGKilometrajeAnualEnVacio")));
+    const std::string mensajes =
+        ComprobarDatosGenerales(TextoCaja(Caja("KilometrajeAnual")), TextoCaja(Caja("ServiciosDiarios")),
+                                TextoCaja(Caja("DGKilometrajeAnualEnVacio")));
     if (mensajes.empty()) return false;
     comprobando_ = true;
     Aviso aviso;

@@ -79,10 +79,8 @@ ErrorEjecucion ErrorActual()
 
 void AvisarFallo(Plataforma& plataforma, const ErrorEjecucion& e, const char* textoCancelado)
 {
-    if (e.Numero() == kCancelado)
-        Avisar(plataforma, textoCancelado);
-    else
-        Avisar(plataforma, MensajeErrorFichero(e));
+    if (e.Numero() == kCancelado) Avisar(plataforma, textoCancelado);
+    else Avisar(plataforma, MensajeErrorFichero(e));
 }
 
 }  // namespace

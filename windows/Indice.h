@@ -20,9 +20,9 @@ public:
     // What a click on step `paso` does (set by the main window).
     void AlPulsar(std::function<void(int)> accion) { accion_ = std::move(accion); }
 
-    void HabilitarPasos();           // steps 1-8 together
-    void MarcarNegrita(int paso);    // the pressed button's caption in bold
-    void QuitarNegritas();           // steps 0 to 8, in order
+    void HabilitarPasos();         // steps 1-8 together
+    void MarcarNegrita(int paso);  // the pressed button's caption in bold
+    void QuitarNegritas();         // steps 0 to 8, in order
 
 private:
     std::array<QPushButton*, kPasos> botones_{};

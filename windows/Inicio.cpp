@@ -80,8 +80,8 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
 #endif
     ci_ = CrearCostesIndirectos();
     Alojar(ci_);
-    columnas_ = std::make_unique<Columnas>(
-        VentanasColumnas{vehiculo_, dg_, cfa_, cfb_, cfc_, cva_, cvb_, ci_}, plataforma_);
+    columnas_ =
+        std::make_unique<Columnas>(VentanasColumnas{vehiculo_, dg_, cfa_, cfb_, cfc_, cva_, cvb_, ci_}, plataforma_);
 
     // The index panel at the left edge, the only window shown at start.
     QMdiSubWindow* marcoIndice = Alojar(indice_, true);
@@ -113,8 +113,10 @@ void Inicio::CrearMenus()
     QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("menuArchivo"));
     nombrar(archivo->menuAction(), "menuArchivo");
-    menuArchivoGuardar_ = nombrar(archivo->addAction(QStringLiteral("Guardar Datos Personalizados")), "menuArchivoGuardar");
-    menuArchivoCargar_ = nombrar(archivo->addAction(QStringLiteral("Cargar Datos Personalizados")), "menuArchivoCargar");
+    menuArchivoGuardar_ =
+        nombrar(archivo->addAction(QStringLiteral("Guardar Datos Personalizados")), "menuArchivoGuardar");
+    menuArchivoCargar_ =
+        nombrar(archivo->addAction(QStringLiteral("Cargar Datos Personalizados")), "menuArchivoCargar");
     nombrar(archivo->addSeparator(), "menuSeparador3");
     QAction* salir = nombrar(archivo->addAction(QStringLiteral("Salir")), "menuArchivoSalir");
 
@@ -221,9 +223,9 @@ void Inicio::PulsarPaso(int paso)
 void Inicio::OcultarTrasSeleccion()
 {
     // This window first, then the step windows (it is the first of them too).
-    for (QWidget* w : {static_cast<QWidget*>(vehiculo_), static_cast<QWidget*>(dg_),
-                       static_cast<QWidget*>(cfa_), static_cast<QWidget*>(cfb_), static_cast<QWidget*>(cfc_),
-                       static_cast<QWidget*>(cva_), static_cast<QWidget*>(cvb_), trayecto_})
+    for (QWidget* w : {static_cast<QWidget*>(vehiculo_), static_cast<QWidget*>(dg_), static_cast<QWidget*>(cfa_),
+                       static_cast<QWidget*>(cfb_), static_cast<QWidget*>(cfc_), static_cast<QWidget*>(cva_),
+                       static_cast<QWidget*>(cvb_), trayecto_})
         Ocultar(w);
 }
 
@@ -244,10 +246,7 @@ std::string Inicio::CarpetaPrograma()
     return opciones_.carpetaPrograma ? opciones_.carpetaPrograma() : rutaPrograma_;
 }
 
-std::string Inicio::TextoTipoSeleccionado()
-{
-    return vehiculo_->TextoTipo();
-}
+std::string Inicio::TextoTipoSeleccionado() { return vehiculo_->TextoTipo(); }
 
 bool Inicio::LeerColumnaSimulacion(Simulacion& s) { return columnas_->LeerColumnaSimulacion(s); }
 void Inicio::EscribirColumnaSimulacion(const Simulacion& s) { columnas_->EscribirColumnaSimulacion(s); }
@@ -290,8 +289,8 @@ void Inicio::menuAyudaAyuda_Click()
     try {
         plataforma_.IniciarPrograma(programa, argumentos);
     } catch (const ErrorEjecucion& e) {
-        plataforma_.Mostrar(Aviso{"No se ha podido abrir la ayuda del programa (" + e.Descripcion() + ").",
-                                  Icono::Critico});
+        plataforma_.Mostrar(
+            Aviso{"No se ha podido abrir la ayuda del programa (" + e.Descripcion() + ").", Icono::Critico});
     }
 }
 

@@ -36,10 +36,7 @@ struct OpcionesInicio {
     std::function<std::string()> carpetaPrograma;
 };
 
-class Inicio : public QMainWindow,
-               public ColumnaSimulacion,
-               public ContextoDatos,
-               public AccionesSeleccion {
+class Inicio : public QMainWindow, public ColumnaSimulacion, public ContextoDatos, public AccionesSeleccion {
     Q_OBJECT
 public:
     Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent = nullptr);

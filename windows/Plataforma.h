@@ -13,13 +13,13 @@ class QWidget;
 namespace tarvelon {
 
 struct PeticionFichero {
-    bool guardar = false;            // save dialog (true) or open dialog (false)
+    bool guardar = false;  // save dialog (true) or open dialog (false)
     std::string titulo;
-    std::string filtro;              // "Descripción (*.txt)|*.txt|Otra (*.*)|*.*|"
+    std::string filtro;  // "Descripción (*.txt)|*.txt|Otra (*.*)|*.*|"
     int indiceFiltro = 1;
-    std::string extensionPorDefecto; // "txt", appended when the name has no extension
+    std::string extensionPorDefecto;  // "txt", appended when the name has no extension
     std::string carpetaInicial;
-    std::string nombre;              // proposed name (full path or bare name)
+    std::string nombre;  // proposed name (full path or bare name)
 };
 
 class Plataforma : public Avisador {

@@ -17,7 +17,7 @@ namespace tarvelon {
 namespace {
 // Printer failures carry the number the original printing errors used.
 constexpr int kErrorImpresora = 482;
-}
+}  // namespace
 
 QString TextoAviso(const std::string& texto)
 {
@@ -89,15 +89,15 @@ std::optional<std::string> PlataformaQt::ElegirFichero(const PeticionFichero& pe
 void PlataformaQt::ImprimirVentana(QWidget* ventana)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        throw ErrorEjecucion(kErrorImpresora, "No hay ninguna impresora predeterminada");
+    if (info.isNull()) throw ErrorEjecucion(kErrorImpresora, "No hay ninguna impresora predeterminada");
     QPrinter impresora(info, QPrinter::HighResolution);
     impresora.setFullPage(false);
     impresora.setDocName(ventana->windowTitle());
     const QPixmap imagen = ventana->grab();
     QPainter pintor;
     if (!pintor.begin(&impresora))
-        throw ErrorEjecucion(kErrorImpresora, "No se ha podido iniciar la impresión en " + info.printerName().toStdString());
+        throw ErrorEjecucion(kErrorImpresora,
+                             "No se ha podido iniciar la impresión en " + info.printerName().toStdString());
     // The whole image on one page, as large as fits, with its proportions.
     const QRect pagina = pintor.viewport();
     QSize tam = imagen.size();

@@ -1,5 +1,6 @@
 #include "windows/Presentacion.h"
 
+#include <QEventLoop>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QEventLoop>
 
 #include "model/Numeros.h"
 #include "windows/Logo.h"
@@ -48,12 +48,12 @@ QFrame* ContenidoPresentacion(QWidget* ventana, const QString& version)
     rejilla->addWidget(Etiqueta(QStringLiteral("Mirandel de costes de transporte de mercancías en la Valdoria"),
                                 "lblCompanyProduct", 12, true, marco),
                        1, 1);
-    rejilla->addWidget(Etiqueta(QStringLiteral("Departamento de Movilidad y Transportes de la Valdoria"),
-                                "lblPlatform", 10, false, marco),
+    rejilla->addWidget(Etiqueta(QStringLiteral("Departamento de Movilidad y Transportes de la Valdoria"), "lblPlatform",
+                                10, false, marco),
                        2, 1);
-    rejilla->addWidget(Etiqueta(QStringLiteral("Dirección General de Transporte por Carretera"), "lblVersion", 10,
-                                false, marco),
-                       3, 1);
+    rejilla->addWidget(
+        Etiqueta(QStringLiteral("Dirección General de Transporte por Carretera"), "lblVersion", 10, false, marco), 3,
+        1);
     rejilla->addWidget(Etiqueta(version, "lblWarning", 10, false, marco), 4, 1, Qt::AlignRight);
     marco->setMinimumWidth(560);
     return marco;
@@ -105,10 +105,7 @@ void frmSplash::showEvent(QShowEvent* e)
     if (!Timer1_->isActive()) Timer1_->start();
 }
 
-void frmSplash::mousePressEvent(QMouseEvent*)
-{
-    accept();
-}
+void frmSplash::mousePressEvent(QMouseEvent*) { accept(); }
 
 void frmSplash::keyPressEvent(QKeyEvent* e)
 {

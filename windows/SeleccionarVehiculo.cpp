@@ -1,14 +1,14 @@
 #include "windows/SeleccionarVehiculo.h"
 
-#include <QComboBox>
-#include <algorithm>
-#include <QStyle>
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/Ficheros.h"
 #include "model/Errores.h"
@@ -108,10 +108,7 @@ void SeleccionarVehiculo::Cargar()
     adjustSize();
 }
 
-std::string SeleccionarVehiculo::TextoTipo() const
-{
-    return combo_->currentText().toStdString();
-}
+std::string SeleccionarVehiculo::TextoTipo() const { return combo_->currentText().toStdString(); }
 
 void SeleccionarVehiculo::EscribirTipo(const std::string& tipo)
 {
@@ -137,7 +134,8 @@ void SeleccionarVehiculo::btSeleccionar_Click()
     // leaves both columns, the steps and the title as they were.
     Simulacion referencia;
     try {
-        const TablaLineas bloque = LeerBloque(BuscarFichero(acciones_.CarpetaPrograma(), "Config.txt"), tipo, plataforma_);
+        const TablaLineas bloque =
+            LeerBloque(BuscarFichero(acciones_.CarpetaPrograma(), "Config.txt"), tipo, plataforma_);
         referencia.FromArray(bloque);
     } catch (const ErrorEjecucion& e) {
         plataforma_.Mostrar(Aviso{MensajeError(e), Icono::Critico});

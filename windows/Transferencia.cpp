@@ -102,7 +102,7 @@ QLineEdit* Buscar(QWidget* ventana, const QString& nombre)
 
 Columnas::Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma) : v_(ventanas), plataforma_(plataforma)
 {
-    QWidget* porVentana[] = {v_.vehiculo,    v_.datosGenerales,   v_.costesFijosA,     v_.costesFijosB,
+    QWidget* porVentana[] = {v_.vehiculo,     v_.datosGenerales,   v_.costesFijosA,     v_.costesFijosB,
                              v_.costesFijosC, v_.costesVariablesA, v_.costesVariablesB, v_.costesIndirectos};
     for (const auto& m : kMapa) {
         Fila f{IndiceCampo(m.propiedad), m.vacioEsCero, nullptr, nullptr};
@@ -120,10 +120,8 @@ Columnas::Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma) : v
 void Columnas::Fallo(const std::exception& e)
 {
     Aviso aviso;
-    if (auto* error = dynamic_cast<const ErrorEjecucion*>(&e))
-        aviso.texto = MensajeError(*error);
-    else
-        aviso.texto = MensajeError(ErrorEjecucion(51, e.what()));
+    if (auto* error = dynamic_cast<const ErrorEjecucion*>(&e)) aviso.texto = MensajeError(*error);
+    else aviso.texto = MensajeError(ErrorEjecucion(51, e.what()));
     aviso.icono = Icono::Critico;
     plataforma_.Mostrar(aviso);
 }
@@ -153,10 +151,8 @@ void Columnas::LeerColumnaReferencia(Simulacion& s)
 {
     try {
         for (const auto& f : filas_) {
-            if (f.campo == CampoTipo())
-                AsignarCampoDesdeTexto(s, f.campo, v_.vehiculo->TextoTipo());
-            else
-                AsignarCampoDesdeTexto(s, f.campo, TextoCaja(f.referencia), f.vacioEsCero);
+            if (f.campo == CampoTipo()) AsignarCampoDesdeTexto(s, f.campo, v_.vehiculo->TextoTipo());
+            else AsignarCampoDesdeTexto(s, f.campo, TextoCaja(f.referencia), f.vacioEsCero);
         }
     } catch (const std::exception& e) {
         Fallo(e);
@@ -199,10 +195,8 @@ void Columnas::EscribirColumnaReferencia(const Simulacion& s)
 {
     try {
         for (const auto& f : filas_) {
-            if (f.campo == CampoTipo())
-                v_.vehiculo->EscribirTipo(s.Tipo);
-            else
-                EscribirTexto(f.referencia, TextoDeCampo(s, f.campo));
+            if (f.campo == CampoTipo()) v_.vehiculo->EscribirTipo(s.Tipo);
+            else EscribirTexto(f.referencia, TextoDeCampo(s, f.campo));
         }
     } catch (const std::exception& e) {
         Fallo(e);

@@ -41,7 +41,7 @@ public:
 
 private:
     struct Fila {
-        int campo;           // index in CamposSimulacion
+        int campo;  // index in CamposSimulacion
         bool vacioEsCero;
         QLineEdit* simulacion;  // null for the type and the insurance type
         QLineEdit* referencia;  // null for the type

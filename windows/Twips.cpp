@@ -1,18 +1,12 @@
 #include "windows/Twips.h"
 
-#include <QtMath>
 #include <QWidget>
+#include <QtMath>
 
 namespace tarvelon {
 
-int TwipsAPixelesX(int twips, const QWidget* referencia)
-{
-    return qRound(twips * referencia->logicalDpiX() / 1440.0);
-}
+int TwipsAPixelesX(int twips, const QWidget* referencia) { return qRound(twips * referencia->logicalDpiX() / 1440.0); }
 
-int TwipsAPixelesY(int twips, const QWidget* referencia)
-{
-    return qRound(twips * referencia->logicalDpiY() / 1440.0);
-}
+int TwipsAPixelesY(int twips, const QWidget* referencia) { return qRound(twips * referencia->logicalDpiY() / 1440.0); }
 
 }  // namespace tarvelon

@@ -10,9 +10,9 @@
 #include <QRadioButton>
 #include <QStyle>
 
-#include "model/PrecioNeto.h"
 #include "model/Errores.h"
 #include "model/Numeros.h"
+#include "model/PrecioNeto.h"
 #include "windows/CajaTexto.h"
 
 namespace tarvelon {
@@ -94,8 +94,8 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
     const int anchoCaja = fm.horizontalAdvance(QString(14, QLatin1Char('0'))) + 12;
     const int altoCaja = fm.height() + 10;
     const int n = static_cast<int>(subcolumnas);
-    const int anchoColumna = kRellenoMarco + indicador + anchoEtiqueta + kHueco + n * anchoCaja + (n - 1) * kHueco +
-                             kRellenoMarco;
+    const int anchoColumna =
+        kRellenoMarco + indicador + anchoEtiqueta + kHueco + n * anchoCaja + (n - 1) * kHueco + kRellenoMarco;
     const int xIzquierda = kMargen;
     const int xCopiar = xIzquierda + anchoColumna + kHueco;
     const int xDerecha = xCopiar + kAnchoBotonCopiar + kHueco;
@@ -111,7 +111,8 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
 
     int y = kMargen + altoTitulo + kEntreFilas;
     const int altoCabecera = fm.height() + 8;
-    CrearCabecera(QStringLiteral("DATOS DE SIMULACIÓN"), QStringLiteral("lblDatosSimulacion"), QColor(255, 240, 180), this)
+    CrearCabecera(QStringLiteral("DATOS DE SIMULACIÓN"), QStringLiteral("lblDatosSimulacion"), QColor(255, 240, 180),
+                  this)
         ->setGeometry(xIzquierda, y, anchoColumna, altoCabecera);
     CrearCabecera(QStringLiteral("DATOS DEL MIRANDEL"), QStringLiteral("lblDatosMirandel"), QColor(196, 222, 246), this)
         ->setGeometry(xDerecha, y, anchoColumna, altoCabecera);
@@ -156,8 +157,8 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
 
         for (const auto& f : m.filas) {
             const QString textoRef = Q(f.etiquetaReferencia.empty() ? f.etiqueta : f.etiquetaReferencia);
-            const int alto = std::max({altoCaja, AltoEnvuelto(fm, Q(f.etiqueta), anchoEtiqueta),
-                                       AltoEnvuelto(fm, textoRef, anchoEtiqueta)});
+            const int alto = std::max(
+                {altoCaja, AltoEnvuelto(fm, Q(f.etiqueta), anchoEtiqueta), AltoEnvuelto(fm, textoRef, anchoEtiqueta)});
             const QString primero = Q(f.sufijos.front());
 
             // Simulation column: option or label, boxes, then the copy button.
@@ -170,7 +171,7 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
                 CrearEtiqueta(Q(f.etiqueta), QStringLiteral("lbl") + primero, izq)
                     ->setGeometry(xEtiqueta, yi, anchoEtiqueta, alto);
             }
-            const TipoCaja tipo = !f.derivada ? TipoCaja::Entrada
+            const TipoCaja tipo = !f.derivada          ? TipoCaja::Entrada
                                   : d.derivadaEditable ? TipoCaja::DerivadaEditable
                                                        : TipoCaja::Derivada;
             const int yCaja = yi + (alto - altoCaja) / 2;
@@ -213,7 +214,8 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
     }
 
     if (!d.referenciasOcultas.empty()) {
-        QWidget* padre = findChildren<QGroupBox*>().isEmpty() ? static_cast<QWidget*>(this) : findChildren<QGroupBox*>().last();
+        QWidget* padre =
+            findChildren<QGroupBox*>().isEmpty() ? static_cast<QWidget*>(this) : findChildren<QGroupBox*>().last();
         for (const auto& s : d.referenciasOcultas) {
             auto* caja = new CajaTexto(TipoCaja::Referencia, 14, padre);
             caja->setObjectName(QStringLiteral("MIRtxt") + Q(s));

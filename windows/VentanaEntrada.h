@@ -19,13 +19,13 @@ namespace tarvelon {
 class Plataforma;
 
 struct FilaEntrada {
-    std::string etiqueta;            // simulation column label
-    std::string etiquetaReferencia;  // reference column label when it differs
+    std::string etiqueta;              // simulation column label
+    std::string etiquetaReferencia;    // reference column label when it differs
     std::vector<std::string> sufijos;  // box names after "txt"/"MIRtxt"; two in the tractor/semi-trailer rows
     int maximo = 14;
-    int copiar = -1;                 // index of the copy button, -1 none
-    bool derivada = false;           // net price computed from the row's inputs
-    std::string opcion;              // insurance option button left of the label
+    int copiar = -1;        // index of the copy button, -1 none
+    bool derivada = false;  // net price computed from the row's inputs
+    std::string opcion;     // insurance option button left of the label
 };
 
 struct MarcoEntrada {
@@ -39,7 +39,7 @@ struct DisenoVentana {
     std::string nombre;  // object name
     std::string titulo;
     std::vector<MarcoEntrada> marcos;
-    bool derivadaEditable = false;  // net price boxes can be typed into
+    bool derivadaEditable = false;                // net price boxes can be typed into
     std::vector<std::string> referenciasOcultas;  // hidden read-only reference boxes
 };
 

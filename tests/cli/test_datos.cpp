@@ -24,8 +24,9 @@ const std::string kPrefijoError = "Se ha producido el error nº ";
 // ("Obligatorio + Terceros", 3000 €; goods 600 €; civil liability 400 €).
 Simulacion Ejemplo()
 {
-    Simulacion s = Cambiado(EjemploTrabajado(), "TipoSeguro=2 CFSeguroObligatorioYTerceros=3000 CFSeguroMercancia=600 "
-                                                "CFResponsabilidadCivil=400");
+    Simulacion s = Cambiado(EjemploTrabajado(),
+                            "TipoSeguro=2 CFSeguroObligatorioYTerceros=3000 CFSeguroMercancia=600 "
+                            "CFResponsabilidadCivil=400");
     s.Tipo = "Tractora de prueba con € y ñ";
     return s;
 }
@@ -118,12 +119,24 @@ TEST(Datos, CodigosDeSalidaYLineas)
     EXPECT_FALSE(std::filesystem::exists(c.Fichero("salida.txt")));
     EXPECT_EQ(LeerBytes(cifrado), Cifrado(planas));
 
-    const Lineas usoIncorrecto[] = {
-        {},       {"calcular", f}, {"informe"}, {"informe", f, f}, {"informe", "--detallado", "--resumen", f},
-        {"informe", "--completo", f}, {"informe", "--tipo"}, {"informe", "--tipo", ""}, {"informe", "--tipo", "A", f},
-        {"informe", "--tipo", "A", "--tipo", "B"}, {"informe", "--config", f, f}, {"presupuesto", "100", f},
-        {"presupuesto", "", "2", f}, {"presupuesto", "--detallado", "1", "2", f}, {"descifrar"}, {"cifrar", f},
-        {"tipos", f, f}, {"tipos", "--tipo", "A"}};
+    const Lineas usoIncorrecto[] = {{},
+                                    {"calcular", f},
+                                    {"informe"},
+                                    {"informe", f, f},
+                                    {"informe", "--detallado", "--resumen", f},
+                                    {"informe", "--completo", f},
+                                    {"informe", "--tipo"},
+                                    {"informe", "--tipo", ""},
+                                    {"informe", "--tipo", "A", f},
+                                    {"informe", "--tipo", "A", "--tipo", "B"},
+                                    {"informe", "--config", f, f},
+                                    {"presupuesto", "100", f},
+                                    {"presupuesto", "", "2", f},
+                                    {"presupuesto", "--detallado", "1", "2", f},
+                                    {"descifrar"},
+                                    {"cifrar", f},
+                                    {"tipos", f, f},
+                                    {"tipos", "--tipo", "A"}};
     for (const auto& args : usoIncorrecto) {
         const Salida r = Ejecutar(args);
         EXPECT_EQ(r.codigo, 64) << testing::PrintToString(args);
@@ -158,8 +171,11 @@ TEST(Datos, FicherosDanadosNuncaRompenNiCuelganLaHerramienta)
     for (char& b : aleatorio) b = static_cast<char>(azar() & 0xFF);
     const std::string valido = Cifrado(LineasDe(Ejemplo()));
     const std::pair<std::string, std::string> ficheros[] = {
-        {"vacio", ""}, {"aleatorio", aleatorio}, {"ceros", std::string(4096, '\0')},
-        {"linea_enorme", std::string(2 * 1024 * 1024, 'x')}, {"cortado", valido.substr(0, valido.size() / 2 + 7)},
+        {"vacio", ""},
+        {"aleatorio", aleatorio},
+        {"ceros", std::string(4096, '\0')},
+        {"linea_enorme", std::string(2 * 1024 * 1024, 'x')},
+        {"cortado", valido.substr(0, valido.size() / 2 + 7)},
         {"sin_cifrar", "Tipo=A\r\nKilometrajeAnual=100\r\n"},
         {"desbordado", Cifrado(LineasDe(Ejemplo(), "DGNumeroDeEjes", "DGNumeroDeEjes=99999999999"))}};
     for (const auto& [nombre, bytes] : ficheros) {

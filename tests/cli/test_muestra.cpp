@@ -62,8 +62,9 @@ TEST(Muestra, ConfigYCadaTipo)
               {s.CVPrecioDelGasoleo, s.CVPrecioBrutoDelGasoleo, s.CVDescuentoMedioSobreCombustible},
               {s.CVPrecioMedioNeumaticos, s.CVPrecioBrutoNeumaticos, s.CVDescuentoMedioNeumaticos}})
             EXPECT_NEAR(neto, bruto * (100 - descuento) / 100, bruto > 10 ? 0.005 : 0.00005);
-        EXPECT_TRUE(0 < s.CFTAE && 0 < s.CFSeguroObligatorio && s.CFSeguroObligatorio < s.CFSeguroObligatorioYTerceros
-                    && s.CFSeguroObligatorioYTerceros < s.CFSeguroTodoRiesgo);
+        EXPECT_TRUE(0 < s.CFTAE && 0 < s.CFSeguroObligatorio &&
+                    s.CFSeguroObligatorio < s.CFSeguroObligatorioYTerceros &&
+                    s.CFSeguroObligatorioYTerceros < s.CFSeguroTodoRiesgo);
         seguros.insert(s.TipoSeguro);
         ASSERT_TRUE(s.Validar()) << s.ErrorMsg;
         s.Calcular(SeguroDesdeRegistro(s));

@@ -23,21 +23,35 @@ struct Resultado {
     double Simulacion::*campo;
     double ejemplo;
 };
-#define R(paso, campo, valor) Resultado{paso, #campo, &Simulacion::campo, valor}
+#define R(paso, campo, valor) \
+    Resultado { paso, #campo, &Simulacion::campo, valor }
 const Resultado kResultados[] = {
-    R(4, CosteAnualAmortizacion, 13400),           R(5, CosteAnualDeFinanciacion, 1946.3194),
-    R(6, CosteAnualDePersonal, 32880),             R(7, CosteAnualCargasFiscales, 1100),
-    R(8, CosteAnualSegurosDelVehiculo, 4000),      R(9, CosteAnualOtrosGastosFijos, 1000),
-    R(10, CostesFijosAnuales, 54326.3194),         R(11, CostesFijosAnualesporKm, 0.4527),
-    R(12, NumeroServiciosAnuales, 440),            R(13, CostesFijosAnualesporServicio, 123.4689),
-    R(14, CosteAnualCombustible, 41580),           R(15, CosteAnualDietas, 6600),
-    R(16, CosteAnualNeumaticos, 3840),             R(17, CosteAnualMantenimiento, 9600),
-    R(18, CosteAnualPeajes, 5280),                 R(19, CostesVariablesAnuales, 66900),
-    R(20, CostesVariablesAnualesporKm, 0.5575),    R(21, CostesVariablesAnualesporServicio, 152.0455),
-    R(22, CostesDirectosAnuales, 121226.3194),     R(23, CostesDirectosporKm, 1.0102),
-    R(24, CostesDirectosporServicio, 275.5144),    R(25, CostesInDirectosAnuales, 12000),
-    R(26, CostesInDirectosporKm, 0.1),             R(27, CostesInDirectosporServicio, 27.2727),
-    R(28, CostesFijosPorDia, 246.9378),            R(29, CostesFijosPorHora, 30.8672),
+    R(4, CosteAnualAmortizacion, 13400),
+    R(5, CosteAnualDeFinanciacion, 1946.3194),
+    R(6, CosteAnualDePersonal, 32880),
+    R(7, CosteAnualCargasFiscales, 1100),
+    R(8, CosteAnualSegurosDelVehiculo, 4000),
+    R(9, CosteAnualOtrosGastosFijos, 1000),
+    R(10, CostesFijosAnuales, 54326.3194),
+    R(11, CostesFijosAnualesporKm, 0.4527),
+    R(12, NumeroServiciosAnuales, 440),
+    R(13, CostesFijosAnualesporServicio, 123.4689),
+    R(14, CosteAnualCombustible, 41580),
+    R(15, CosteAnualDietas, 6600),
+    R(16, CosteAnualNeumaticos, 3840),
+    R(17, CosteAnualMantenimiento, 9600),
+    R(18, CosteAnualPeajes, 5280),
+    R(19, CostesVariablesAnuales, 66900),
+    R(20, CostesVariablesAnualesporKm, 0.5575),
+    R(21, CostesVariablesAnualesporServicio, 152.0455),
+    R(22, CostesDirectosAnuales, 121226.3194),
+    R(23, CostesDirectosporKm, 1.0102),
+    R(24, CostesDirectosporServicio, 275.5144),
+    R(25, CostesInDirectosAnuales, 12000),
+    R(26, CostesInDirectosporKm, 0.1),
+    R(27, CostesInDirectosporServicio, 27.2727),
+    R(28, CostesFijosPorDia, 246.9378),
+    R(29, CostesFijosPorHora, 30.8672),
 };
 #undef R
 
@@ -126,9 +140,10 @@ TEST(Calcular, EntradasQueNoIntervienen)
 // TipoSeguro 1 to 3 chooses the premium; any other value, none.
 TEST(Calcular, SeguroTomadoDelPropioRegistro)
 {
-    Simulacion s = Cambiado(EjemploTrabajado(), "CFSeguroObligatorio=100 CFSeguroObligatorioYTerceros=3000 "
-                                                "CFSeguroTodoRiesgo=300 CFSeguroMercancia=600,5 "
-                                                "CFResponsabilidadCivil=400");
+    Simulacion s = Cambiado(EjemploTrabajado(),
+                            "CFSeguroObligatorio=100 CFSeguroObligatorioYTerceros=3000 "
+                            "CFSeguroTodoRiesgo=300 CFSeguroMercancia=600,5 "
+                            "CFResponsabilidadCivil=400");
     const double casos[][3] = {{1, 1, 1100.5}, {2, 2, 4000.5}, {3, 3, 1300.5},
                                {0, 0, 1000.5}, {4, 0, 1000.5}, {-1, 0, 1000.5}};
     for (const auto& [tipo, opcion, seguros] : casos) {

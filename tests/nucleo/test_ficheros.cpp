@@ -76,20 +76,46 @@ TEST(LeerBloque, BloquesYTipos)
     CarpetaTemporal carpeta;
     AvisadorGrabador avisos;
     const std::string ruta = carpeta.Fichero("Config.txt");
-    EscribirBytes(ruta, Cifrado({"Comentario inicial", "Tipo=A", "CFTAE=1", "KilometrajeAnual=5", "", "sin igual",
-                                 "Tipo=B", "CFTAE=2", "tipo=A", "Tipo= D", "CFTAE=4", "Tipo=  E  ", "CFTAE=1=2",
-                                 "Tipo=A", "CFTAE=3", "CVConsumoMedio=33", " Clave = valor ", "Tipo=Camión", "CFTAE=7",
+    EscribirBytes(ruta, Cifrado({"Comentario inicial",
+                                 "Tipo=A",
+                                 "CFTAE=1",
+                                 "KilometrajeAnual=5",
+                                 "",
+                                 "sin igual",
+                                 "Tipo=B",
+                                 "CFTAE=2",
+                                 "tipo=A",
+                                 "Tipo= D",
+                                 "CFTAE=4",
+                                 "Tipo=  E  ",
+                                 "CFTAE=1=2",
+                                 "Tipo=A",
+                                 "CFTAE=3",
+                                 "CVConsumoMedio=33",
+                                 " Clave = valor ",
+                                 "Tipo=Camión",
+                                 "CFTAE=7",
                                  "KilometrajeAnual=9"}));
     const std::pair<const char*, Filas> casos[] = {
         {"A",
-         {{"Tipo", "A"}, {"CFTAE", "1"}, {"KilometrajeAnual", "5"}, {"", ""}, {"", ""}, {"Tipo", "A"}, {"CFTAE", "3"},
-          {"CVConsumoMedio", "33"}, {" Clave ", " valor "}}},
+         {{"Tipo", "A"},
+          {"CFTAE", "1"},
+          {"KilometrajeAnual", "5"},
+          {"", ""},
+          {"", ""},
+          {"Tipo", "A"},
+          {"CFTAE", "3"},
+          {"CVConsumoMedio", "33"},
+          {" Clave ", " valor "}}},
         // A type line in other letter case neither ends nor starts a block.
         {"B", {{"Tipo", "B"}, {"CFTAE", "2"}, {"tipo", "A"}}},
         {" D", {{"Tipo", " D"}, {"CFTAE", "4"}}},
-        {"  E  ", {{"Tipo", "  E  "}, {"CFTAE", "1=2"}}},  // only the first "=" separates
+        {"  E  ", {{"Tipo", "  E  "}, {"CFTAE", "1=2"}}},                             // only the first "=" separates
         {"Camión", {{"Tipo", "Camión"}, {"CFTAE", "7"}, {"KilometrajeAnual", "9"}}},  // up to the end of the file
-        {"D", {}}, {"E", {}}, {"a", {}}, {"A ", {}},
+        {"D", {}},
+        {"E", {}},
+        {"a", {}},
+        {"A ", {}},
     };
     for (const auto& [tipo, filas] : casos) EXPECT_EQ(FilasDe(LeerBloque(ruta, tipo, avisos)), filas) << tipo;
     EXPECT_FALSE(LeerBloque(ruta, "D", avisos).Dimensionada());
@@ -159,7 +185,12 @@ TEST(GrabarLineas, CifradoWindows1252)
     s.Tipo = "Camión frigorífico € 中 aÀbÃc";
     ASSERT_TRUE(GrabarLineas(ruta, s.ToArray(), avisos));
     const std::string bytes = LeerBytes(ruta);
-    const std::string primera = CodificarLinea("Tipo=Cami\xF3n frigor\xED" "fico \x80 ? a\xC0" "b\xC3" "c") + "\r\n";
+    const std::string primera = CodificarLinea(
+                                    "Tipo=Cami\xF3n frigor\xED"
+                                    "fico \x80 ? a\xC0"
+                                    "b\xC3"
+                                    "c") +
+                                "\r\n";
     EXPECT_EQ(bytes.substr(0, primera.size()), primera);
     EXPECT_EQ(bytes.substr(bytes.size() - 11), CodificarLinea("ErrorMsg=") + "\r\n");
     EXPECT_EQ(LeerLineasDescifradas(ruta).size(), 86u);
@@ -207,8 +238,10 @@ TEST(GrabarLineas, UnaEscrituraFallidaNoDestruyeNada)
     fs::create_directory(destinoCarpeta);
     EscribirBytes(destinoCarpeta + "/dentro.txt", "y");
     const std::tuple<std::string, int, const char*> casos[] = {
-        {previo, 32768, "6 ( "}, {carpeta.Fichero("no_hay/datos.txt"), 86, ""},
-        {regular + "/datos.txt", 86, ""}, {destinoCarpeta, 86, ""},
+        {previo, 32768, "6 ( "},
+        {carpeta.Fichero("no_hay/datos.txt"), 86, ""},
+        {regular + "/datos.txt", 86, ""},
+        {destinoCarpeta, 86, ""},
     };
     const auto antes = Contenido(carpeta.Ruta());
     for (const auto& [destino, filas, error] : casos) {

@@ -71,21 +71,35 @@ TEST(InformeDetallado, EjemploTrabajado)
     EXPECT_EQ(Lineas(l.begin(), l.begin() + 5), kCabecera);
     const char *km = " €/Km", *serv = " €/Serv";
     Comprobar(l, 6,
-              {{"COSTES FIJOS"}, {"Coste Anual Amortización: ", "13.400,00"},
-               {"Coste Anual de Financiación: ", "1.946,32"}, {"Coste Fijo Personal: ", "32.880,00"},
+              {{"COSTES FIJOS"},
+               {"Coste Anual Amortización: ", "13.400,00"},
+               {"Coste Anual de Financiación: ", "1.946,32"},
+               {"Coste Fijo Personal: ", "32.880,00"},
                {"Coste Anual de Cargas Fiscales: ", "1.100,00"},
-               {"Coste Anual Seguros Veh.: ", "4.000,00"}, {"Otros Gastos Fijos: ", "1.000,00"},
-               {"Costes Fijos Anuales: ", "54.326,32"}, {"Costes Fijos por Km: ", "0,4527", km},
-               {"Costes Fijos por Servicio (€/Serv): ", "123,47"}, {"COSTES VARIABLES"},
-               {"Coste Anual Combustible: ", "41.580,00"}, {"Coste Anual Dietas: ", "6.600,00"},
-               {"Coste Anual Neumáticos: ", "3.840,00"}, {"Coste Anual Mantenimiento y Rep: ", "9.600,00"},
-               {"Coste Anual Peajes: ", "5.280,00"}, {"Costes Variables Anuales: ", "66.900,00"},
-               {"Costes Variables por Km: ", "0,5575", km}, {"Costes Variables por Servicio: ", "152,05", serv},
-               {"COSTES DIRECTOS"}, {"Costes Directos Anuales: ", "121.226,32"},
-               {"Costes Directos por Km: ", "1,0102", km}, {"Costes Directos por Servicios: ", "275,51", serv},
-               {"COSTES INDIRECTOS"}, {"Costes Indirectos Anuales: ", "12.000,00"},
-               {"Costes Indirectos por Km: ", "0,1000", km}, {"Costes Indirectos por Servicios: ", "27,27", serv},
-               {"COSTES POR DIAS"}, {"Costes Fijos Por Días: ", "246,94", " €/Día"},
+               {"Coste Anual Seguros Veh.: ", "4.000,00"},
+               {"Otros Gastos Fijos: ", "1.000,00"},
+               {"Costes Fijos Anuales: ", "54.326,32"},
+               {"Costes Fijos por Km: ", "0,4527", km},
+               {"Costes Fijos por Servicio (€/Serv): ", "123,47"},
+               {"COSTES VARIABLES"},
+               {"Coste Anual Combustible: ", "41.580,00"},
+               {"Coste Anual Dietas: ", "6.600,00"},
+               {"Coste Anual Neumáticos: ", "3.840,00"},
+               {"Coste Anual Mantenimiento y Rep: ", "9.600,00"},
+               {"Coste Anual Peajes: ", "5.280,00"},
+               {"Costes Variables Anuales: ", "66.900,00"},
+               {"Costes Variables por Km: ", "0,5575", km},
+               {"Costes Variables por Servicio: ", "152,05", serv},
+               {"COSTES DIRECTOS"},
+               {"Costes Directos Anuales: ", "121.226,32"},
+               {"Costes Directos por Km: ", "1,0102", km},
+               {"Costes Directos por Servicios: ", "275,51", serv},
+               {"COSTES INDIRECTOS"},
+               {"Costes Indirectos Anuales: ", "12.000,00"},
+               {"Costes Indirectos por Km: ", "0,1000", km},
+               {"Costes Indirectos por Servicios: ", "27,27", serv},
+               {"COSTES POR DIAS"},
+               {"Costes Fijos Por Días: ", "246,94", " €/Día"},
                {"Costes Fijos Por Horas: ", "30,87", " €/Hora"}},
               {50, 12, 14, 72});
 }
@@ -93,9 +107,10 @@ TEST(InformeDetallado, EjemploTrabajado)
 TEST(InformeDetallado, CerosNegativosYValoresLargos)
 {
     // Not calculated: every other result is 0.
-    Simulacion s = Cambiado({}, "Tipo=Camión KilometrajeAnual=1234,6 NumeroServiciosAnuales=0,4 CosteAnualAmortizacion="
-                                "12345,678 CosteAnualDeFinanciacion=-1234,5 CostesFijosAnuales=1E12 "
-                                "CostesFijosAnualesporKm=123456789,5");
+    Simulacion s = Cambiado({},
+                            "Tipo=Camión KilometrajeAnual=1234,6 NumeroServiciosAnuales=0,4 CosteAnualAmortizacion="
+                            "12345,678 CosteAnualDeFinanciacion=-1234,5 CostesFijosAnuales=1E12 "
+                            "CostesFijosAnualesporKm=123456789,5");
     s.Tipo += " rígido";
     Lineas l;
     InformeDetallado(s, l);
@@ -121,13 +136,21 @@ TEST(InformeResumen, EjemploTrabajado)
     EXPECT_EQ(Lineas(l.begin(), l.begin() + 5), kCabecera);
     const char *km = " €/Km", *serv = " €/Serv";
     Comprobar(l, 6,
-              {{"COSTES TOTALES POR KILOMETRO"}, {"Costes Fijos por Km: ", "0,4527", km},
-               {"Costes Variables por Km: ", "0,5575", km}, {"Costes Directos Anuales por Km: ", "1,0102", km},
-               {"Costes Indirectos Anuales por Km: ", "0,1000", km}, {""}, {"COSTES TOTALES POR SERVICIO"},
-               {"Costes Fijos por Servicio: ", "123,47", serv}, {"Costes Variables por Servicio: ", "152,05", serv},
+              {{"COSTES TOTALES POR KILOMETRO"},
+               {"Costes Fijos por Km: ", "0,4527", km},
+               {"Costes Variables por Km: ", "0,5575", km},
+               {"Costes Directos Anuales por Km: ", "1,0102", km},
+               {"Costes Indirectos Anuales por Km: ", "0,1000", km},
+               {""},
+               {"COSTES TOTALES POR SERVICIO"},
+               {"Costes Fijos por Servicio: ", "123,47", serv},
+               {"Costes Variables por Servicio: ", "152,05", serv},
                {"Costes Directos Anuales por Servicio: ", "275,51", serv},
-               {"Costes Indirectos Anuales por Servicio: ", "27,27", serv}, {""}, {"COSTES POR TIEMPO"},
-               {"Costes Fijos Por Días: ", "246,94", " €/Día"}, {"Costes Fijos Por Horas: ", "30,87", " €/Hora"}},
+               {"Costes Indirectos Anuales por Servicio: ", "27,27", serv},
+               {""},
+               {"COSTES POR TIEMPO"},
+               {"Costes Fijos Por Días: ", "246,94", " €/Día"},
+               {"Costes Fijos Por Horas: ", "30,87", " €/Hora"}},
               {52, 14, 14, 76});
 }
 
@@ -142,17 +165,29 @@ TEST(InformePresupuesto, CienKilometrosYDosHoras)
     EXPECT_EQ(Lineas(l.begin(), l.begin() + 8),
               (Lineas{kSangria + "Tractora con semirremolque", kSangria + std::string(26, '='), " ",
                       kSangria + "Resultado del cálculo de costes", " ",
-                      kSangria + "Costes calculados para un servicio de",
-                      kSangria + "100 kilómetros y 2 horas", ""}));
+                      kSangria + "Costes calculados para un servicio de", kSangria + "100 kilómetros y 2 horas", ""}));
     Comprobar(l, 9,
-              {{"COSTES FIJOS"}, {"Amortización: ", "15,23"}, {"Financiación: ", "2,21"}, {"Personal: ", "37,36"},
-               {"Cargas Fiscales: ", "1,25"}, {"Seguros Vehículo: ", "4,55"}, {"Otros Gastos Fijos: ", "1,14"},
-               {"Total Costes Fijos: ", "61,73"}, {"COSTES VARIABLES"}, {"Coste Anual Combustible: ", "34,65"},
-               {"Coste Anual Dietas: ", "5,50"}, {"Coste Anual Neumáticos: ", "3,20"},
-               {"Coste Anual Mantenimiento y Rep: ", "8,00"}, {"Coste Anual Peajes: ", "4,40"},
-               {"Total Costes Variables: ", "55,75"}, {"COSTES DIRECTOS"},
-               {"Total Costes Directos del Servicio: ", "117,48"}, {"COSTES INDIRECTOS"},
-               {"Costes Indirectos: ", "27,27"}, {"COSTES TOTALES"}, {"Costes Totales: ", "144,76"}},
+              {{"COSTES FIJOS"},
+               {"Amortización: ", "15,23"},
+               {"Financiación: ", "2,21"},
+               {"Personal: ", "37,36"},
+               {"Cargas Fiscales: ", "1,25"},
+               {"Seguros Vehículo: ", "4,55"},
+               {"Otros Gastos Fijos: ", "1,14"},
+               {"Total Costes Fijos: ", "61,73"},
+               {"COSTES VARIABLES"},
+               {"Coste Anual Combustible: ", "34,65"},
+               {"Coste Anual Dietas: ", "5,50"},
+               {"Coste Anual Neumáticos: ", "3,20"},
+               {"Coste Anual Mantenimiento y Rep: ", "8,00"},
+               {"Coste Anual Peajes: ", "4,40"},
+               {"Total Costes Variables: ", "55,75"},
+               {"COSTES DIRECTOS"},
+               {"Total Costes Directos del Servicio: ", "117,48"},
+               {"COSTES INDIRECTOS"},
+               {"Costes Indirectos: ", "27,27"},
+               {"COSTES TOTALES"},
+               {"Costes Totales: ", "144,76"}},
               kPresupuesto);
 }
 
@@ -194,8 +229,12 @@ TEST(InformePresupuesto, PuntosDeFallo)
 TEST(LineasDeMensajes, CortaEnCadaRetornoYSalto)
 {
     const std::pair<std::string, Lineas> casos[] = {
-        {"", {}},           {"a\r\n", {"a"}},         {"\r\n\r\n", {"", ""}}, {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\rb\nc", {"a\rb\nc"}}, {"a\n\r\nb", {"a\n", "b"}},
+        {"", {}},
+        {"a\r\n", {"a"}},
+        {"\r\n\r\n", {"", ""}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\rb\nc", {"a\rb\nc"}},
+        {"a\n\r\nb", {"a\n", "b"}},
     };
     for (const auto& [texto, lineas] : casos) EXPECT_EQ(LineasDeMensajes(texto), lineas) << texto.size();
     Simulacion s = EjemploTrabajado();

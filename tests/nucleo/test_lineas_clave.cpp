@@ -19,33 +19,102 @@ namespace {
 using Fila = std::pair<std::string, std::string>;
 
 // The 86 keys in the order of the lines of a file.
-const char* const kNombres[] = {
-    "Tipo", "DGRecorridoMedioPorVehiculo", "DGTiempoMedioPorVehiculo", "DGKilometrajeAnualEnVacio", "DGPotenciaCV",
-    "DGPesoMaximoAutorizado", "DGCargaUtil", "DGNumeroDeEjes", "DGNumeroTotalDeNeumaticos", "CFCabezaPrecioBruto",
-    "CFSemiPrecioBruto", "CFCabezaDescuentoMedio", "CFSemiDescuentoMedio", "CFCabezaPrecioMedio", "CFSemiPrecioMedio",
-    "CFCabezaValorResidual", "CFSemiValorResidual", "CFCabezaPeriodoAmortizacion", "CFSemiPeriodoAmortizacion",
-    "CFVehiculoCuantiaAFinanciar", "CFPeriodoAFinanciar", "CFTAE", "CFHorasAnualesTrabajadas", "CFDiasDeActividad",
-    "CFSeguridadSocialEmpresa", "CFRetribucionOrdinaria1ConductorMecanico", "CFPlusDeAsistencia", "CFVisado",
-    "CFIVTM", "CFITV", "CFIAE", "CFATP", "CFADR", "CFCosteRevisionTacografo", "TipoSeguro", "CFSeguroObligatorio",
-    "CFSeguroObligatorioYTerceros", "CFSeguroTodoRiesgo", "CFSeguroMercancia", "CFResponsabilidadCivil",
-    "CFOtrosGastosFijos", "CVPrecioBrutoDelGasoleo", "CVDescuentoMedioSobreCombustible", "CVPrecioDelGasoleo",
-    "CVConsumoMedio", "CVDietaMedia", "CVDietasNumeroDeDias", "CVPrecioBrutoNeumaticos", "CVDescuentoMedioNeumaticos",
-    "CVPrecioMedioNeumaticos", "CVDuracionMediaDeLosNeumaticos", "CVMantenimientoYReparacion",
-    "CVCosteMedioDelKMEnAutopista", "CVPorcentajeDeServiciosQPaganPEajes", "CIGastosAnuales", "ServiciosDiarios",
-    "KilometrajeAnual", "NumeroServiciosAnuales", "CosteAnualAmortizacion", "CosteAnualDeFinanciacion",
-    "CosteAnualDePersonal", "CosteAnualCargasFiscales", "CosteAnualSegurosDelVehiculo", "CosteAnualOtrosGastosFijos",
-    "CostesFijosAnuales", "CostesFijosAnualesporKm", "CostesFijosAnualesporKmServicio", "CostesFijosAnualesporServicio",
-    "CosteAnualCombustible", "CosteAnualDietas", "CosteAnualNeumaticos", "CosteAnualMantenimiento", "CosteAnualPeajes",
-    "CostesVariablesAnuales", "CostesVariablesAnualesporKm", "CostesVariablesAnualesporKmServicio",
-    "CostesVariablesAnualesporServicio", "CostesDirectosAnuales", "CostesDirectosporKm", "CostesDirectosporServicio",
-    "CostesInDirectosAnuales", "CostesInDirectosporKm", "CostesInDirectosporServicio", "CostesFijosPorDia",
-    "CostesFijosPorHora", "ErrorMsg"};
+const char* const kNombres[] = {"Tipo",
+                                "DGRecorridoMedioPorVehiculo",
+                                "DGTiempoMedioPorVehiculo",
+                                "DGKilometrajeAnualEnVacio",
+                                "DGPotenciaCV",
+                                "DGPesoMaximoAutorizado",
+                                "DGCargaUtil",
+                                "DGNumeroDeEjes",
+                                "DGNumeroTotalDeNeumaticos",
+                                "CFCabezaPrecioBruto",
+                                "CFSemiPrecioBruto",
+                                "CFCabezaDescuentoMedio",
+                                "CFSemiDescuentoMedio",
+                                "CFCabezaPrecioMedio",
+                                "CFSemiPrecioMedio",
+                                "CFCabezaValorResidual",
+                                "CFSemiValorResidual",
+                                "CFCabezaPeriodoAmortizacion",
+                                "CFSemiPeriodoAmortizacion",
+                                "CFVehiculoCuantiaAFinanciar",
+                                "CFPeriodoAFinanciar",
+                                "CFTAE",
+                                "CFHorasAnualesTrabajadas",
+                                "CFDiasDeActividad",
+                                "CFSeguridadSocialEmpresa",
+                                "CFRetribucionOrdinaria1ConductorMecanico",
+                                "CFPlusDeAsistencia",
+                                "CFVisado",
+                                "CFIVTM",
+                                "CFITV",
+                                "CFIAE",
+                                "CFATP",
+                                "CFADR",
+                                "CFCosteRevisionTacografo",
+                                "TipoSeguro",
+                                "CFSeguroObligatorio",
+                                "CFSeguroObligatorioYTerceros",
+                                "CFSeguroTodoRiesgo",
+                                "CFSeguroMercancia",
+                                "CFResponsabilidadCivil",
+                                "CFOtrosGastosFijos",
+                                "CVPrecioBrutoDelGasoleo",
+                                "CVDescuentoMedioSobreCombustible",
+                                "CVPrecioDelGasoleo",
+                                "CVConsumoMedio",
+                                "CVDietaMedia",
+                                "CVDietasNumeroDeDias",
+                                "CVPrecioBrutoNeumaticos",
+                                "CVDescuentoMedioNeumaticos",
+                                "CVPrecioMedioNeumaticos",
+                                "CVDuracionMediaDeLosNeumaticos",
+                                "CVMantenimientoYReparacion",
+                                "CVCosteMedioDelKMEnAutopista",
+                                "CVPorcentajeDeServiciosQPaganPEajes",
+                                "CIGastosAnuales",
+                                "ServiciosDiarios",
+                                "KilometrajeAnual",
+                                "NumeroServiciosAnuales",
+                                "CosteAnualAmortizacion",
+                                "CosteAnualDeFinanciacion",
+                                "CosteAnualDePersonal",
+                                "CosteAnualCargasFiscales",
+                                "CosteAnualSegurosDelVehiculo",
+                                "CosteAnualOtrosGastosFijos",
+                                "CostesFijosAnuales",
+                                "CostesFijosAnualesporKm",
+                                "CostesFijosAnualesporKmServicio",
+                                "CostesFijosAnualesporServicio",
+                                "CosteAnualCombustible",
+                                "CosteAnualDietas",
+                                "CosteAnualNeumaticos",
+                                "CosteAnualMantenimiento",
+                                "CosteAnualPeajes",
+                                "CostesVariablesAnuales",
+                                "CostesVariablesAnualesporKm",
+                                "CostesVariablesAnualesporKmServicio",
+                                "CostesVariablesAnualesporServicio",
+                                "CostesDirectosAnuales",
+                                "CostesDirectosporKm",
+                                "CostesDirectosporServicio",
+                                "CostesInDirectosAnuales",
+                                "CostesInDirectosporKm",
+                                "CostesInDirectosporServicio",
+                                "CostesFijosPorDia",
+                                "CostesFijosPorHora",
+                                "ErrorMsg"};
 
 TipoCampo TipoEsperado(const std::string& nombre)
 {
-    static const std::set<std::string> largos = {
-        "DGNumeroDeEjes",      "DGNumeroTotalDeNeumaticos", "CFCabezaPeriodoAmortizacion", "CFSemiPeriodoAmortizacion",
-        "CFPeriodoAFinanciar", "CVDietasNumeroDeDias",      "CVDuracionMediaDeLosNeumaticos"};
+    static const std::set<std::string> largos = {"DGNumeroDeEjes",
+                                                 "DGNumeroTotalDeNeumaticos",
+                                                 "CFCabezaPeriodoAmortizacion",
+                                                 "CFSemiPeriodoAmortizacion",
+                                                 "CFPeriodoAFinanciar",
+                                                 "CVDietasNumeroDeDias",
+                                                 "CVDuracionMediaDeLosNeumaticos"};
     if (nombre == "Tipo" || nombre == "ErrorMsg") return TipoCampo::Texto;
     if (nombre == "TipoSeguro") return TipoCampo::Integer;
     return largos.count(nombre) ? TipoCampo::Long : TipoCampo::Double;
@@ -71,10 +140,10 @@ Simulacion RegistroAleatorio(uint64_t semilla)
         const TipoCampo tipo = TipoEsperado(kNombres[i]);
         const int64_t entero = tipo == TipoCampo::Long ? static_cast<int32_t>(gen()) : static_cast<int16_t>(gen());
         if (tipo == TipoCampo::Double)
-            AsignarCampoDesdeTexto(s, i, (gen() % 3 ? "" : "-") + std::to_string(gen() % 999999999999999 + 1) + "E" +
-                                             std::to_string(static_cast<int>(gen() % 29) - 20));
-        else if (tipo != TipoCampo::Texto)
-            AsignarCampoDesdeTexto(s, i, std::to_string(entero));
+            AsignarCampoDesdeTexto(s, i,
+                                   (gen() % 3 ? "" : "-") + std::to_string(gen() % 999999999999999 + 1) + "E" +
+                                       std::to_string(static_cast<int>(gen() % 29) - 20));
+        else if (tipo != TipoCampo::Texto) AsignarCampoDesdeTexto(s, i, std::to_string(entero));
     }
     s.Tipo = "Camión rígido 3 ejes = 26 t € ";
     s.ErrorMsg = "Error en Precio de Cabeza Tractora";
@@ -117,16 +186,22 @@ TEST(ToArray, FilasEnOrdenYTextosDeLosValores)
         // A new record: empty texts and zeros.
         EXPECT_EQ(devuelta.Linea(fila), kNombres[fila - 1] + std::string(fila == 1 || fila == 86 ? "=" : "=0"));
     }
-    Simulacion s = Cambiado({}, "CFTAE=1234,5 KilometrajeAnual=1E16 CVMantenimientoYReparacion=0,000015 "
-                                "DGNumeroDeEjes=-5 TipoSeguro=2");
+    Simulacion s = Cambiado({},
+                            "CFTAE=1234,5 KilometrajeAnual=1E16 CVMantenimientoYReparacion=0,000015 "
+                            "DGNumeroDeEjes=-5 TipoSeguro=2");
     s.Tipo = "Tractora = frigorífica";
     s.CostesFijosAnuales = 1.0 / 3.0;
     s.ErrorMsg = "\r\nError en Servicios Diarios";
     const auto l = Lineas(s);
     const std::pair<const char*, const char*> casos[] = {
-        {"Tipo", "Tractora = frigorífica"}, {"CFTAE", "1234,5"},    {"KilometrajeAnual", "1E+16"},
-        {"CVMantenimientoYReparacion", "1,5E-05"}, {"DGNumeroDeEjes", "-5"}, {"TipoSeguro", "2"},
-        {"CostesFijosAnuales", "0,333333333333333"}, {"ErrorMsg", "\r\nError en Servicios Diarios"},
+        {"Tipo", "Tractora = frigorífica"},
+        {"CFTAE", "1234,5"},
+        {"KilometrajeAnual", "1E+16"},
+        {"CVMantenimientoYReparacion", "1,5E-05"},
+        {"DGNumeroDeEjes", "-5"},
+        {"TipoSeguro", "2"},
+        {"CostesFijosAnuales", "0,333333333333333"},
+        {"ErrorMsg", "\r\nError en Servicios Diarios"},
     };
     for (const auto& [clave, valor] : casos)
         EXPECT_EQ(l.at(static_cast<size_t>(IndiceCampo(clave))), clave + std::string("=") + valor);
@@ -187,15 +262,15 @@ TEST(FromArray, Casos)
 TEST(FromArray, ValoresQueNoSeConviertenParanLaCarga)
 {
     const std::pair<Fila, int> casos[] = {
-        {{"CFTAE", ""}, 13}, {{"CFTAE", "cinco"}, 13}, {{"CFTAE", "1=2"}, 13},
-        {{"CFPeriodoAFinanciar", "3000000000"}, 6}, {{"TipoSeguro", "40000"}, 6},
+        {{"CFTAE", ""}, 13},          {{"CFTAE", "cinco"}, 13},
+        {{"CFTAE", "1=2"}, 13},       {{"CFPeriodoAFinanciar", "3000000000"}, 6},
+        {{"TipoSeguro", "40000"}, 6},
     };
     const std::string previo = "DGNumeroDeEjes=9 KilometrajeAnual=777 ErrorMsg=intacto";
     for (const auto& [fila, error] : casos) {
         Simulacion s = Cambiado({}, previo);
         const TablaLineas t = Tabla({{"Tipo", "A"}, {"DGNumeroDeEjes", "3"}, fila, {"KilometrajeAnual", "5"}});
-        EXPECT_EQ(NumeroDeError([&] { s.FromArray(t); }), error)
-            << fila.first << "=" << fila.second;
+        EXPECT_EQ(NumeroDeError([&] { s.FromArray(t); }), error) << fila.first << "=" << fila.second;
         EXPECT_EQ(Lineas(s), Lineas(Cambiado({}, "Tipo=A DGNumeroDeEjes=3 KilometrajeAnual=777 ErrorMsg=intacto")));
     }
     Simulacion s = Cambiado({}, previo);
