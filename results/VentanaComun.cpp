@@ -1,5 +1,7 @@
 #include "results/VentanaComun.h"
 
+#include "windows/ColumnaSimulacion.h"
+
 #include <new>
 
 #include <QFont>
@@ -105,6 +107,30 @@ void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e)
     aviso.texto = MensajeError(e);
     aviso.icono = Icono::Critico;
     plataforma.Mostrar(aviso);
+}
+
+void CalcularEnLista(QListWidget* lista, ColumnaSimulacion& columna, Plataforma& plataforma,
+                     const std::function<void(const Simulacion&, std::vector<std::string>&)>& escribir)
+{
+    lista->clear();
+    std::vector<std::string> lineas;
+    EjecutarAccion(plataforma, [&] {
+        Simulacion s;
+        columna.LeerColumnaSimulacion(s);
+        if (!s.Validar()) {
+            MostrarErroresEnLista(lista, s.ErrorMsg);
+            return;
+        }
+        s.Calcular(columna.SeguroActual());
+        FijarColorLista(lista, kColorInforme);
+        try {
+            escribir(s, lineas);
+        } catch (...) {
+            AnadirLineas(lista, lineas);
+            throw;
+        }
+        AnadirLineas(lista, lineas);
+    });
 }
 
 }  // namespace tarvelon

@@ -2,6 +2,7 @@
 // Pieces shared by the result windows: the fixed-pitch report list, its two
 // colours, and the run-time error frame of a button action.
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ class QWidget;
 namespace tarvelon {
 
 class Plataforma;
+class ColumnaSimulacion;
+class Simulacion;
 
 inline const QColor kColorInforme{0, 0, 0};    // black: a report
 inline const QColor kColorErrores{255, 0, 0};  // red: validation messages
@@ -41,6 +44,13 @@ template <class Accion>
 void EjecutarAccion(Plataforma& plataforma, Accion&& accion);
 
 void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e);
+
+// What every result button does: clear the list, fill a new record from the
+// simulation column and validate it; the messages in red when it fails, else
+// calculate it and let `escribir` put the report in black. Lines written
+// before a run-time error stay in the list.
+void CalcularEnLista(QListWidget* lista, ColumnaSimulacion& columna, Plataforma& plataforma,
+                     const std::function<void(const Simulacion&, std::vector<std::string>&)>& escribir);
 
 template <class Accion>
 void EjecutarAccion(Plataforma& plataforma, Accion&& accion)

@@ -60,26 +60,10 @@ void Presupuesto::FijarTextosServicio(std::function<std::pair<std::string, std::
 
 void Presupuesto::btCalculoResumen_Click()
 {
-    lstResultado_->clear();
-    std::vector<std::string> lineas;
-    EjecutarAccion(plataforma_, [&] {
-        Simulacion s;
-        columna_.LeerColumnaSimulacion(s);
-        if (!s.Validar()) {
-            MostrarErroresEnLista(lstResultado_, s.ErrorMsg);
-            return;
-        }
-        s.Calcular(columna_.SeguroActual());
+    CalcularEnLista(lstResultado_, columna_, plataforma_, [this](const Simulacion& s, auto& lineas) {
         // The texts as they stand now in the result mode window.
         const auto [km, horas] = textosServicio_ ? textosServicio_() : std::pair<std::string, std::string>{};
-        FijarColorLista(lstResultado_, kColorInforme);
-        try {
-            InformePresupuesto(s, km, horas, lineas);
-        } catch (...) {
-            AnadirLineas(lstResultado_, lineas);
-            throw;
-        }
-        AnadirLineas(lstResultado_, lineas);
+        InformePresupuesto(s, km, horas, lineas);
     });
 }
 

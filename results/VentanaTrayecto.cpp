@@ -70,26 +70,9 @@ void Trayecto::btCalculoResumen_Click() { Calcular(false); }
 
 void Trayecto::Calcular(bool detallado)
 {
-    lstResultado_->clear();
-    // Lines a writer managed before failing stay in the list.
-    std::vector<std::string> lineas;
-    EjecutarAccion(plataforma_, [&] {
-        Simulacion s;
-        columna_.LeerColumnaSimulacion(s);
-        if (!s.Validar()) {
-            MostrarErrores(s.ErrorMsg);
-            return;
-        }
-        s.Calcular(columna_.SeguroActual());
-        FijarColorLista(lstResultado_, kColorInforme);
-        try {
-            if (detallado) InformeDetallado(s, lineas);
-            else InformeResumen(s, lineas);
-        } catch (...) {
-            AnadirLineas(lstResultado_, lineas);
-            throw;
-        }
-        AnadirLineas(lstResultado_, lineas);
+    CalcularEnLista(lstResultado_, columna_, plataforma_, [detallado](const Simulacion& s, auto& lineas) {
+        if (detallado) InformeDetallado(s, lineas);
+        else InformeResumen(s, lineas);
     });
 }
 
