@@ -158,6 +158,13 @@ TEST_F(Datos, CargaDeFicheroQueFaltaDefectuosoODeOtroTipo)
     EXPECT_EQ(Avisos()[2], MensajeErrorFichero(ErrorEjecucion(kTiposNoCoinciden)));
     EXPECT_EQ(Avisos()[3], MensajeErrorFichero(ErrorEjecucion(kSubindice)));
     EXPECT_EQ(p.Distintas("txtCFIVTM=1;txtKilometrajeAnual=120000"), "");
+    // Binary junk: no key converts to anything but "0", and type "0" has no block.
+    const Textos simulacion = Columna("txt"), referencia = Columna("MIRtxt");
+    std::ofstream(p.Ruta("basura.txt"), std::ios::binary) << std::string("\x89PNG\r\n\x1a\n\0\xff=\x01\r", 13);
+    Cargar(p.Ruta("basura.txt"));
+    EXPECT_EQ(Avisos().back(), MensajeErrorFichero(ErrorEjecucion(kSubindice)));
+    EXPECT_EQ(Columna("txt"), simulacion);
+    EXPECT_EQ(Columna("MIRtxt"), referencia);
     // The reference column takes the block of the file's type; with no type, the first.
     for (const auto& [tipo, km] : {std::pair{"Rígido", "60000"}, {"", "120000"}}) {
         GrabarLineasCifradas(p.Ruta("otro.txt"), {std::string("Tipo=") + tipo, "KilometrajeAnual=70000"});
