@@ -52,16 +52,11 @@ void Simulacion::Calcular(const EntradaSeguro& seguro)
     // tractor's amortisation period.
     const double financiado = Cociente(Producto(CFVehiculoCuantiaAFinanciar, valorVehiculo), 100.0);
     const int16_t pagos = RedondearInteger(CFPeriodoAFinanciar);
-    if (CFTAE == 0.0) {
-        // A 0 % loan: equal instalments of the amount and no interest. The
-        // payment is still formed so that a zero period fails as any period does.
-        Cociente(financiado, pagos);
-        CosteAnualDeFinanciacion = 0.0;
-    } else {
-        const double tipo = Cociente(CFTAE, 100.0);
-        const double pago = PagoAnualPrestamo(financiado, tipo, pagos);
-        CosteAnualDeFinanciacion = Cociente(Resta(Producto(pago, pagos), financiado), CFCabezaPeriodoAmortizacion);
-    }
+    const double tipo = Cociente(CFTAE, 100.0);
+    const double pago = PagoAnualPrestamo(financiado, tipo, pagos);
+    // A 0 % loan carries no interest at all, whatever the rounding of its instalments.
+    CosteAnualDeFinanciacion =
+        tipo == 0.0 ? 0.0 : Cociente(Resta(Producto(pago, pagos), financiado), CFCabezaPeriodoAmortizacion);
 
     // 6: one driver; social security applies to the ordinary pay only.
     CosteAnualDePersonal =
