@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -96,10 +97,21 @@ void GuardarDatosPersonalizados(ContextoDatos& ctx)
         // The reference data file is never overwritten, whether the name was
         // typed with its extension or received it here.
         const bool nombreRechazado = EsFicheroReferencia(ruta);
-        if (!TerminaEnTxt(ruta)) ruta += ".txt";
+        const bool anadida = !TerminaEnTxt(ruta);
+        if (anadida) ruta += ".txt";
         if (nombreRechazado || EsFicheroReferencia(ruta)) {
             Avisar(plataforma, "Error. No puede guardarse con el nombre config.txt");
             return;
+        }
+        // The dialog asked about the name as typed; a file that only the
+        // added extension names has not been confirmed yet.
+        std::error_code ec;
+        if (anadida && std::filesystem::exists(ruta, ec)) {
+            Aviso pregunta;
+            pregunta.texto = "El fichero " + ruta + " ya existe. ¿Desea reemplazarlo?";
+            pregunta.icono = Icono::Exclamacion;
+            pregunta.botones = Botones::SiNo;
+            if (plataforma.Mostrar(pregunta) != Respuesta::Si) return;
         }
 
         ctx.FicheroDatos() = ruta;

@@ -76,6 +76,7 @@ TEST_F(Datos, ExtensionTxtSoloSiNoTerminaEnTxt)
                                            {"datos.TXT", "datos.TXT.txt"},
                                            {"datos.dat", "datos.dat.txt"}}) {
         const std::string propuesto = p.inicio->FicheroDatos();
+        if (std::string(elegido) == "datos") p.plataforma.respuestas.push_back(Respuesta::Si);  // replaces round 1's
         Guardar(p.Ruta(elegido));
         EXPECT_EQ(p.plataforma.peticiones.back().nombre, propuesto);  // the last file saved
         EXPECT_EQ(Avisos().back(), "Fichero " + p.Ruta(escrito) + " grabado");
@@ -83,6 +84,13 @@ TEST_F(Datos, ExtensionTxtSoloSiNoTerminaEnTxt)
         EXPECT_TRUE(fs::exists(p.Ruta(escrito)));
         EXPECT_EQ(fs::exists(p.Ruta(elegido)), std::string(elegido) == escrito);
     }
+    // A file that only the added extension names is replaced only when the user says so.
+    const std::string antes = Contenido(p.Ruta("datos.txt"));
+    p.Escribir("txtCFIVTM", "777");
+    Guardar(p.Ruta("datos"));
+    EXPECT_EQ(Avisos().back(), "El fichero " + p.Ruta("datos.txt") + " ya existe. ¿Desea reemplazarlo?");
+    EXPECT_EQ(p.plataforma.avisos.back().botones, Botones::SiNo);
+    EXPECT_EQ(Contenido(p.Ruta("datos.txt")), antes);
 }
 
 TEST_F(Datos, ConfigTxtRechazadoEnCualquierCaso)
