@@ -10,8 +10,6 @@ JOBS ?= 2
 # Debian packages needed to build and test (xvfb and xauth for window tests).
 DEPS := build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth
 
-# The desktop program joins the build once its sources are there.
-GUI := $(if $(wildcard app/CMakeLists.txt),ON,OFF)
 
 # What `make run` starts after building: the desktop program on the sample
 # reference data. Without a graphical display (a bare terminal) it prints the
@@ -35,7 +33,7 @@ test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS)
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DTARVELON_GUI=$(GUI)
+	cmake -S . -B $(BUILD_DIR) -DTARVELON_GUI=ON
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 # Only packages that are not installed yet are fetched, so this is quick on a

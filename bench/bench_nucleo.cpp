@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "data/Avisos.h"
+#include "data/Avisador.h"
 #include "data/Ficheros.h"
 #include "model/Simulacion.h"
-#include "results/Informes.h"
+#include "reports/Informes.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 # layout check of .clang-format. Fails on any finding.
 #
 # ANALISIS_ALCANCE=nucleo (default): clang-tidy and cppcheck over the core library (model/, data/,
-#   results/Informes.*), the fuzz targets and the fault tests.
+#   reports/Informes.*), the fuzz targets and the fault tests.
 # ANALISIS_ALCANCE=todo: every source file of the project.
 set -eu
 
@@ -43,22 +43,22 @@ fi
 
 cd "$RAIZ"
 if [ "$ALCANCE" = todo ]; then
-    fuentes=$(find model data results cli windows app bench fuzz tests -name '*.cpp' 2>/dev/null | sort)
-    cabeceras=$(find model data results cli windows app bench fuzz tests -name '*.h' 2>/dev/null | sort)
+    fuentes=$(find model data reports cli windows app bench fuzz tests -name '*.cpp' 2>/dev/null | sort)
+    cabeceras=$(find model data reports cli windows app bench fuzz tests -name '*.h' 2>/dev/null | sort)
 else
     fuentes=""
-    for f in model/*.cpp data/*.cpp results/Informes.cpp fuzz/*.cpp tests/nucleo/test_regresiones_fuzz.cpp \
+    for f in model/*.cpp data/*.cpp reports/Informes.cpp fuzz/*.cpp tests/nucleo/test_regresiones_fuzz.cpp \
         tests/nucleo/test_fallos_grabacion.cpp; do
         [ -f "$f" ] && fuentes="$fuentes $f"
     done
-    cabeceras=$(ls model/*.h data/*.h results/Informes.h fuzz/*.h)
+    cabeceras=$(ls model/*.h data/*.h reports/Informes.h fuzz/*.h)
 fi
 
 estado=0
 
 echo "== clang-format" >&2
 # The layout is checked over the whole tree, whatever the scope of the rest.
-arbol=$(find model data results cli windows app bench fuzz tests -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
+arbol=$(find model data reports cli windows app bench fuzz tests -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
 # shellcheck disable=SC2086
 "$FORMAT" --dry-run --Werror $arbol || estado=1
 

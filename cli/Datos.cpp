@@ -8,11 +8,11 @@
 #include <ostream>
 #include <string_view>
 
-#include "data/Avisos.h"
+#include "data/Avisador.h"
 #include "data/Ficheros.h"
 #include "model/Errores.h"
 #include "model/Simulacion.h"
-#include "results/Informes.h"
+#include "reports/Informes.h"
 
 namespace tarvelon {
 

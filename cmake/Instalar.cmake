@@ -29,12 +29,11 @@ tarvelon_instalar_programa(tarvelon-datos)
 # The scrambled sample reference data, made by the build beside the executables.
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Config.txt DESTINATION ${TARVELON_CARPETA_INSTALADA})
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/resources/ayuda)
-  install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/ayuda/ DESTINATION ${TARVELON_CARPETA_INSTALADA}
-          USE_SOURCE_PERMISSIONS)
-endif()
+install(FILES ${CMAKE_SOURCE_DIR}/resources/ayuda/ayuda.bat ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/ayuda.html
+        DESTINATION ${TARVELON_CARPETA_INSTALADA})
+install(PROGRAMS ${CMAKE_SOURCE_DIR}/resources/ayuda/ayuda DESTINATION ${TARVELON_CARPETA_INSTALADA})
 
-if(TARGET tarvelon)
+if(TARVELON_GUI)
   tarvelon_instalar_programa(tarvelon)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/tarvelon.desktop DESTINATION usr/share/applications)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/icono/tarvelon.svg
@@ -63,12 +62,12 @@ if(TARVELON_DPKG_SHLIBDEPS)
   set(TARVELON_DEPENDENCIAS "")
 else()
   set(TARVELON_DEPENDENCIAS "libc6, libstdc++6")
-  if(TARGET tarvelon)
+  if(TARVELON_GUI)
     string(APPEND TARVELON_DEPENDENCIAS
            ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4)")
   endif()
 endif()
-if(TARGET tarvelon)
+if(TARVELON_GUI)
   if(TARVELON_DEPENDENCIAS)
     string(APPEND TARVELON_DEPENDENCIAS ", ")
   endif()

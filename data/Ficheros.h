@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/Avisos.h"
+#include "data/Avisador.h"
 #include "model/TablaLineas.h"
 
 namespace tarvelon {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/Avisos.h"
+#include "data/Avisador.h"
 
 namespace tarvelon::fuzz {
 

@@ -16,7 +16,7 @@
 #include "ApoyoFuzz.h"
 #include "model/Errores.h"
 #include "model/Simulacion.h"
-#include "results/Informes.h"
+#include "reports/Informes.h"
 
 using namespace tarvelon;
 using namespace tarvelon::fuzz;

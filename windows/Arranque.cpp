@@ -5,7 +5,7 @@
 #include "data/Ficheros.h"
 #include "windows/Inicio.h"
 #include "windows/Plataforma.h"
-#include "windows/Presentacion.h"
+#include "windows/frmSplash.h"
 
 namespace tarvelon {
 

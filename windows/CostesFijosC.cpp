@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "windows/VentanasEntrada.h"
+#include "windows/DisenosEntrada.h"
 
 namespace tarvelon {
 

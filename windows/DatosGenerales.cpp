@@ -10,8 +10,8 @@
 
 #include "model/DatosGeneralesCheck.h"
 #include "windows/CajaTexto.h"
+#include "windows/DisenosEntrada.h"
 #include "windows/Plataforma.h"
-#include "windows/VentanasEntrada.h"
 
 namespace tarvelon {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "data/Avisos.h"
+#include "data/Avisador.h"
 #include "data/Ficheros.h"
 #include "model/Errores.h"
 #include "model/TablaLineas.h"

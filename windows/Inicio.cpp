@@ -8,21 +8,20 @@
 #include <QPushButton>
 
 #include "model/Errores.h"
+#include "windows/Columnas.h"
 #include "windows/CostesFijosC.h"
 #include "windows/DatosGenerales.h"
+#include "windows/DisenosEntrada.h"
 #include "windows/Indice.h"
 #include "windows/Logo.h"
 #include "windows/Plataforma.h"
-#include "windows/Presentacion.h"
-#include "windows/Transferencia.h"
 #include "windows/Twips.h"
-#include "windows/VentanasEntrada.h"
+#include "windows/frmAbout.h"
 
-#ifdef TARVELON_CON_RESULTADOS
-#include "results/VentanaPresupuesto.h"
-#include "results/VentanaSeleccionarResultado.h"
-#include "results/VentanaTrayecto.h"
-#endif
+#include "windows/DatosPersonalizados.h"
+#include "windows/Presupuesto.h"
+#include "windows/SeleccionarResultado.h"
+#include "windows/Trayecto.h"
 
 namespace tarvelon {
 
@@ -62,22 +61,18 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     Alojar(cva_);
     cvb_ = CrearCostesVariablesB();
     Alojar(cvb_);
-#ifdef TARVELON_CON_RESULTADOS
     auto* nuevoTrayecto = new Trayecto(*this, plataforma_);
     trayecto_ = nuevoTrayecto;
     Alojar(trayecto_);
     auto* nuevoPresupuesto = new Presupuesto(*this, plataforma_);
     presupuesto_ = nuevoPresupuesto;
     Alojar(presupuesto_);
-#endif
     indice_ = new Indice();
     indice_->AlPulsar([this](int paso) { PulsarPaso(paso); });
     vehiculo_ = new SeleccionarVehiculo(plataforma_, *this);
     Alojar(vehiculo_);
-#ifdef TARVELON_CON_RESULTADOS
     resultado_ = new SeleccionarResultado(*nuevoTrayecto, *nuevoPresupuesto, [this](QWidget* w) { MostrarEnPaso(w); });
     Alojar(resultado_);
-#endif
     ci_ = CrearCostesIndirectos();
     Alojar(ci_);
     columnas_ =
@@ -254,19 +249,9 @@ void Inicio::LeerColumnaReferencia(Simulacion& s) { columnas_->LeerColumnaRefere
 void Inicio::EscribirColumnaReferencia(const Simulacion& s) { columnas_->EscribirColumnaReferencia(s); }
 EntradaSeguro Inicio::SeguroActual() const { return columnas_->SeguroActual(); }
 
-void Inicio::menuArchivoGuardar_Click()
-{
-#ifdef TARVELON_CON_DATOS_PERSONALIZADOS
-    GuardarDatosPersonalizados(*this);
-#endif
-}
+void Inicio::menuArchivoGuardar_Click() { GuardarDatosPersonalizados(*this); }
 
-void Inicio::menuArchivoCargar_Click()
-{
-#ifdef TARVELON_CON_DATOS_PERSONALIZADOS
-    CargarDatosPersonalizados(*this);
-#endif
-}
+void Inicio::menuArchivoCargar_Click() { CargarDatosPersonalizados(*this); }
 
 void Inicio::menuCopiarDatos_Click()
 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/Avisos.h"
+#include "data/Avisador.h"
 
 class QWidget;
 

@@ -9,7 +9,7 @@
 
 #include "data/Ficheros.h"
 #include "data/Texto.h"
-#include "results/Informes.h"
+#include "reports/Informes.h"
 #include "tests/cli/Proceso.h"
 
 namespace tarvelon::pruebas_cli {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "data/Ficheros.h"
-#include "results/Informes.h"
+#include "reports/Informes.h"
 #include "tests/cli/Proceso.h"
 
 namespace tarvelon::pruebas_cli {

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/Avisos.h"
+#include "data/Avisador.h"
 #include "model/Errores.h"
 #include "model/Simulacion.h"
 

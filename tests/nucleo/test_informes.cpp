@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ApoyoPruebas.h"
-#include "results/Informes.h"
+#include "reports/Informes.h"
 
 using namespace tarvelon;
 using namespace tarvelon::pruebas;

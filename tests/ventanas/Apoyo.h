@@ -17,13 +17,13 @@
 
 #include "PlataformaGuion.h"
 #include "data/Ficheros.h"
-#include "results/VentanaPresupuesto.h"
-#include "results/VentanaSeleccionarResultado.h"
-#include "results/VentanaTrayecto.h"
 #include "windows/CostesFijosC.h"
 #include "windows/DatosGenerales.h"
 #include "windows/Indice.h"
 #include "windows/Inicio.h"
+#include "windows/Presupuesto.h"
+#include "windows/SeleccionarResultado.h"
+#include "windows/Trayecto.h"
 #include "windows/VentanaEntrada.h"
 
 namespace tarvelon::prueba {

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "Apoyo.h"
-#include "results/Informes.h"
+#include "reports/Informes.h"
 
 using namespace tarvelon;
 using namespace tarvelon::prueba;

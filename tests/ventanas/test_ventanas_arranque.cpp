@@ -10,9 +10,10 @@
 
 #include "Apoyo.h"
 #include "windows/Arranque.h"
-#include "windows/Presentacion.h"
 #include "windows/SeleccionarVehiculo.h"
 #include "windows/Twips.h"
+#include "windows/frmAbout.h"
+#include "windows/frmSplash.h"
 
 using namespace tarvelon;
 using namespace tarvelon::prueba;
@@ -75,7 +76,7 @@ private slots:
             frmSplash splash(5000);
             splash.show();
             QVERIFY(QTest::qWaitForWindowExposed(&splash));
-            QCOMPARE(En<QLabel>(&splash, "lblWarning")->text(), QStringLiteral("Versión 1.1.5"));
+            QCOMPARE(En<QLabel>(&splash, "lblWarning")->text(), QStringLiteral("Versión ") + TextoVersion());
             const std::string a = accion;
             if (a == "tecla" || a == "mayusculas") QTest::keyClick(&splash, a == "tecla" ? Qt::Key_A : Qt::Key_Shift);
             else if (a == "ventana") QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(2, 2));
@@ -119,7 +120,7 @@ private slots:
         auto acercas = p.inicio->findChildren<frmAbout*>();
         QCOMPARE(acercas.size(), 2);  // a new one each time
         QVERIFY(acercas[1]->isVisible() && !acercas[1]->isModal());
-        QCOMPARE(En<QLabel>(acercas[1], "lblWarning")->text(), QStringLiteral("Ver 1.1.5"));
+        QCOMPARE(En<QLabel>(acercas[1], "lblWarning")->text(), QStringLiteral("Ver ") + TextoVersion());
         p.inicio->menuAyudaAyuda_Click();  // started directly, no shell
         QCOMPARE(p.plataforma.programas.size(), size_t(1));
         QCOMPARE(p.plataforma.programas[0].programa, p.Carpeta() + "/ayuda");

@@ -1,4 +1,4 @@
-#include "windows/Transferencia.h"
+#include "windows/Columnas.h"
 
 #include <QLineEdit>
 #include <QWidget>

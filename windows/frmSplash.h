@@ -1,17 +1,12 @@
 #pragma once
-// The splash window shown at start-up and the about window: the logo, the
-// product name, the department and directorate lines and the version.
+// The splash window shown at start-up: the logo, the product name, the
+// department and directorate lines and the running version.
 #include <QDialog>
 
 class QFrame;
-class QLabel;
 class QTimer;
 
 namespace tarvelon {
-
-inline constexpr int kVersionMayor = 1;
-inline constexpr int kVersionMenor = 1;
-inline constexpr int kVersionRevision = 5;
 
 class frmSplash : public QDialog {
     Q_OBJECT
@@ -30,12 +25,6 @@ protected:
 private:
     QFrame* Frame1_;
     QTimer* Timer1_;
-};
-
-class frmAbout : public QDialog {
-    Q_OBJECT
-public:
-    explicit frmAbout(QWidget* parent = nullptr);
 };
 
 }  // namespace tarvelon

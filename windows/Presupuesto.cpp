@@ -1,4 +1,4 @@
-#include "results/VentanaPresupuesto.h"
+#include "windows/Presupuesto.h"
 
 #include <vector>
 
@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "model/Simulacion.h"
-#include "results/Informes.h"
-#include "results/VentanaComun.h"
+#include "reports/Informes.h"
 #include "windows/ColumnaSimulacion.h"
+#include "windows/ListaResultado.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {

@@ -1,4 +1,4 @@
-#include "results/Informes.h"
+#include "reports/Informes.h"
 
 #include "data/Texto.h"
 #include "model/Aritmetica.h"

@@ -1,4 +1,4 @@
-#include "results/VentanaSeleccionarResultado.h"
+#include "windows/SeleccionarResultado.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -10,11 +10,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "data/Avisos.h"
-#include "results/VentanaComun.h"
-#include "results/VentanaPresupuesto.h"
-#include "results/VentanaTrayecto.h"
+#include "data/Avisador.h"
+#include "windows/ListaResultado.h"
 #include "windows/Plataforma.h"
+#include "windows/Presupuesto.h"
+#include "windows/Trayecto.h"
 
 namespace tarvelon {
 

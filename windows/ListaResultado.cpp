@@ -1,4 +1,4 @@
-#include "results/VentanaComun.h"
+#include "windows/ListaResultado.h"
 
 #include "windows/ColumnaSimulacion.h"
 
@@ -13,8 +13,8 @@
 #include <QPalette>
 #include <QScrollBar>
 
-#include "data/Avisos.h"
-#include "results/Informes.h"
+#include "data/Avisador.h"
+#include "reports/Informes.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {

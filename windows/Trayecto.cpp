@@ -1,4 +1,4 @@
-#include "results/VentanaTrayecto.h"
+#include "windows/Trayecto.h"
 
 #include <string>
 #include <vector>
@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "data/Avisos.h"
+#include "data/Avisador.h"
 #include "model/Errores.h"
 #include "model/Simulacion.h"
-#include "results/Informes.h"
-#include "results/VentanaComun.h"
+#include "reports/Informes.h"
 #include "windows/ColumnaSimulacion.h"
+#include "windows/ListaResultado.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {

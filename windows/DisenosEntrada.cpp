@@ -1,4 +1,4 @@
-#include "windows/VentanasEntrada.h"
+#include "windows/DisenosEntrada.h"
 
 #include "model/Numeros.h"
 
