@@ -66,18 +66,6 @@ std::string Elegir(ContextoDatos& ctx, const PeticionFichero& peticion)
     return *elegido;
 }
 
-// Whatever stopped the command, as a numbered run-time error.
-ErrorEjecucion ErrorActual()
-{
-    try {
-        throw;
-    } catch (const ErrorEjecucion& e) {
-        return e;
-    } catch (...) {
-        return ErrorEjecucion(51, "Error interno");
-    }
-}
-
 void AvisarFallo(Plataforma& plataforma, const ErrorEjecucion& e, const char* textoCancelado)
 {
     if (e.Numero() == kCancelado) Avisar(plataforma, textoCancelado);
@@ -115,7 +103,6 @@ void GuardarDatosPersonalizados(ContextoDatos& ctx)
         }
 
         ctx.FicheroDatos() = ruta;
-        ctx.RutaPrograma() = peticion.carpetaInicial;
 
         // Not validated nor calculated: the results are saved as a new record has them.
         // A column that could not be read whole is not saved: writing half a
@@ -127,7 +114,8 @@ void GuardarDatosPersonalizados(ContextoDatos& ctx)
 
         if (GrabarLineas(ruta, s.ToArray(), plataforma)) Avisar(plataforma, "Fichero " + ruta + " grabado");
     } catch (...) {
-        AvisarFallo(plataforma, ErrorActual(), "No se ha grabado ningún fichero de configuración");
+        AvisarFallo(plataforma, ComoErrorEjecucion(std::current_exception()),
+                    "No se ha grabado ningún fichero de configuración");
     }
 }
 
@@ -143,7 +131,6 @@ void CargarDatosPersonalizados(ContextoDatos& ctx)
             return;
         }
 
-        ctx.RutaPrograma() = peticion.carpetaInicial;
         ctx.FicheroDatos() = ruta;
 
         // Both files are read before any window changes: a value that does
@@ -161,7 +148,8 @@ void CargarDatosPersonalizados(ContextoDatos& ctx)
         ctx.OcultarForms();
         Avisar(plataforma, "Fichero: " + ruta + " cargado");
     } catch (...) {
-        AvisarFallo(plataforma, ErrorActual(), "No se ha cargado ningún fichero de configuración");
+        AvisarFallo(plataforma, ComoErrorEjecucion(std::current_exception()),
+                    "No se ha cargado ningún fichero de configuración");
     }
 }
 

@@ -24,7 +24,6 @@ public:
 
 private:
     void Calcular(bool detallado);
-    void MostrarErrores(const std::string& texto);
 
     ColumnaSimulacion& columna_;
     Plataforma& plataforma_;
