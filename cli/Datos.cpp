@@ -1,9 +1,5 @@
 #include "cli/Datos.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <new>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -12,6 +8,7 @@
 #include "data/Ficheros.h"
 #include "model/Errores.h"
 #include "model/Simulacion.h"
+#include "reports/CalcularInforme.h"
 #include "reports/Informes.h"
 
 namespace tarvelon {
@@ -48,27 +45,11 @@ void EscribirLineas(std::ostream& out, const std::vector<std::string>& lineas)
     for (const auto& l : lineas) out << l << '\n';
 }
 
-// Devices, pipes and folders are refused up front: reading them as a data
-// file could block or never end.
-void ComprobarFicheroLegible(const std::string& ruta)
-{
-    std::error_code ec;
-    const auto estado = std::filesystem::status(ruta, ec);
-    if (ec || !std::filesystem::exists(estado)) return;  // the core reports a missing file itself
-    if (!std::filesystem::is_regular_file(estado)) throw ErrorEjecucion(kErrorAcceso);
-}
-
 // Plain UTF-8 lines of a text file (LF or CR LF ends, an initial byte-order
 // mark dropped), for `cifrar`.
 std::vector<std::string> LeerLineasPlanas(const std::string& ruta)
 {
-    ComprobarFicheroLegible(ruta);
-    std::error_code ec;
-    if (!std::filesystem::exists(ruta, ec)) throw ErrorEjecucion(kFicheroNoEncontrado);
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f) throw ErrorEjecucion(kPermisoDenegado);
-    std::string todo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) throw ErrorEjecucion(kErrorES);
+    std::string todo = LeerFicheroEntero(ruta);
     if (todo.rfind("\xEF\xBB\xBF", 0) == 0) todo.erase(0, 3);
 
     std::vector<std::string> lineas;
@@ -162,32 +143,20 @@ Simulacion CargarRegistro(const Origen& origen, const std::string& carpetaProgra
     } else {
         ruta = *origen.fichero;
     }
-    ComprobarFicheroLegible(ruta);
     const TablaLineas tabla = LeerBloque(ruta, tipo, avisos);
     Simulacion s;
     s.FromArray(tabla);
     return s;
 }
 
-// Validar, then Calcular and the report; the validation messages otherwise.
-template <typename Escritor>
-int Informar(Simulacion& s, std::ostream& out, Escritor escribir)
+// The sequence of the result windows: the report, or the validation messages.
+int Informar(Simulacion& s, std::ostream& out, const EscritorInforme& escribir)
 {
-    if (!s.Validar()) {
-        EscribirLineas(out, LineasDeMensajes(s.ErrorMsg));
-        return kSalidaValidacion;
-    }
-    s.Calcular(SeguroDesdeRegistro(s));
-    std::vector<std::string> lineas;
-    try {
-        escribir(s, lineas);
-    } catch (const ErrorEjecucion&) {
-        // The lines written before the failing step stay, as in the result list.
-        EscribirLineas(out, lineas);
-        throw;
-    }
-    EscribirLineas(out, lineas);
-    return kSalidaBien;
+    const ResultadoInforme r = CalcularInforme(s, SeguroDesdeRegistro(s), escribir);
+    // The lines written before a failing step stay, as in the result list.
+    EscribirLineas(out, r.lineas);
+    if (r.error) throw *r.error;
+    return r.noValido ? kSalidaValidacion : kSalidaBien;
 }
 
 int ComandoTipos(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
@@ -197,7 +166,6 @@ int ComandoTipos(const std::vector<std::string>& args, const std::string& carpet
     if (a.origen.tipo) throw ErrorUso{"La orden tipos no admite --tipo."};
     if (a.posicionales.size() > 1) throw ErrorUso{"Número de argumentos incorrecto."};
     const std::string ruta = a.posicionales.empty() ? RutaConfigPorDefecto(carpetaPrograma) : a.posicionales[0];
-    ComprobarFicheroLegible(ruta);
     const auto tipos = LeerTipos(ruta, avisos);
     EscribirLineas(out, tipos);
     // LeerTipos shows its failure and answers an empty list: still a failure here.
@@ -208,7 +176,6 @@ int ComandoDescifrar(const std::vector<std::string>& args, std::ostream& out)
 {
     Argumentos a = Analizar(args, false);
     if (a.origen.tipo || a.posicionales.size() != 1) throw ErrorUso{"Número de argumentos incorrecto."};
-    ComprobarFicheroLegible(a.posicionales[0]);
     EscribirLineas(out, LeerLineasDescifradas(a.posicionales[0]));
     return kSalidaBien;
 }
@@ -287,17 +254,9 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
         } catch (const ErrorUso& e) {
             err << e.motivo << '\n' << TextoUsoDatos();
             return kSalidaUso;
-        } catch (const ErrorEjecucion& e) {
+        } catch (...) {
             out.flush();
-            err << MensajeError(e) << '\n';
-            return kSalidaError;
-        } catch (const std::bad_alloc&) {
-            out.flush();
-            err << MensajeError(ErrorEjecucion(kMemoria)) << '\n';
-            return kSalidaError;
-        } catch (const std::exception&) {
-            out.flush();
-            err << MensajeError(ErrorEjecucion(51, "Error interno")) << '\n';
+            err << MensajeError(ComoErrorEjecucion(std::current_exception())) << '\n';
             return kSalidaError;
         }
     } catch (...) {

@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <new>
 
 #include "data/Texto.h"
 #include "model/Errores.h"
@@ -122,20 +121,16 @@ void MostrarError(Avisador& avisos, const ErrorEjecucion& e)
     avisos.Mostrar(a);
 }
 
-// Runs a file operation; run-time errors (and running out of memory on an
-// absurd file) are shown and turned into `false`.
+// Runs a file operation; any failure (running out of memory on an absurd
+// file too) is shown as a run-time error and turned into `false`.
 template <typename F>
 bool Atrapar(Avisador& avisos, F&& f)
 {
     try {
         f();
         return true;
-    } catch (const ErrorEjecucion& e) {
-        MostrarError(avisos, e);
-    } catch (const std::bad_alloc&) {
-        MostrarError(avisos, ErrorEjecucion(kMemoria));
-    } catch (const std::length_error&) {
-        MostrarError(avisos, ErrorEjecucion(kMemoria));
+    } catch (...) {
+        MostrarError(avisos, ComoErrorEjecucion(std::current_exception()));
     }
     return false;
 }
@@ -164,16 +159,17 @@ std::string DecodificarLinea(std::string_view bytes)
     return r;
 }
 
-namespace {
-
-// The whole file in memory, read in one go.
-std::string LeerEntero(const std::string& ruta)
+std::string LeerFicheroEntero(const std::string& ruta)
 {
-    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
-    // Only regular files: a folder, a device or a pipe is no data file, and
-    // reading /dev/zero would never end.
+    // Only regular files: a folder, a device or a pipe is no data file;
+    // opening a pipe would wait for a writer and reading /dev/zero would
+    // never end. The type is checked before opening, and the opening itself
+    // does not wait, so a file swapped for a pipe in between cannot block.
     struct stat st {};
+    if (::stat(ruta.c_str(), &st) != 0) throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
+    if (!S_ISREG(st.st_mode)) throw ErrorEjecucion(kErrorAcceso);
+    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         throw ErrorEjecucion(kErrorAcceso);
@@ -197,6 +193,8 @@ std::string LeerEntero(const std::string& ruta)
     datos.resize(usado);
     return datos;
 }
+
+namespace {
 
 // End of the line that starts at `desde`: its CR LF, or the end of the data.
 size_t FinDeLinea(std::string_view d, size_t desde)
@@ -235,7 +233,7 @@ TablaLineas LeerBloque(const std::string& ruta, std::string_view tipo, Avisador&
     TablaLineas tabla;
     const std::string& prefijo = PrefijoTipoCifrado();
     const bool ok = Atrapar(avisos, [&] {
-        const std::string datos = LeerEntero(ruta);
+        const std::string datos = LeerFicheroEntero(ruta);
         const std::string_view d(datos);
         // Every line of the file, or of the blocks of `tipo`.
         size_t inicio = tipo.empty() ? 0 : SiguienteTipo(d, 0);
@@ -268,7 +266,7 @@ std::vector<std::string> LeerTipos(const std::string& ruta, Avisador& avisos)
     std::vector<std::string> tipos;
     const std::string& prefijo = PrefijoTipoCifrado();
     const bool ok = Atrapar(avisos, [&] {
-        const std::string datos = LeerEntero(ruta);
+        const std::string datos = LeerFicheroEntero(ruta);
         const std::string_view d(datos);
         for (size_t k = SiguienteTipo(d, 0); k < d.size(); k = SiguienteTipo(d, k + 1)) {
             const size_t fin = FinDeLinea(d, k);
@@ -320,7 +318,7 @@ std::string BuscarFichero(const std::string& carpeta, std::string_view nombre)
 std::vector<std::string> LeerLineasDescifradas(const std::string& ruta)
 {
     std::vector<std::string> lineas;
-    const std::string datos = LeerEntero(ruta);
+    const std::string datos = LeerFicheroEntero(ruta);
     const std::string_view d(datos);
     for (size_t inicio = 0; inicio < d.size();) {
         const size_t fin = FinDeLinea(d, inicio);

@@ -34,6 +34,11 @@ bool GrabarLineas(const std::string& ruta, const TablaLineas& tabla, Avisador& a
 // letter case of its name; when none exists, carpeta/nombre.
 std::string BuscarFichero(const std::string& carpeta, std::string_view nombre);
 
+// The bytes of a whole file, as they are. Only a regular file is read: a
+// folder, a device or a pipe raises error 75 at once, without waiting for a
+// writer; other failures raise their ErrorEjecucion. Every reader here uses it.
+std::string LeerFicheroEntero(const std::string& ruta);
+
 // The plain (unscrambled, UTF-8) lines of a file and the reverse: used to
 // maintain the reference data file. Failures raise ErrorEjecucion.
 std::vector<std::string> LeerLineasDescifradas(const std::string& ruta);

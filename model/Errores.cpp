@@ -1,5 +1,7 @@
 #include "model/Errores.h"
 
+#include <new>
+
 namespace tarvelon {
 
 std::string DescripcionError(int numero)
@@ -10,6 +12,7 @@ std::string DescripcionError(int numero)
     case kSubindice: return "El subíndice está fuera del intervalo";
     case kDivisionPorCero: return "División por cero";
     case kTiposNoCoinciden: return "No coinciden los tipos";
+    case kErrorInterno: return "Error interno";
     case kFicheroNoEncontrado: return "No se ha encontrado el archivo";
     case kErrorES: return "Error de E/S en el dispositivo";
     case kDiscoLleno: return "Disco lleno";
@@ -26,6 +29,22 @@ ErrorEjecucion::ErrorEjecucion(int numero) : ErrorEjecucion(numero, DescripcionE
 ErrorEjecucion::ErrorEjecucion(int numero, std::string descripcion)
     : std::runtime_error(descripcion), numero_(numero), descripcion_(std::move(descripcion))
 {
+}
+
+ErrorEjecucion ComoErrorEjecucion(const std::exception_ptr& excepcion)
+{
+    if (!excepcion) return ErrorEjecucion(kErrorInterno);
+    try {
+        std::rethrow_exception(excepcion);
+    } catch (const ErrorEjecucion& e) {
+        return e;
+    } catch (const std::bad_alloc&) {
+        return ErrorEjecucion(kMemoria);
+    } catch (const std::length_error&) {
+        return ErrorEjecucion(kMemoria);
+    } catch (...) {
+        return ErrorEjecucion(kErrorInterno);
+    }
 }
 
 std::string MensajeError(const ErrorEjecucion& e)

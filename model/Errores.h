@@ -1,6 +1,7 @@
 #pragma once
 // Run-time errors of the program: a number and a Spanish description, as the
 // user sees them in the error message boxes.
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -12,6 +13,7 @@ enum CodigoError : int {
     kSubindice = 9,       // table that was never dimensioned
     kDivisionPorCero = 11,
     kTiposNoCoinciden = 13,  // text that is not a number
+    kErrorInterno = 51,      // a failure the program did not expect
     kFicheroNoEncontrado = 53,
     kErrorES = 57,
     kDiscoLleno = 61,
@@ -35,6 +37,12 @@ private:
     int numero_;
     std::string descripcion_;
 };
+
+// Any failure as the numbered run-time error the user is shown: a run-time
+// error as it is; running out of memory (also a container that would exceed
+// its maximum size) error 7; anything else the internal error 51, never with
+// the standard library's own text.
+ErrorEjecucion ComoErrorEjecucion(const std::exception_ptr& excepcion);
 
 // "Se ha producido el error nº N ( DESC) " — the usual run-time error message.
 std::string MensajeError(const ErrorEjecucion& e);

@@ -1,7 +1,10 @@
 #include "reports/Informes.h"
 
+#include <exception>
+#include <optional>
+
 #include "data/Texto.h"
-#include "model/Aritmetica.h"
+#include "model/CostesServicio.h"
 #include "model/Numeros.h"
 
 namespace tarvelon {
@@ -59,6 +62,15 @@ void LineaResumen(std::vector<std::string>& lineas, std::string_view etiqueta, d
 void LineaPresupuesto(std::vector<std::string>& lineas, std::string_view etiqueta, double valor)
 {
     lineas.push_back(Izquierda(kSangria + std::string(etiqueta), 46) + Derecha(FormatoDosDecimales(valor), 12) + " €");
+}
+
+// A budget figure, or the failure that kept it from being computed: the
+// budget then ends where that figure would stand.
+template <class T>
+const T& Exigir(const std::optional<T>& cifra, const std::exception_ptr& error)
+{
+    if (!cifra) std::rethrow_exception(error);
+    return *cifra;
 }
 
 }  // namespace
@@ -126,8 +138,8 @@ void InformeResumen(const Simulacion& s, std::vector<std::string>& lineas)
 void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_view horas,
                         std::vector<std::string>& lineas)
 {
-    using namespace aritmetica;
     constexpr size_t kAncho = 67;
+    const CostesServicio c = CalcularCostesServicio(s, km, horas);
     lineas.push_back(kSangria + s.Tipo);
     lineas.push_back(kSangria + RepetirTexto("=", static_cast<int32_t>(LongitudTexto(s.Tipo))));
     lineas.emplace_back(" ");
@@ -138,56 +150,30 @@ void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_vi
     lineas.emplace_back();
     lineas.push_back(Seccion("COSTES FIJOS", kAncho));
 
-    // Fixed costs follow the service's hours, each quotient formed first; the
-    // hours text becomes a number only where it is multiplied.
-    const double h = s.CFHorasAnualesTrabajadas;
-    auto porHoras = [&](double anual) { return Producto(Cociente(anual, h), TextoANumero(horas)); };
-    const double amortizacion = porHoras(s.CosteAnualAmortizacion);
-    const double financiacion = porHoras(s.CosteAnualDeFinanciacion);
-    const double personal = porHoras(s.CosteAnualDePersonal);
-    const double cargas = porHoras(s.CosteAnualCargasFiscales);
-    const double seguros = porHoras(s.CosteAnualSegurosDelVehiculo);
-    const double otros = porHoras(s.CosteAnualOtrosGastosFijos);
-    double fijos = Suma(financiacion, amortizacion);
-    fijos = Suma(fijos, personal);
-    fijos = Suma(fijos, cargas);
-    fijos = Suma(fijos, seguros);
-    fijos = Suma(fijos, otros);
-    LineaPresupuesto(lineas, "Amortización: ", amortizacion);
-    LineaPresupuesto(lineas, "Financiación: ", financiacion);
-    LineaPresupuesto(lineas, "Personal: ", personal);
-    LineaPresupuesto(lineas, "Cargas Fiscales: ", cargas);
-    LineaPresupuesto(lineas, "Seguros Vehículo: ", seguros);
-    LineaPresupuesto(lineas, "Otros Gastos Fijos: ", otros);
-    LineaPresupuesto(lineas, "Total Costes Fijos: ", fijos);
+    const CostesFijosServicio& fijos = Exigir(c.fijos, c.error);
+    LineaPresupuesto(lineas, "Amortización: ", fijos.amortizacion);
+    LineaPresupuesto(lineas, "Financiación: ", fijos.financiacion);
+    LineaPresupuesto(lineas, "Personal: ", fijos.personal);
+    LineaPresupuesto(lineas, "Cargas Fiscales: ", fijos.cargasFiscales);
+    LineaPresupuesto(lineas, "Seguros Vehículo: ", fijos.seguros);
+    LineaPresupuesto(lineas, "Otros Gastos Fijos: ", fijos.otros);
+    LineaPresupuesto(lineas, "Total Costes Fijos: ", fijos.total);
     lineas.push_back(Seccion("COSTES VARIABLES", kAncho));
 
-    // Variable costs follow the service's kilometres.
-    const double k = s.KilometrajeAnual;
-    auto porKm = [&](double anual) { return Producto(Cociente(anual, k), TextoANumero(km)); };
-    const double combustible = porKm(s.CosteAnualCombustible);
-    const double dietas = porKm(s.CosteAnualDietas);
-    const double neumaticos = porKm(s.CosteAnualNeumaticos);
-    const double mantenimiento = porKm(s.CosteAnualMantenimiento);
-    const double peajes = porKm(s.CosteAnualPeajes);
-    double variables = Suma(dietas, combustible);
-    variables = Suma(variables, neumaticos);
-    variables = Suma(variables, mantenimiento);
-    variables = Suma(variables, peajes);
-    LineaPresupuesto(lineas, "Coste Anual Combustible: ", combustible);
-    LineaPresupuesto(lineas, "Coste Anual Dietas: ", dietas);
-    LineaPresupuesto(lineas, "Coste Anual Neumáticos: ", neumaticos);
-    LineaPresupuesto(lineas, "Coste Anual Mantenimiento y Rep: ", mantenimiento);
-    LineaPresupuesto(lineas, "Coste Anual Peajes: ", peajes);
-    LineaPresupuesto(lineas, "Total Costes Variables: ", variables);
+    const CostesVariablesServicio& variables = Exigir(c.variables, c.error);
+    LineaPresupuesto(lineas, "Coste Anual Combustible: ", variables.combustible);
+    LineaPresupuesto(lineas, "Coste Anual Dietas: ", variables.dietas);
+    LineaPresupuesto(lineas, "Coste Anual Neumáticos: ", variables.neumaticos);
+    LineaPresupuesto(lineas, "Coste Anual Mantenimiento y Rep: ", variables.mantenimiento);
+    LineaPresupuesto(lineas, "Coste Anual Peajes: ", variables.peajes);
+    LineaPresupuesto(lineas, "Total Costes Variables: ", variables.total);
 
-    const double directos = Suma(variables, fijos);
+    const double directos = Exigir(c.directos, c.error);
     lineas.push_back(Seccion("COSTES DIRECTOS", kAncho));
     LineaPresupuesto(lineas, "Total Costes Directos del Servicio: ", directos);
-    const double indirectos = s.CostesInDirectosporServicio;
     lineas.push_back(Seccion("COSTES INDIRECTOS", kAncho));
-    LineaPresupuesto(lineas, "Costes Indirectos: ", indirectos);
-    const double totales = Suma(Suma(variables, fijos), indirectos);
+    LineaPresupuesto(lineas, "Costes Indirectos: ", c.indirectos);
+    const double totales = Exigir(c.totales, c.error);
     lineas.push_back(Seccion("COSTES TOTALES", kAncho));
     LineaPresupuesto(lineas, "Costes Totales: ", totales);
 }

@@ -12,7 +12,8 @@ namespace tarvelon {
 
 void InformeDetallado(const Simulacion& s, std::vector<std::string>& lineas);  // 35 lines
 void InformeResumen(const Simulacion& s, std::vector<std::string>& lineas);    // 20 lines
-// Budget of one service of `km` kilometres and `horas` hours, texts as typed.
+// Budget of one service of `km` kilometres and `horas` hours, texts as typed;
+// the figures are those of CalcularCostesServicio (model/CostesServicio.h).
 void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_view horas,
                         std::vector<std::string>& lineas);  // 29 lines
 

@@ -50,11 +50,10 @@ Columnas::Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma) : v
     }
 }
 
-void Columnas::Fallo(const std::exception& e)
+void Columnas::Fallo(const std::exception& /*e*/)
 {
     Aviso aviso;
-    if (auto* error = dynamic_cast<const ErrorEjecucion*>(&e)) aviso.texto = MensajeError(*error);
-    else aviso.texto = MensajeError(ErrorEjecucion(51, e.what()));
+    aviso.texto = MensajeError(ComoErrorEjecucion(std::current_exception()));
     aviso.icono = Icono::Critico;
     plataforma_.Mostrar(aviso);
 }

@@ -69,18 +69,6 @@ std::string Elegir(Inicio& inicio, const PeticionFichero& peticion)
     return *elegido;
 }
 
-// Whatever stopped the command, as a numbered run-time error.
-ErrorEjecucion ErrorActual()
-{
-    try {
-        throw;
-    } catch (const ErrorEjecucion& e) {
-        return e;
-    } catch (...) {
-        return ErrorEjecucion(51, "Error interno");
-    }
-}
-
 void AvisarFallo(Plataforma& plataforma, const ErrorEjecucion& e, const char* textoCancelado)
 {
     if (e.Numero() == kCancelado) Avisar(plataforma, textoCancelado);
@@ -118,7 +106,6 @@ void GuardarDatosPersonalizados(Inicio& inicio)
         }
 
         inicio.FicheroDatos() = ruta;
-        inicio.RutaPrograma() = peticion.carpetaInicial;
 
         // Not validated nor calculated: the results are saved as a new record has them.
         // A column that could not be read whole is not saved: writing half a
@@ -130,7 +117,8 @@ void GuardarDatosPersonalizados(Inicio& inicio)
 
         if (GrabarLineas(ruta, s.ToArray(), plataforma)) Avisar(plataforma, "Fichero " + ruta + " grabado");
     } catch (...) {
-        AvisarFallo(plataforma, ErrorActual(), "No se ha grabado ningún fichero de configuración");
+        AvisarFallo(plataforma, ComoErrorEjecucion(std::current_exception()),
+                    "No se ha grabado ningún fichero de configuración");
     }
 }
 
@@ -146,7 +134,6 @@ void CargarDatosPersonalizados(Inicio& inicio)
             return;
         }
 
-        inicio.RutaPrograma() = peticion.carpetaInicial;
         inicio.FicheroDatos() = ruta;
 
         // Both files are read before any window changes: a value that does
@@ -164,7 +151,8 @@ void CargarDatosPersonalizados(Inicio& inicio)
         inicio.OcultarForms();
         Avisar(plataforma, "Fichero: " + ruta + " cargado");
     } catch (...) {
-        AvisarFallo(plataforma, ErrorActual(), "No se ha cargado ningún fichero de configuración");
+        AvisarFallo(plataforma, ComoErrorEjecucion(std::current_exception()),
+                    "No se ha cargado ningún fichero de configuración");
     }
 }
 

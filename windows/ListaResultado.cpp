@@ -2,8 +2,6 @@
 
 #include "windows/Columnas.h"
 
-#include <new>
-
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -14,14 +12,11 @@
 #include <QScrollBar>
 
 #include "data/Avisador.h"
-#include "reports/Informes.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {
 
 namespace {
-
-constexpr int kErrorInterno = 51;
 
 // Courier-like: the report columns are padded with spaces and must line up.
 QFont FuenteInforme()
@@ -75,30 +70,17 @@ void AnadirLineas(QListWidget* lista, const std::vector<std::string>& lineas)
     for (const auto& linea : lineas) lista->addItem(QString::fromStdString(linea));
 }
 
-void MostrarErroresEnLista(QListWidget* lista, const std::string& texto)
+void MostrarErroresEnLista(QListWidget* lista, const std::vector<std::string>& lineas)
 {
     lista->clear();
     FijarColorLista(lista, kColorErrores);
-    AnadirLineas(lista, LineasDeMensajes(texto));
+    AnadirLineas(lista, lineas);
 }
 
 void OcultarVentana(QWidget* ventana)
 {
     if (auto* marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) marco->hide();
     else ventana->hide();
-}
-
-ErrorEjecucion ComoErrorEjecucion(const std::exception_ptr& excepcion)
-{
-    try {
-        std::rethrow_exception(excepcion);
-    } catch (const ErrorEjecucion& e) {
-        return e;
-    } catch (const std::bad_alloc&) {
-        return ErrorEjecucion(7, "Memoria insuficiente");
-    } catch (...) {
-        return ErrorEjecucion(kErrorInterno, "Error interno");
-    }
 }
 
 void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e)
@@ -110,26 +92,19 @@ void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e)
 }
 
 void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma,
-                     const std::function<void(const Simulacion&, std::vector<std::string>&)>& escribir)
+                     const EscritorInforme& escribir)
 {
     lista->clear();
-    std::vector<std::string> lineas;
     EjecutarAccion(plataforma, [&] {
         Simulacion s;
         columna.LeerColumnaSimulacion(s);
-        if (!s.Validar()) {
-            MostrarErroresEnLista(lista, s.ErrorMsg);
-            return;
+        const ResultadoInforme r = CalcularInforme(s, columna.SeguroActual(), escribir);
+        if (r.noValido) MostrarErroresEnLista(lista, r.lineas);
+        if (r.informe) {
+            FijarColorLista(lista, kColorInforme);
+            AnadirLineas(lista, r.lineas);
         }
-        s.Calcular(columna.SeguroActual());
-        FijarColorLista(lista, kColorInforme);
-        try {
-            escribir(s, lineas);
-        } catch (...) {
-            AnadirLineas(lista, lineas);
-            throw;
-        }
-        AnadirLineas(lista, lineas);
+        if (r.error) MostrarErrorEjecucion(plataforma, *r.error);
     });
 }
 

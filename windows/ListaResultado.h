@@ -2,13 +2,13 @@
 // Pieces shared by the result windows: the fixed-pitch report list, its two
 // colours, and the run-time error frame of a button action.
 #include <exception>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include <QColor>
 
 #include "model/Errores.h"
+#include "reports/CalcularInforme.h"
 
 class QListWidget;
 class QWidget;
@@ -29,14 +29,11 @@ QListWidget* CrearListaResultado(QWidget* padre, int filas, int columnas);
 void FijarColorLista(QListWidget* lista, const QColor& color);
 void AnadirLineas(QListWidget* lista, const std::vector<std::string>& lineas);
 
-// Clears the list and shows `texto` in red, one line per "\r\n" piece.
-void MostrarErroresEnLista(QListWidget* lista, const std::string& texto);
+// Clears the list and shows validation messages in red, one line each.
+void MostrarErroresEnLista(QListWidget* lista, const std::vector<std::string>& lineas);
 
 // Hides a window, or the frame that holds it inside the main window.
 void OcultarVentana(QWidget* ventana);
-
-// Any failure as a numbered run-time error (unexpected ones as an internal error).
-ErrorEjecucion ComoErrorEjecucion(const std::exception_ptr& excepcion);
 
 // Runs a button action; a run-time error that escapes it ends the action with
 // the usual critical message box.
@@ -46,11 +43,11 @@ void EjecutarAccion(Plataforma& plataforma, Accion&& accion);
 void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e);
 
 // What every result button does: clear the list, fill a new record from the
-// simulation column and validate it; the messages in red when it fails, else
-// calculate it and let `escribir` put the report in black. Lines written
-// before a run-time error stay in the list.
+// simulation column and run CalcularInforme on it; the validation messages
+// in red, or the report of `escribir` in black. Lines written before a
+// run-time error stay in the list.
 void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma,
-                     const std::function<void(const Simulacion&, std::vector<std::string>&)>& escribir);
+                     const EscritorInforme& escribir);
 
 template <class Accion>
 void EjecutarAccion(Plataforma& plataforma, Accion&& accion)

@@ -139,8 +139,8 @@ void SeleccionarVehiculo::btSeleccionar_Click()
         const TablaLineas bloque =
             LeerBloque(BuscarFichero(inicio_.CarpetaPrograma(), "Config.txt"), tipo, plataforma_);
         referencia.FromArray(bloque);
-    } catch (const ErrorEjecucion& e) {
-        plataforma_.Mostrar(Aviso{MensajeError(e), Icono::Critico});
+    } catch (...) {
+        plataforma_.Mostrar(Aviso{MensajeError(ComoErrorEjecucion(std::current_exception())), Icono::Critico});
         return;
     }
 

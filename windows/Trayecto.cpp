@@ -76,8 +76,6 @@ void Trayecto::Calcular(bool detallado)
     });
 }
 
-void Trayecto::MostrarErrores(const std::string& texto) { MostrarErroresEnLista(lstResultado_, texto); }
-
 void Trayecto::btImprimir_Click()
 {
     // The printout is the report alone: the buttons stay out of the image.

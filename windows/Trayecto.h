@@ -24,7 +24,6 @@ public:
 
 private:
     void Calcular(bool detallado);
-    void MostrarErrores(const std::string& texto);
 
     Columnas& columna_;
     Plataforma& plataforma_;

@@ -2,8 +2,14 @@
 // and type lists, writing tables, and failures.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <random>
 #include <string>
 #include <tuple>
@@ -172,6 +178,26 @@ TEST(LeerBloque, FinesDeLineaBasuraYFicheroQueNoExiste)
     ASSERT_EQ(avisos.avisos.size(), 2u);
     for (const Aviso& a : avisos.avisos) ExpectErrorMostrado(a, "53 ( ");
     EXPECT_GT(NumeroDeError([&] { (void)LeerLineasDescifradas(falta); }), 0);
+}
+
+// A named pipe is refused at once with error 75 instead of waiting for a
+// writer. Should the reader block, opening the pipe for writing frees it, so
+// the test fails instead of hanging.
+TEST(LeerBloque, UnaTuberiaSeRechazaSinEsperar)
+{
+    CarpetaTemporal carpeta;
+    const std::string ruta = carpeta.Fichero("tuberia.txt");
+    ASSERT_EQ(::mkfifo(ruta.c_str(), 0600), 0);
+    AvisadorGrabador avisos;
+    auto lectura = std::async(std::launch::async, [&] { return LeerBloque(ruta, "", avisos); });
+    if (lectura.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "leer una tubería se ha quedado esperando";
+        const int fd = ::open(ruta.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+    }
+    EXPECT_FALSE(lectura.get().Dimensionada());
+    ASSERT_EQ(avisos.avisos.size(), 1u);
+    ExpectErrorMostrado(avisos.avisos[0], "75 ( ");
 }
 
 // Windows-1252 bytes, "?" for what it cannot hold, CR LF after every line,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ApoyoPruebas.h"
+#include "reports/CalcularInforme.h"
 #include "reports/Informes.h"
 
 using namespace tarvelon;
@@ -224,6 +225,27 @@ TEST(InformePresupuesto, PuntosDeFallo)
         EXPECT_EQ(l[6], kSangria + km + " kilómetros y " + horas + " horas");
         Comprobar(l, lineas, {{lineas == 9 ? "COSTES FIJOS" : "COSTES VARIABLES"}}, kPresupuesto);
     }
+}
+
+// The sequence of the result windows and of tarvelon-datos.
+TEST(CalcularInforme, MensajesInformeYLineasAntesDelFallo)
+{
+    Simulacion malo = Cambiado(EjemploTrabajado(), "KilometrajeAnual=0");
+    const ResultadoInforme noValido = CalcularInforme(malo, SeguroEjemplo(), InformeResumen);
+    EXPECT_TRUE(noValido.noValido && !noValido.informe && !noValido.error);
+    EXPECT_EQ(noValido.lineas, LineasDeMensajes(malo.ErrorMsg));
+
+    Simulacion s = EjemploTrabajado();
+    const ResultadoInforme resumen = CalcularInforme(s, SeguroEjemplo(), InformeResumen);
+    EXPECT_TRUE(resumen.informe && !resumen.error);
+    EXPECT_EQ(resumen.lineas.size(), 20u);
+
+    const ResultadoInforme fallo = CalcularInforme(
+        s, SeguroEjemplo(), [](const Simulacion& r, Lineas& l) { InformePresupuesto(r, "abc", "2", l); });
+    EXPECT_TRUE(fallo.informe);
+    ASSERT_TRUE(fallo.error);
+    EXPECT_EQ(fallo.error->Numero(), kTiposNoCoinciden);
+    EXPECT_EQ(fallo.lineas.size(), 17u);
 }
 
 TEST(LineasDeMensajes, CortaEnCadaRetornoYSalto)

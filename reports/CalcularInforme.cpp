@@ -1,0 +1,27 @@
+#include "reports/CalcularInforme.h"
+
+#include <exception>
+
+#include "reports/Informes.h"
+
+namespace tarvelon {
+
+ResultadoInforme CalcularInforme(Simulacion& s, const EntradaSeguro& seguro, const EscritorInforme& escribir)
+{
+    ResultadoInforme r;
+    try {
+        if (!s.Validar()) {
+            r.noValido = true;
+            r.lineas = LineasDeMensajes(s.ErrorMsg);
+            return r;
+        }
+        s.Calcular(seguro);
+        r.informe = true;
+        escribir(s, r.lineas);
+    } catch (...) {
+        r.error = ComoErrorEjecucion(std::current_exception());
+    }
+    return r;
+}
+
+}  // namespace tarvelon
