@@ -55,11 +55,38 @@ void LineaResumen(std::vector<std::string>& lineas, std::string_view etiqueta, d
                      std::string(sufijo));
 }
 
-// Budget: indent and label in 46 columns, value in 12, always euros.
-void LineaPresupuesto(std::vector<std::string>& lineas, std::string_view etiqueta, double valor)
-{
-    lineas.push_back(Izquierda(kSangria + std::string(etiqueta), 46) + Derecha(FormatoDosDecimales(valor), 12) + " €");
-}
+// Budget: indent and label in 46 columns, value in 12, always euros. The
+// figure is also kept, with its section, for the exports.
+class EscritorPresupuesto {
+public:
+    EscritorPresupuesto(std::vector<std::string>& lineas, std::vector<ConceptoPresupuesto>* conceptos)
+        : lineas_(lineas), conceptos_(conceptos)
+    {
+    }
+    void Seccion(std::string_view titulo, size_t ancho)
+    {
+        lineas_.push_back(tarvelon::Seccion(titulo, ancho));
+        seccion_ = titulo;
+    }
+    void Linea(std::string_view etiqueta, double valor)
+    {
+        lineas_.push_back(Izquierda(kSangria + std::string(etiqueta), 46) + Derecha(FormatoDosDecimales(valor), 12) +
+                          " €");
+        if (conceptos_) {
+            std::string_view e = etiqueta;
+            while (!e.empty() && (e.back() == ' ' || e.back() == ':')) e.remove_suffix(1);
+            conceptos_->push_back({std::string(seccion_), std::string(e), valor});
+        }
+    }
+
+private:
+    std::vector<std::string>& lineas_;
+    std::vector<ConceptoPresupuesto>* conceptos_;
+    std::string_view seccion_;
+};
+
+void Presupuesto(const Simulacion& s, std::string_view km, std::string_view horas, std::vector<std::string>& lineas,
+                 std::vector<ConceptoPresupuesto>* conceptos);
 
 }  // namespace
 
@@ -126,6 +153,23 @@ void InformeResumen(const Simulacion& s, std::vector<std::string>& lineas)
 void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_view horas,
                         std::vector<std::string>& lineas)
 {
+    Presupuesto(s, km, horas, lineas, nullptr);
+}
+
+std::vector<ConceptoPresupuesto> ConceptosPresupuesto(const Simulacion& s, std::string_view km, std::string_view horas)
+{
+    std::vector<std::string> lineas;
+    std::vector<ConceptoPresupuesto> conceptos;
+    Presupuesto(s, km, horas, lineas, &conceptos);
+    return conceptos;
+}
+
+namespace {
+
+void Presupuesto(const Simulacion& s, std::string_view km, std::string_view horas, std::vector<std::string>& lineas,
+                 std::vector<ConceptoPresupuesto>* conceptos)
+{
+    EscritorPresupuesto escritor(lineas, conceptos);
     using namespace aritmetica;
     constexpr size_t kAncho = 67;
     lineas.push_back(kSangria + s.Tipo);
@@ -136,7 +180,7 @@ void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_vi
     lineas.push_back(kSangria + "Costes calculados para un servicio de");
     lineas.push_back(kSangria + std::string(km) + " kilómetros y " + std::string(horas) + " horas");
     lineas.emplace_back();
-    lineas.push_back(Seccion("COSTES FIJOS", kAncho));
+    escritor.Seccion("COSTES FIJOS", kAncho);
 
     // Fixed costs follow the service's hours, each quotient formed first; the
     // hours text becomes a number only where it is multiplied.
@@ -153,14 +197,14 @@ void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_vi
     fijos = Suma(fijos, cargas);
     fijos = Suma(fijos, seguros);
     fijos = Suma(fijos, otros);
-    LineaPresupuesto(lineas, "Amortización: ", amortizacion);
-    LineaPresupuesto(lineas, "Financiación: ", financiacion);
-    LineaPresupuesto(lineas, "Personal: ", personal);
-    LineaPresupuesto(lineas, "Cargas Fiscales: ", cargas);
-    LineaPresupuesto(lineas, "Seguros Vehículo: ", seguros);
-    LineaPresupuesto(lineas, "Otros Gastos Fijos: ", otros);
-    LineaPresupuesto(lineas, "Total Costes Fijos: ", fijos);
-    lineas.push_back(Seccion("COSTES VARIABLES", kAncho));
+    escritor.Linea("Amortización: ", amortizacion);
+    escritor.Linea("Financiación: ", financiacion);
+    escritor.Linea("Personal: ", personal);
+    escritor.Linea("Cargas Fiscales: ", cargas);
+    escritor.Linea("Seguros Vehículo: ", seguros);
+    escritor.Linea("Otros Gastos Fijos: ", otros);
+    escritor.Linea("Total Costes Fijos: ", fijos);
+    escritor.Seccion("COSTES VARIABLES", kAncho);
 
     // Variable costs follow the service's kilometres.
     const double k = s.KilometrajeAnual;
@@ -174,23 +218,25 @@ void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_vi
     variables = Suma(variables, neumaticos);
     variables = Suma(variables, mantenimiento);
     variables = Suma(variables, peajes);
-    LineaPresupuesto(lineas, "Coste Anual Combustible: ", combustible);
-    LineaPresupuesto(lineas, "Coste Anual Dietas: ", dietas);
-    LineaPresupuesto(lineas, "Coste Anual Neumáticos: ", neumaticos);
-    LineaPresupuesto(lineas, "Coste Anual Mantenimiento y Rep: ", mantenimiento);
-    LineaPresupuesto(lineas, "Coste Anual Peajes: ", peajes);
-    LineaPresupuesto(lineas, "Total Costes Variables: ", variables);
+    escritor.Linea("Coste Anual Combustible: ", combustible);
+    escritor.Linea("Coste Anual Dietas: ", dietas);
+    escritor.Linea("Coste Anual Neumáticos: ", neumaticos);
+    escritor.Linea("Coste Anual Mantenimiento y Rep: ", mantenimiento);
+    escritor.Linea("Coste Anual Peajes: ", peajes);
+    escritor.Linea("Total Costes Variables: ", variables);
 
     const double directos = Suma(variables, fijos);
-    lineas.push_back(Seccion("COSTES DIRECTOS", kAncho));
-    LineaPresupuesto(lineas, "Total Costes Directos del Servicio: ", directos);
+    escritor.Seccion("COSTES DIRECTOS", kAncho);
+    escritor.Linea("Total Costes Directos del Servicio: ", directos);
     const double indirectos = s.CostesInDirectosporServicio;
-    lineas.push_back(Seccion("COSTES INDIRECTOS", kAncho));
-    LineaPresupuesto(lineas, "Costes Indirectos: ", indirectos);
+    escritor.Seccion("COSTES INDIRECTOS", kAncho);
+    escritor.Linea("Costes Indirectos: ", indirectos);
     const double totales = Suma(Suma(variables, fijos), indirectos);
-    lineas.push_back(Seccion("COSTES TOTALES", kAncho));
-    LineaPresupuesto(lineas, "Costes Totales: ", totales);
+    escritor.Seccion("COSTES TOTALES", kAncho);
+    escritor.Linea("Costes Totales: ", totales);
 }
+
+}  // namespace
 
 std::vector<std::string> LineasDeMensajes(std::string_view texto)
 {
