@@ -7,80 +7,13 @@
 #include "model/Numeros.h"
 #include "windows/CajaTexto.h"
 #include "windows/CostesFijosC.h"
+#include "windows/MapaCajas.h"
 #include "windows/Plataforma.h"
 #include "windows/SeleccionarVehiculo.h"
 
 namespace tarvelon {
 
 namespace {
-enum Ventana { kVehiculo, kDG, kCFA, kCFB, kCFC, kCVA, kCVB, kCI };
-
-struct Mapa {
-    const char* propiedad;
-    const char* sufijo;
-    Ventana ventana;
-    bool vacioEsCero;
-};
-
-// Transfer order of the rows; the box suffix differs from the property in three rows.
-constexpr Mapa kMapa[] = {
-    {"Tipo", "", kVehiculo, false},
-    {"ServiciosDiarios", "ServiciosDiarios", kDG, false},
-    {"KilometrajeAnual", "KilometrajeAnual", kDG, false},
-    {"DGKilometrajeAnualEnVacio", "DGKilometrajeAnualEnVacio", kDG, true},
-    {"DGPotenciaCV", "DGPotenciaCV", kVehiculo, true},
-    {"DGPesoMaximoAutorizado", "DGPesoMaximoAutorizado", kVehiculo, true},
-    {"DGCargaUtil", "DGCargaUtil", kVehiculo, true},
-    {"DGNumeroDeEjes", "DGNumeroDeEjes", kVehiculo, true},
-    {"CFCabezaPrecioBruto", "CFCabezaPrecioBruto", kCFA, true},
-    {"CFCabezaDescuentoMedio", "CFCabezaDescuentoMedio", kCFA, true},
-    {"CFCabezaPrecioMedio", "CFCabezaPrecioMedio", kCFA, true},
-    {"CFCabezaValorResidual", "CFCabezaValorResidual", kCFA, true},
-    {"CFCabezaPeriodoAmortizacion", "CFCabezaPeriodoAmortizacion", kCFA, true},
-    {"CFSemiPrecioBruto", "CFSemiPrecioBruto", kCFA, true},
-    {"CFSemiDescuentoMedio", "CFSemiDescuentoMedio", kCFA, true},
-    {"CFSemiPrecioMedio", "CFSemiPrecioMedio", kCFA, true},
-    {"CFSemiValorResidual", "CFSemiValorResidual", kCFA, true},
-    {"CFSemiPeriodoAmortizacion", "CFSemiPeriodoAmortizacion", kCFA, true},
-    {"CFVehiculoCuantiaAFinanciar", "CFVehiculoCuantiaAFinanciar", kCFA, true},
-    {"CFPeriodoAFinanciar", "CFPeriodoAFinanciar", kCFA, true},
-    {"CFTAE", "CFTAE", kCFA, true},
-    {"CFHorasAnualesTrabajadas", "CFHorasAnualesTrabajadas", kDG, true},
-    {"CFDiasDeActividad", "CFDiasDeActividad", kDG, true},
-    {"CFSeguridadSocialEmpresa", "CFSeguridadSocialEmpresa", kCFB, true},
-    {"CFRetribucionOrdinaria1ConductorMecanico", "CFRetribucionOrdinaria1ConductorMecanico", kCFB, true},
-    {"CFPlusDeAsistencia", "CFPlusDeAsistencia", kCFB, true},
-    {"CFVisado", "CFVisado", kCFB, true},
-    {"CFIVTM", "CFIVTM", kCFB, true},
-    {"CFITV", "CFITV", kCFB, true},
-    {"CFIAE", "CFIAE", kCFB, true},
-    {"CFATP", "CFATP", kCFB, true},
-    {"CFADR", "CFADR", kCFB, true},
-    {"CFCosteRevisionTacografo", "CFCosteRevisionTacografo", kCFB, true},
-    {"TipoSeguro", "TipoSeguro", kCFC, false},
-    {"CFSeguroObligatorio", "CFSeguroObligatorio", kCFC, true},
-    {"CFSeguroObligatorioYTerceros", "CFSeguroObligatorioYTerceros", kCFC, true},
-    {"CFSeguroTodoRiesgo", "CFSeguroTodoRiesgo", kCFC, true},
-    {"CFResponsabilidadCivil", "CFResponsabilidadCivil", kCFC, true},
-    {"CFSeguroMercancia", "CFSeguroMercancia", kCFC, true},
-    {"CFOtrosGastosFijos", "CFOtrosGastosFijos", kCFC, true},
-    {"CVPrecioBrutoDelGasoleo", "CVPrecioBrutoDelGasoleo", kCVA, true},
-    {"CVDescuentoMedioSobreCombustible", "CVDescuentoMediosobreCombustible", kCVA, true},
-    {"CVPrecioDelGasoleo", "CVPrecioDelGasoleo", kCVA, true},
-    {"CVConsumoMedio", "CVConsumoMedio", kCVA, true},
-    {"CVDietaMedia", "CVDietaMedia", kCVA, true},
-    {"CVDietasNumeroDeDias", "CVDietasNumeroDeDias", kCVA, true},
-    {"DGNumeroTotalDeNeumaticos", "DGNumeroTotalDeNeumaticos", kCVB, true},
-    {"CVPrecioBrutoNeumaticos", "CVPrecioBrutoNeumaticos", kCVB, true},
-    {"CVDescuentoMedioNeumaticos", "CVDescuentoMediaNeumaticos", kCVB, true},
-    {"CVPrecioMedioNeumaticos", "CVPrecioMedioNeumaticos", kCVB, true},
-    {"CVDuracionMediaDeLosNeumaticos", "CVDuracionMediaDeLosNeumaticos", kCVB, true},
-    {"CVMantenimientoYReparacion", "CVMantenimientoYReparacion", kCVB, true},
-    {"CVCosteMedioDelKMEnAutopista", "CVCosteMedioDelKMEnAutopista", kCVB, true},
-    {"CVPorcentajeDeServiciosQPaganPEajes", "CVPorcentajeServiciosQPaganPeajes", kCVB, true},
-    {"CIGastosAnuales", "CIGastosAnuales", kCI, true},
-};
-
 int CampoTipo()
 {
     static const int i = IndiceCampo("Tipo");
@@ -104,10 +37,10 @@ Columnas::Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma) : v
 {
     QWidget* porVentana[] = {v_.vehiculo,     v_.datosGenerales,   v_.costesFijosA,     v_.costesFijosB,
                              v_.costesFijosC, v_.costesVariablesA, v_.costesVariablesB, v_.costesIndirectos};
-    for (const auto& m : kMapa) {
-        Fila f{IndiceCampo(m.propiedad), m.vacioEsCero, nullptr, nullptr};
-        if (f.campo < 0) throw std::logic_error(std::string("campo desconocido ") + m.propiedad);
-        QWidget* w = porVentana[m.ventana];
+    for (const auto& m : MapaCajas()) {
+        Fila f{IndiceCampo(m.campo), m.vacioEsCero, nullptr, nullptr};
+        if (f.campo < 0) throw std::logic_error(std::string("campo desconocido ") + m.campo);
+        QWidget* w = porVentana[static_cast<int>(m.ventana)];
         const QString sufijo = QString::fromLatin1(m.sufijo);
         if (f.campo != CampoTipo()) {
             if (f.campo != CampoTipoSeguro()) f.simulacion = Buscar(w, QStringLiteral("txt") + sufijo);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "windows/ColumnaSimulacion.h"
+#include "model/Simulacion.h"
 
 class QLineEdit;
 class QWidget;
@@ -26,18 +26,20 @@ struct VentanasColumnas {
     QWidget* costesIndirectos;
 };
 
-class Columnas : public ColumnaSimulacion {
+class Columnas {
 public:
     Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma);
 
     // Each stops at the first failing row with the usual error message; the
     // rows before it stay transferred.
-    bool LeerColumnaSimulacion(Simulacion& s) override;
+    // Reading answers whether every row was read.
+    bool LeerColumnaSimulacion(Simulacion& s);
     void EscribirColumnaSimulacion(const Simulacion& s);
     void LeerColumnaReferencia(Simulacion& s);
     void EscribirColumnaReferencia(const Simulacion& s);
 
-    EntradaSeguro SeguroActual() const override;
+    // The insurance window's option and box texts, for Calcular.
+    EntradaSeguro SeguroActual() const;
 
 private:
     struct Fila {

@@ -9,7 +9,10 @@
 #include "data/Avisador.h"
 #include "data/Ficheros.h"
 #include "model/Errores.h"
+#include "model/Simulacion.h"
 #include "model/TablaLineas.h"
+#include "windows/Columnas.h"
+#include "windows/Inicio.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {
@@ -40,14 +43,14 @@ bool EsFicheroReferencia(const std::string& ruta) { return NombreEnMayusculas(ru
 
 bool TerminaEnTxt(const std::string& ruta) { return ruta.size() >= 4 && ruta.compare(ruta.size() - 4, 4, ".txt") == 0; }
 
-PeticionFichero Peticion(ContextoDatos& ctx, bool guardar)
+PeticionFichero Peticion(Inicio& inicio, bool guardar)
 {
     PeticionFichero peticion;
     peticion.guardar = guardar;
     peticion.extensionPorDefecto = "txt";
     peticion.indiceFiltro = 1;
-    peticion.carpetaInicial = ctx.RutaPrograma();
-    peticion.nombre = ctx.FicheroDatos();
+    peticion.carpetaInicial = inicio.RutaPrograma();
+    peticion.nombre = inicio.FicheroDatos();
     if (guardar) {
         peticion.titulo = "Grabar datos personalizados";
         peticion.filtro = "Archivo de configuración (*.txt)|*.txt|";
@@ -59,9 +62,9 @@ PeticionFichero Peticion(ContextoDatos& ctx, bool guardar)
 }
 
 // Cancelling the dialog counts as an error, like any other failure.
-std::string Elegir(ContextoDatos& ctx, const PeticionFichero& peticion)
+std::string Elegir(Inicio& inicio, const PeticionFichero& peticion)
 {
-    std::optional<std::string> elegido = ctx.plataforma().ElegirFichero(peticion, ctx.padreDialogo());
+    std::optional<std::string> elegido = inicio.plataforma().ElegirFichero(peticion, &inicio);
     if (!elegido) throw ErrorEjecucion(kCancelado);
     return *elegido;
 }
@@ -86,12 +89,12 @@ void AvisarFallo(Plataforma& plataforma, const ErrorEjecucion& e, const char* te
 
 }  // namespace
 
-void GuardarDatosPersonalizados(ContextoDatos& ctx)
+void GuardarDatosPersonalizados(Inicio& inicio)
 {
-    Plataforma& plataforma = ctx.plataforma();
+    Plataforma& plataforma = inicio.plataforma();
     try {
-        const PeticionFichero peticion = Peticion(ctx, true);
-        std::string ruta = Elegir(ctx, peticion);
+        const PeticionFichero peticion = Peticion(inicio, true);
+        std::string ruta = Elegir(inicio, peticion);
         if (ruta.empty()) return;
 
         // The reference data file is never overwritten, whether the name was
@@ -114,16 +117,16 @@ void GuardarDatosPersonalizados(ContextoDatos& ctx)
             if (plataforma.Mostrar(pregunta) != Respuesta::Si) return;
         }
 
-        ctx.FicheroDatos() = ruta;
-        ctx.RutaPrograma() = peticion.carpetaInicial;
+        inicio.FicheroDatos() = ruta;
+        inicio.RutaPrograma() = peticion.carpetaInicial;
 
         // Not validated nor calculated: the results are saved as a new record has them.
         // A column that could not be read whole is not saved: writing half a
         // record over the user's file would lose figures (the transfer has
         // already said what failed).
         Simulacion s;
-        if (!ctx.LeerColumnaSimulacion(s)) return;
-        s.Tipo = ctx.TextoTipoSeleccionado();
+        if (!inicio.columnas().LeerColumnaSimulacion(s)) return;
+        s.Tipo = inicio.TextoTipoSeleccionado();
 
         if (GrabarLineas(ruta, s.ToArray(), plataforma)) Avisar(plataforma, "Fichero " + ruta + " grabado");
     } catch (...) {
@@ -131,20 +134,20 @@ void GuardarDatosPersonalizados(ContextoDatos& ctx)
     }
 }
 
-void CargarDatosPersonalizados(ContextoDatos& ctx)
+void CargarDatosPersonalizados(Inicio& inicio)
 {
-    Plataforma& plataforma = ctx.plataforma();
+    Plataforma& plataforma = inicio.plataforma();
     try {
-        const PeticionFichero peticion = Peticion(ctx, false);
-        const std::string ruta = Elegir(ctx, peticion);
+        const PeticionFichero peticion = Peticion(inicio, false);
+        const std::string ruta = Elegir(inicio, peticion);
         if (ruta.empty()) return;
         if (EsFicheroReferencia(ruta)) {
             Avisar(plataforma, "Error. No puede cargarse el archivo config.txt");
             return;
         }
 
-        ctx.RutaPrograma() = peticion.carpetaInicial;
-        ctx.FicheroDatos() = ruta;
+        inicio.RutaPrograma() = peticion.carpetaInicial;
+        inicio.FicheroDatos() = ruta;
 
         // Both files are read before any window changes: a value that does
         // not convert, or a vehicle type without a reference block (a file of
@@ -152,13 +155,13 @@ void CargarDatosPersonalizados(ContextoDatos& ctx)
         Simulacion propia;
         propia.FromArray(LeerBloque(ruta, "", plataforma));
         Simulacion referencia;
-        referencia.FromArray(LeerBloque(ctx.RutaConfig(), propia.Tipo, plataforma));
+        referencia.FromArray(LeerBloque(inicio.RutaConfig(), propia.Tipo, plataforma));
 
-        ctx.EscribirColumnaSimulacion(propia);
-        ctx.HabilitarPasos();
-        ctx.EscribirColumnaReferencia(referencia);
+        inicio.columnas().EscribirColumnaSimulacion(propia);
+        inicio.HabilitarPasos();
+        inicio.columnas().EscribirColumnaReferencia(referencia);
 
-        ctx.OcultarForms();
+        inicio.OcultarForms();
         Avisar(plataforma, "Fichero: " + ruta + " cargado");
     } catch (...) {
         AvisarFallo(plataforma, ErrorActual(), "No se ha cargado ningún fichero de configuración");

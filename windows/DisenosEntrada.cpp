@@ -1,6 +1,7 @@
 #include "windows/DisenosEntrada.h"
 
 #include "model/Numeros.h"
+#include "windows/MapaCajas.h"
 
 namespace tarvelon {
 
@@ -124,7 +125,7 @@ DisenoVentana DisenoCostesVariablesA()
               "",
               {},
               {Fila("Precio bruto del gasóleo SIN IVA (€/litro) ", "CVPrecioBrutoDelGasoleo", 0),
-               Fila("Descuento medio sobre combustible %", "CVDescuentoMediosobreCombustible", 1),
+               Fila("Descuento medio sobre combustible %", SufijoCaja("CVDescuentoMedioSobreCombustible"), 1),
                Derivada("Precio del gasóleo (€/litro) ", {"CVPrecioDelGasoleo"}),
                Fila("Consumo medio (lit/100 km)", "CVConsumoMedio", 2)}},
              {"DIETAS",
@@ -137,27 +138,28 @@ DisenoVentana DisenoCostesVariablesA()
 
 DisenoVentana DisenoCostesVariablesB()
 {
-    return {"CostesVariablesB",
-            "6-Costes Variables B - NEUMÁTICOS, MANTENIM. Y REPARACIÓN, PEAJES",
-            {{"NEUMÁTICOS",
-              "",
-              {},
-              {Fila("Precio Bruto Neumáticos (€/unidad)", "CVPrecioBrutoNeumaticos", 0),
-               Fila("Descuento Medio sobre Neumáticos %", "CVDescuentoMediaNeumaticos", 1),
-               Derivada("Precio Medio Neumáticos (€/unidad)", {"CVPrecioMedioNeumaticos"}),
-               Fila("Duración Media de los Neumáticos(km)", "CVDuracionMediaDeLosNeumaticos", 2),
-               Fila("Número total de neumáticos", "DGNumeroTotalDeNeumaticos", 3)}},
-             {"MANTENIMIENTO Y REPARACIÓN",
-              "",
-              {},
-              {Fila("Mantenim. y Reparacion anual ( €/Km)", "CVMantenimientoYReparacion", 4)}},
-             {"PEAJES",
-              "",
-              {},
-              {Fila("Coste medio del Km en autopista (€/Servicio)", "CVCosteMedioDelKMEnAutopista", 5),
-               Fila("Porcentaje de servicios que pagan peajes", "CVPorcentajeServiciosQPaganPeajes", 6)}}},
-            false,
-            {}};
+    return {
+        "CostesVariablesB",
+        "6-Costes Variables B - NEUMÁTICOS, MANTENIM. Y REPARACIÓN, PEAJES",
+        {{"NEUMÁTICOS",
+          "",
+          {},
+          {Fila("Precio Bruto Neumáticos (€/unidad)", "CVPrecioBrutoNeumaticos", 0),
+           Fila("Descuento Medio sobre Neumáticos %", SufijoCaja("CVDescuentoMedioNeumaticos"), 1),
+           Derivada("Precio Medio Neumáticos (€/unidad)", {"CVPrecioMedioNeumaticos"}),
+           Fila("Duración Media de los Neumáticos(km)", "CVDuracionMediaDeLosNeumaticos", 2),
+           Fila("Número total de neumáticos", "DGNumeroTotalDeNeumaticos", 3)}},
+         {"MANTENIMIENTO Y REPARACIÓN",
+          "",
+          {},
+          {Fila("Mantenim. y Reparacion anual ( €/Km)", "CVMantenimientoYReparacion", 4)}},
+         {"PEAJES",
+          "",
+          {},
+          {Fila("Coste medio del Km en autopista (€/Servicio)", "CVCosteMedioDelKMEnAutopista", 5),
+           Fila("Porcentaje de servicios que pagan peajes", SufijoCaja("CVPorcentajeDeServiciosQPaganPEajes"), 6)}}},
+        false,
+        {}};
 }
 
 DisenoVentana DisenoCostesIndirectos()
@@ -186,15 +188,15 @@ VentanaEntrada* CrearCostesFijosB(QWidget* parent) { return new VentanaEntrada(D
 VentanaEntrada* CrearCostesVariablesA(QWidget* parent)
 {
     auto* v = new VentanaEntrada(DisenoCostesVariablesA(), parent);
-    v->EnlazarPrecioNeto("CVPrecioBrutoDelGasoleo", "CVDescuentoMediosobreCombustible", "CVPrecioDelGasoleo",
-                         FormatoCuatroSinMiles);
+    v->EnlazarPrecioNeto("CVPrecioBrutoDelGasoleo", SufijoCaja("CVDescuentoMedioSobreCombustible"),
+                         "CVPrecioDelGasoleo", FormatoCuatroSinMiles);
     return v;
 }
 
 VentanaEntrada* CrearCostesVariablesB(QWidget* parent)
 {
     auto* v = new VentanaEntrada(DisenoCostesVariablesB(), parent);
-    v->EnlazarPrecioNeto("CVPrecioBrutoNeumaticos", "CVDescuentoMediaNeumaticos", "CVPrecioMedioNeumaticos",
+    v->EnlazarPrecioNeto("CVPrecioBrutoNeumaticos", SufijoCaja("CVDescuentoMedioNeumaticos"), "CVPrecioMedioNeumaticos",
                          FormatoDosDecimales);
     return v;
 }

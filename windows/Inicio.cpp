@@ -49,34 +49,28 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     menuCopiarDatos_->setEnabled(false);
 
     // One instance of each step window for the whole run, created hidden.
+    // The input windows come first: the result windows work on their columns.
     dg_ = new DatosGenerales(plataforma_);
-    Alojar(dg_);
     cfa_ = CrearCostesFijosA();
-    Alojar(cfa_);
     cfb_ = CrearCostesFijosB();
-    Alojar(cfb_);
     cfc_ = new CostesFijosC();
-    Alojar(cfc_);
     cva_ = CrearCostesVariablesA();
-    Alojar(cva_);
     cvb_ = CrearCostesVariablesB();
-    Alojar(cvb_);
-    auto* nuevoTrayecto = new Trayecto(*this, plataforma_);
-    trayecto_ = nuevoTrayecto;
-    Alojar(trayecto_);
-    auto* nuevoPresupuesto = new Presupuesto(*this, plataforma_);
-    presupuesto_ = nuevoPresupuesto;
-    Alojar(presupuesto_);
-    indice_ = new Indice();
-    indice_->AlPulsar([this](int paso) { PulsarPaso(paso); });
-    vehiculo_ = new SeleccionarVehiculo(plataforma_, *this);
-    Alojar(vehiculo_);
-    resultado_ = new SeleccionarResultado(*nuevoTrayecto, *nuevoPresupuesto, [this](QWidget* w) { MostrarEnPaso(w); });
-    Alojar(resultado_);
     ci_ = CrearCostesIndirectos();
-    Alojar(ci_);
+    vehiculo_ = new SeleccionarVehiculo(plataforma_, *this);
     columnas_ =
         std::make_unique<Columnas>(VentanasColumnas{vehiculo_, dg_, cfa_, cfb_, cfc_, cva_, cvb_, ci_}, plataforma_);
+    auto* nuevoTrayecto = new Trayecto(*columnas_, plataforma_);
+    trayecto_ = nuevoTrayecto;
+    auto* nuevoPresupuesto = new Presupuesto(*columnas_, plataforma_);
+    presupuesto_ = nuevoPresupuesto;
+    indice_ = new Indice();
+    indice_->AlPulsar([this](int paso) { PulsarPaso(paso); });
+    resultado_ = new SeleccionarResultado(*nuevoTrayecto, *nuevoPresupuesto, [this](QWidget* w) { MostrarEnPaso(w); });
+    for (QWidget* w : {static_cast<QWidget*>(dg_), static_cast<QWidget*>(cfa_), static_cast<QWidget*>(cfb_),
+                       static_cast<QWidget*>(cfc_), static_cast<QWidget*>(cva_), static_cast<QWidget*>(cvb_), trayecto_,
+                       presupuesto_, static_cast<QWidget*>(vehiculo_), resultado_, static_cast<QWidget*>(ci_)})
+        Alojar(w);
 
     // The index panel at the left edge, the only window shown at start.
     QMdiSubWindow* marcoIndice = Alojar(indice_, true);
@@ -236,18 +230,12 @@ void Inicio::TituloConTipo(const std::string& tipo)
     setWindowTitle(QString::fromUtf8(kTituloInicio) + QStringLiteral(" - ") + QString::fromStdString(tipo));
 }
 
-std::string Inicio::CarpetaPrograma()
+std::string Inicio::CarpetaPrograma() const
 {
     return opciones_.carpetaPrograma ? opciones_.carpetaPrograma() : rutaPrograma_;
 }
 
-std::string Inicio::TextoTipoSeleccionado() { return vehiculo_->TextoTipo(); }
-
-bool Inicio::LeerColumnaSimulacion(Simulacion& s) { return columnas_->LeerColumnaSimulacion(s); }
-void Inicio::EscribirColumnaSimulacion(const Simulacion& s) { columnas_->EscribirColumnaSimulacion(s); }
-void Inicio::LeerColumnaReferencia(Simulacion& s) { columnas_->LeerColumnaReferencia(s); }
-void Inicio::EscribirColumnaReferencia(const Simulacion& s) { columnas_->EscribirColumnaReferencia(s); }
-EntradaSeguro Inicio::SeguroActual() const { return columnas_->SeguroActual(); }
+std::string Inicio::TextoTipoSeleccionado() const { return vehiculo_->TextoTipo(); }
 
 void Inicio::menuArchivoGuardar_Click() { GuardarDatosPersonalizados(*this); }
 

@@ -8,8 +8,6 @@
 
 #include <QMainWindow>
 
-#include "windows/ColumnaSimulacion.h"
-#include "windows/DatosPersonalizados.h"
 #include "windows/SeleccionarVehiculo.h"
 
 class QAction;
@@ -36,7 +34,7 @@ struct OpcionesInicio {
     std::function<std::string()> carpetaPrograma;
 };
 
-class Inicio : public QMainWindow, public ColumnaSimulacion, public ContextoDatos, public AccionesSeleccion {
+class Inicio : public QMainWindow {
     Q_OBJECT
 public:
     Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent = nullptr);
@@ -44,7 +42,8 @@ public:
 
     // Places a step window at top 0, left 2005 twips of the work area and shows it.
     void MostrarEnPaso(QWidget* ventana);
-    void OcultarForms() override;
+    // Hides every step window and clears the bold step button.
+    void OcultarForms();
     void PulsarPaso(int paso);  // a step button's click
 
     // Menu commands.
@@ -54,26 +53,25 @@ public:
     void menuAyudaAyuda_Click();
     void menuAyudaAcercaDe_Click();
 
-    // The column transfers (input windows and the vehicle type window).
-    bool LeerColumnaSimulacion(Simulacion& s) override;
-    void EscribirColumnaSimulacion(const Simulacion& s) override;
-    void LeerColumnaReferencia(Simulacion& s);
-    void EscribirColumnaReferencia(const Simulacion& s) override;
-    EntradaSeguro SeguroActual() const override;
+    // The column transfers between the input windows and a record.
+    Columnas& columnas() { return *columnas_; }
 
-    // ContextoDatos
-    Plataforma& plataforma() override { return plataforma_; }
-    QWidget* padreDialogo() override { return this; }
-    std::string& RutaPrograma() override { return rutaPrograma_; }
-    std::string& FicheroDatos() override { return ficheroDatos_; }
-    const std::string& RutaConfig() override { return rutaConfig_; }
-    std::string TextoTipoSeleccionado() override;
-    void HabilitarPasos() override;
-
-    // AccionesSeleccion
-    std::string CarpetaPrograma() override;
-    void TituloConTipo(const std::string& tipo) override;
-    void OcultarTrasSeleccion() override;
+    Plataforma& plataforma() { return plataforma_; }
+    // Folder in which the save and load dialogs open.
+    std::string& RutaPrograma() { return rutaPrograma_; }
+    // Full path of the last personalised data file chosen (empty at start).
+    std::string& FicheroDatos() { return ficheroDatos_; }
+    // Full path of the reference data file.
+    const std::string& RutaConfig() const { return rutaConfig_; }
+    // Text shown at this moment in the vehicle type selector.
+    std::string TextoTipoSeleccionado() const;
+    // Enables steps 1 to 8, then saving and copying reference data.
+    void HabilitarPasos();
+    // The program folder as the platform reports it now.
+    std::string CarpetaPrograma() const;
+    void TituloConTipo(const std::string& tipo);
+    // After a selection: hides the selection window and the steps behind it.
+    void OcultarTrasSeleccion();
 
     // The single instances of the windows.
     Indice* indice() const { return indice_; }

@@ -1,6 +1,6 @@
 #include "windows/ListaResultado.h"
 
-#include "windows/ColumnaSimulacion.h"
+#include "windows/Columnas.h"
 
 #include <new>
 
@@ -109,7 +109,7 @@ void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e)
     plataforma.Mostrar(aviso);
 }
 
-void CalcularEnLista(QListWidget* lista, ColumnaSimulacion& columna, Plataforma& plataforma,
+void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma,
                      const std::function<void(const Simulacion&, std::vector<std::string>&)>& escribir)
 {
     lista->clear();

@@ -16,7 +16,7 @@ class QWidget;
 namespace tarvelon {
 
 class Plataforma;
-class ColumnaSimulacion;
+class Columnas;
 class Simulacion;
 
 inline const QColor kColorInforme{0, 0, 0};    // black: a report
@@ -49,7 +49,7 @@ void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e);
 // simulation column and validate it; the messages in red when it fails, else
 // calculate it and let `escribir` put the report in black. Lines written
 // before a run-time error stay in the list.
-void CalcularEnLista(QListWidget* lista, ColumnaSimulacion& columna, Plataforma& plataforma,
+void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma,
                      const std::function<void(const Simulacion&, std::vector<std::string>&)>& escribir);
 
 template <class Accion>

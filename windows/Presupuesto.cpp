@@ -9,7 +9,7 @@
 
 #include "model/Simulacion.h"
 #include "reports/Informes.h"
-#include "windows/ColumnaSimulacion.h"
+#include "windows/Columnas.h"
 #include "windows/ListaResultado.h"
 #include "windows/Plataforma.h"
 
@@ -22,7 +22,7 @@ constexpr int kColumnasPresupuesto = 78;  // room for long kilometre and hour te
 
 }  // namespace
 
-Presupuesto::Presupuesto(ColumnaSimulacion& columna, Plataforma& plataforma, QWidget* parent)
+Presupuesto::Presupuesto(Columnas& columna, Plataforma& plataforma, QWidget* parent)
     : QWidget(parent), columna_(columna), plataforma_(plataforma)
 {
     setObjectName(QStringLiteral("Presupuesto"));

@@ -12,13 +12,13 @@ class QPushButton;
 
 namespace tarvelon {
 
-class ColumnaSimulacion;
+class Columnas;
 class Plataforma;
 
 class Presupuesto : public QWidget {
     Q_OBJECT
 public:
-    Presupuesto(ColumnaSimulacion& columna, Plataforma& plataforma, QWidget* parent = nullptr);
+    Presupuesto(Columnas& columna, Plataforma& plataforma, QWidget* parent = nullptr);
 
     // Where the service figures come from: kilometres and hours, as typed.
     void FijarTextosServicio(std::function<std::pair<std::string, std::string>()> textos);
@@ -27,7 +27,7 @@ public:
     void btImprimir_Click();
 
 private:
-    ColumnaSimulacion& columna_;
+    Columnas& columna_;
     Plataforma& plataforma_;
     std::function<std::pair<std::string, std::string>()> textosServicio_;
     QListWidget* lstResultado_;

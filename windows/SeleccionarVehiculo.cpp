@@ -14,6 +14,8 @@
 #include "model/Errores.h"
 #include "model/Simulacion.h"
 #include "windows/CajaTexto.h"
+#include "windows/Columnas.h"
+#include "windows/Inicio.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {
@@ -31,8 +33,8 @@ constexpr Caracteristica kCaracteristicas[] = {
 };
 }  // namespace
 
-SeleccionarVehiculo::SeleccionarVehiculo(Plataforma& plataforma, AccionesSeleccion& acciones, QWidget* parent)
-    : QWidget(parent), plataforma_(plataforma), acciones_(acciones)
+SeleccionarVehiculo::SeleccionarVehiculo(Plataforma& plataforma, Inicio& inicio, QWidget* parent)
+    : QWidget(parent), plataforma_(plataforma), inicio_(inicio)
 {
     setObjectName(QStringLiteral("SeleccionarVehiculo"));
     setWindowTitle(QStringLiteral("0-Seleccionar Tipo Vehículo"));
@@ -92,7 +94,7 @@ void SeleccionarVehiculo::Cargar()
 {
     if (cargado_) return;
     cargado_ = true;
-    const std::string ruta = BuscarFichero(acciones_.CarpetaPrograma(), "Config.txt");
+    const std::string ruta = BuscarFichero(inicio_.CarpetaPrograma(), "Config.txt");
     const std::vector<std::string> tipos = LeerTipos(ruta, plataforma_);
     combo_->clear();
     for (const auto& t : tipos) combo_->addItem(QString::fromStdString(t));
@@ -135,23 +137,23 @@ void SeleccionarVehiculo::btSeleccionar_Click()
     Simulacion referencia;
     try {
         const TablaLineas bloque =
-            LeerBloque(BuscarFichero(acciones_.CarpetaPrograma(), "Config.txt"), tipo, plataforma_);
+            LeerBloque(BuscarFichero(inicio_.CarpetaPrograma(), "Config.txt"), tipo, plataforma_);
         referencia.FromArray(bloque);
     } catch (const ErrorEjecucion& e) {
         plataforma_.Mostrar(Aviso{MensajeError(e), Icono::Critico});
         return;
     }
 
-    acciones_.EscribirColumnaSimulacion(Simulacion{});
-    acciones_.HabilitarPasos();
-    acciones_.EscribirColumnaReferencia(referencia);
+    inicio_.columnas().EscribirColumnaSimulacion(Simulacion{});
+    inicio_.HabilitarPasos();
+    inicio_.columnas().EscribirColumnaReferencia(referencia);
     for (const auto& c : kCaracteristicas) {
         auto* caja = findChild<QLineEdit*>(QStringLiteral("txt") + QString::fromLatin1(c.sufijo));
         EscribirTexto(caja, TextoDeCampo(referencia, IndiceCampo(c.sufijo)));
     }
-    acciones_.TituloConTipo(tipo);
+    inicio_.TituloConTipo(tipo);
     plataforma_.Mostrar(Aviso{"Seleccionado vehículo: " + tipo});
-    acciones_.OcultarTrasSeleccion();
+    inicio_.OcultarTrasSeleccion();
 }
 
 }  // namespace tarvelon

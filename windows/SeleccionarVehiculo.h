@@ -13,24 +13,12 @@ class QPushButton;
 namespace tarvelon {
 
 class Plataforma;
-class Simulacion;
-
-// What a selection needs of the main window.
-class AccionesSeleccion {
-public:
-    virtual ~AccionesSeleccion() = default;
-    virtual std::string CarpetaPrograma() = 0;  // the program folder as the platform reports it now
-    virtual void EscribirColumnaSimulacion(const Simulacion& s) = 0;
-    virtual void EscribirColumnaReferencia(const Simulacion& s) = 0;
-    virtual void HabilitarPasos() = 0;  // steps 1-8, then saving and copying reference data
-    virtual void TituloConTipo(const std::string& tipo) = 0;
-    virtual void OcultarTrasSeleccion() = 0;
-};
+class Inicio;
 
 class SeleccionarVehiculo : public QWidget {
     Q_OBJECT
 public:
-    SeleccionarVehiculo(Plataforma& plataforma, AccionesSeleccion& acciones, QWidget* parent = nullptr);
+    SeleccionarVehiculo(Plataforma& plataforma, Inicio& inicio, QWidget* parent = nullptr);
 
     // Fills the type list from the reference data file, the first time only.
     void Cargar();
@@ -47,7 +35,7 @@ protected:
 
 private:
     Plataforma& plataforma_;
-    AccionesSeleccion& acciones_;
+    Inicio& inicio_;
     QComboBox* combo_;
     QPushButton* btSeleccionar_;
     bool cargado_ = false;

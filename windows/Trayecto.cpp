@@ -12,7 +12,7 @@
 #include "model/Errores.h"
 #include "model/Simulacion.h"
 #include "reports/Informes.h"
-#include "windows/ColumnaSimulacion.h"
+#include "windows/Columnas.h"
 #include "windows/ListaResultado.h"
 #include "windows/Plataforma.h"
 
@@ -36,7 +36,7 @@ QPushButton* CrearBoton(QWidget* padre, const char* nombre, const QString& texto
 
 }  // namespace
 
-Trayecto::Trayecto(ColumnaSimulacion& columna, Plataforma& plataforma, QWidget* parent)
+Trayecto::Trayecto(Columnas& columna, Plataforma& plataforma, QWidget* parent)
     : QWidget(parent), columna_(columna), plataforma_(plataforma)
 {
     setObjectName(QStringLiteral("Trayecto"));

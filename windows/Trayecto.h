@@ -8,13 +8,13 @@ class QPushButton;
 
 namespace tarvelon {
 
-class ColumnaSimulacion;
+class Columnas;
 class Plataforma;
 
 class Trayecto : public QWidget {
     Q_OBJECT
 public:
-    Trayecto(ColumnaSimulacion& columna, Plataforma& plataforma, QWidget* parent = nullptr);
+    Trayecto(Columnas& columna, Plataforma& plataforma, QWidget* parent = nullptr);
 
     void btCalculoDetallado_Click();
     void btCalculoResumen_Click();  // also run by the result mode window
@@ -26,7 +26,7 @@ private:
     void Calcular(bool detallado);
     void MostrarErrores(const std::string& texto);
 
-    ColumnaSimulacion& columna_;
+    Columnas& columna_;
     Plataforma& plataforma_;
     QListWidget* lstResultado_;
     QPushButton* btCalculoDetallado_;

@@ -17,10 +17,12 @@
 
 #include "PlataformaGuion.h"
 #include "data/Ficheros.h"
+#include "windows/Columnas.h"
 #include "windows/CostesFijosC.h"
 #include "windows/DatosGenerales.h"
 #include "windows/Indice.h"
 #include "windows/Inicio.h"
+#include "windows/MapaCajas.h"
 #include "windows/Presupuesto.h"
 #include "windows/SeleccionarResultado.h"
 #include "windows/Trayecto.h"
@@ -63,11 +65,7 @@ inline std::vector<std::pair<std::string, std::string>> Cajas()
     for (const std::string& linea : Ejemplo()) {
         const std::string campo = linea.substr(0, linea.find('='));
         if (campo == "Tipo" || campo == "TipoSeguro") continue;
-        std::string caja = "txt" + campo;
-        if (campo == "CVDescuentoMedioSobreCombustible") caja = "txtCVDescuentoMediosobreCombustible";
-        if (campo == "CVDescuentoMedioNeumaticos") caja = "txtCVDescuentoMediaNeumaticos";
-        if (campo == "CVPorcentajeDeServiciosQPaganPEajes") caja = "txtCVPorcentajeServiciosQPaganPeajes";
-        c.emplace_back(campo, caja);
+        c.emplace_back(campo, "txt" + SufijoCaja(campo));
     }
     return c;
 }

@@ -93,8 +93,8 @@ protected:
     }
     Programa p;
     PlataformaImpresora plataforma;
-    Trayecto trayecto{*p.inicio, plataforma};
-    Presupuesto presupuesto{*p.inicio, plataforma};
+    Trayecto trayecto{p.inicio->columnas(), plataforma};
+    Presupuesto presupuesto{p.inicio->columnas(), plataforma};
     const std::vector<QWidget*> ventanas = {&trayecto, &presupuesto};
 };
 

@@ -57,8 +57,8 @@ protected:
     Simulacion Calculado()  // the record the windows build, calculated outside them
     {
         Simulacion s;
-        p.inicio->LeerColumnaSimulacion(s);
-        s.Calcular(p.inicio->SeguroActual());
+        p.inicio->columnas().LeerColumnaSimulacion(s);
+        s.Calcular(p.inicio->columnas().SeguroActual());
         return s;
     }
     Programa p;

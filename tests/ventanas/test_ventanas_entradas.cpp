@@ -267,7 +267,7 @@ private slots:
             "txtServiciosDiarios=2;txtKilometrajeAnual=1.500;txtCFCabezaPeriodoAmortizacion=2,5;"
             "txtCFSemiPeriodoAmortizacion=3,5");
         Simulacion s = Registro({{"DGRecorridoMedioPorVehiculo", "7"}});  // not transferred: stays
-        QVERIFY(p.inicio->LeerColumnaSimulacion(s) && p.plataforma.avisos.empty());
+        QVERIFY(p.inicio->columnas().LeerColumnaSimulacion(s) && p.plataforma.avisos.empty());
         QCOMPARE(s.ServiciosDiarios, 2.0);
         QCOMPARE(s.KilometrajeAnual, 1500.0);
         QCOMPARE(s.CFCabezaPeriodoAmortizacion, 2);  // to the even neighbour
@@ -295,7 +295,7 @@ private slots:
             p.Escribir(caja, texto);
             p.plataforma.Limpiar();
             Simulacion s = Registro({{noLeido, "42"}});
-            QVERIFY(!p.inicio->LeerColumnaSimulacion(s));
+            QVERIFY(!p.inicio->columnas().LeerColumnaSimulacion(s));
             QCOMPARE(p.plataforma.avisos.size(), size_t(1));
             QVERIFY2(EsError(p.plataforma.avisos[0], numero), caja);
             QCOMPARE(s.Tipo, std::string("Mío"));
@@ -313,14 +313,14 @@ private slots:
             Programa::Textos campos = {{"Tipo", "Frigorífico 40 t"}, {"TipoSeguro", std::to_string(tipo)}};
             for (const auto& [campo, caja] : Cajas()) campos.emplace_back(campo, std::to_string(campos.size()));
             const Simulacion s = Registro(campos);
-            p.inicio->EscribirColumnaSimulacion(s);
+            p.inicio->columnas().EscribirColumnaSimulacion(s);
             // Only the chosen type's premium survives; with none, the earlier option stays.
             for (int i = 0; i < 3; ++i) {
                 QCOMPARE(p.Texto(primas[i]), i + 1 == tipo ? Campo(s, primas[i] + 3) : std::string("0"));
                 QCOMPARE(p.Caja(primas[i])->isVisible(), i + 1 == (tipo ? tipo : 3));
             }
             Simulacion leido;
-            QVERIFY(p.inicio->LeerColumnaSimulacion(leido) && p.plataforma.avisos.empty());
+            QVERIFY(p.inicio->columnas().LeerColumnaSimulacion(leido) && p.plataforma.avisos.empty());
             QCOMPARE(leido.Tipo, s.Tipo);
             QCOMPARE(int(leido.TipoSeguro), tipo ? tipo : 3);
             for (const auto& [campo, caja] : Cajas())
@@ -346,7 +346,7 @@ private slots:
                                  {"CVPrecioMedioNeumaticos", "1349,5"},
                                  {"Tipo", "Tipo que no está en la lista"}});
         s.CFTAE = 1.0 / 3.0;
-        p.inicio->EscribirColumnaSimulacion(s);
+        p.inicio->columnas().EscribirColumnaSimulacion(s);
         QVERIFY(p.plataforma.avisos.empty());
         QCOMPARE(p.Distintas(
                      "txtKilometrajeAnual=1234,5;txtCFPeriodoAFinanciar=12;txtCFTAE=0,333333333333;txtCFIVTM=1,"
@@ -357,26 +357,26 @@ private slots:
         QCOMPARE(p.inicio->seleccionarVehiculo()->cbSeleccionarVehiculo()->currentIndex(), -1);
         Simulacion leido;
         p.Escribir("txtServiciosDiarios", "1");
-        QVERIFY(p.inicio->LeerColumnaSimulacion(leido));
+        QVERIFY(p.inicio->columnas().LeerColumnaSimulacion(leido));
         QVERIFY(leido.CFIVTM > 1.2e-5 && leido.CFIVTM < 1.3e-5);
     }
 
     void EscrituraYLecturaDeLaReferencia()
     {
         Programa p;
-        p.inicio->EscribirColumnaReferencia(
+        p.inicio->columnas().EscribirColumnaReferencia(
             Registro({{"TipoSeguro", "3"}, {"DGPotenciaCV", "420"}, {"CFSeguroObligatorio", "1350"}}));
         QCOMPARE(p.Distintas(
                      {{"MIRtxtTipoSeguro", "3"}, {"MIRtxtDGPotenciaCV", "420"}, {"MIRtxtCFSeguroObligatorio", "1350"}}),
                  std::string());
         QCOMPARE(p.inicio->costesFijosC()->OpcionElegida(), 0);  // the simulation's options untouched
         Simulacion leido;
-        p.inicio->LeerColumnaReferencia(leido);
+        p.inicio->columnas().LeerColumnaReferencia(leido);
         QVERIFY(p.plataforma.avisos.empty());
         QCOMPARE(leido.TipoSeguro, int16_t(3));
         QCOMPARE(leido.CFSeguroObligatorio, 1350.0);
         p.Escribir("MIRtxtTipoSeguro", "");  // strict
-        p.inicio->LeerColumnaReferencia(leido);
+        p.inicio->columnas().LeerColumnaReferencia(leido);
         QCOMPARE(p.plataforma.avisos.size(), size_t(1));
         QVERIFY(EsError(p.plataforma.avisos[0], 13));
     }
