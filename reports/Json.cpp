@@ -6,7 +6,7 @@ namespace tarvelon {
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 json Porcentaje(const std::optional<double>& p) { return p ? json(*p) : json(nullptr); }
 
