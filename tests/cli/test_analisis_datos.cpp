@@ -1,0 +1,121 @@
+// The analysis commands and output formats of tarvelon-datos, run as the user
+// runs them: exit codes, what reaches stdout and stderr, the fleet table.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "data/Ficheros.h"
+#include "data/Texto.h"
+#include "tests/cli/Proceso.h"
+
+namespace tarvelon::pruebas_cli {
+namespace {
+
+using namespace tarvelon::pruebas;
+using nlohmann::json;
+using Args = std::vector<std::string>;
+
+const std::string kError = "Se ha producido el error nº ";
+
+void Guardar(const std::string& ruta, const Simulacion& s)
+{
+    const TablaLineas t = s.ToArray();
+    std::string bytes;
+    for (int i = 1; i <= t.UltimaFila(); ++i) bytes += CodificarLinea(Utf8ACp1252(t.Linea(i))) + "\r\n";
+    EscribirBytes(ruta, bytes);
+}
+
+TEST(DatosAnalisis, CodigosDeSalidaDeCadaOrden)
+{
+    CarpetaTemporal c;
+    const std::string f = c.Fichero("bueno.txt"), malo = c.Fichero("malo.txt"), falta = c.Fichero("falta.txt"),
+                      xlsx = c.Fichero("libro.xlsx"), tipo = EjemploTrabajado().Tipo;
+    Guardar(f, EjemploTrabajado());
+    Guardar(malo, Cambiado(EjemploTrabajado(), "KilometrajeAnual=0"));
+    // Arguments, exit code, what stdout begins with, what stderr begins with ("" = empty).
+    const std::tuple<Args, int, std::string, std::string> casos[] = {
+        {{"informe", "--formato", "json", f}, 0, "{\n  \"registro\": {\n    \"Tipo\": ", ""},
+        {{"informe", "--formato", "json", malo}, 1, "{\n  \"errores\": [", ""},
+        {{"informe", "--formato", "json", falta}, 2, "{\n  \"error\": {\n    \"numero\": 53,", kError + "53"},
+        {{"presupuesto", "--formato", "csv", "100", "2", f}, 0, "\xEF\xBB\xBFSección;Concepto;Importe\r\n", ""},
+        {{"presupuesto", "--formato", "json", "100", "dos", f}, 2, "{\n  \"error\": {\n    \"numero\": 13,", kError},
+        {{"comparar", f, "--tipo", tipo, "--config", f}, 0, "          Comparación de costes\n", ""},
+        {{"comparar", "--formato", "json", f, malo}, 1, "{\n  \"errores\": [", ""},
+        {{"comparar", f, falta}, 2, "", kError + "53"},
+        {{"sensibilidad", "--variacion", "12,5", f}, 0, "          " + tipo + "\n", ""},
+        {{"sensibilidad", malo}, 1, "\nError en Kilometros Anuales\n", ""},
+        {{"sensibilidad", "--formato", "csv", falta}, 2, "", kError},
+        {{"exportar", "--xlsx", xlsx, f}, 0, "", ""},
+        {{"exportar", "--xlsx", c.Fichero("no/existe.xlsx"), f}, 2, "", kError + "76"},
+        {{"exportar", "--xlsx", xlsx, malo}, 1, "\nError en Kilometros Anuales\n", ""},
+        // Wrong arguments: the Spanish usage text, nothing from the parser.
+        {{"informe", "--formato", "xml", f}, 64, "", "Formato desconocido: xml.\nUso:\n"},
+        {{"informe", "--formato", "json", f, f}, 64, "", "Número de argumentos incorrecto.\nUso:\n"},
+        {{"presupuesto", "--formato", "csv", "1", f}, 64, "", "Número de argumentos incorrecto.\nUso:\n"},
+        {{"comparar", f}, 64, "", "Indique dos registros"},
+        {{"comparar", f, f, f}, 64, "", "Indique dos registros"},
+        {{"sensibilidad", "--variacion", "51", f}, 64, "", "La variación debe estar entre 1 y 50.\nUso:\n"},
+        {{"sensibilidad", "--variacion", f}, 64, "", "La variación debe estar"},
+        {{"sensibilidad", "--variacion"}, 64, "", "Falta el valor"},
+        {{"sensibilidad", "--formato", "json", "--formato", "csv", f}, 64, "", "La opción --formato aparece dos"},
+        {{"exportar", f}, 64, "", "Falta el fichero de salida de --xlsx.\nUso:\n"},
+        {{"exportar", "--xlsx", xlsx, "--formato", "json", f}, 64, "", "Opción desconocida: --formato.\nUso:\n"},
+        {{"presupuesto", "--", "-5", "2", f}, 0, "", ""},
+    };
+    for (const auto& [args, codigo, out, err] : casos) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const Salida r = Ejecutar(args);
+        EXPECT_EQ(r.codigo, codigo) << r.err;
+        EXPECT_EQ(r.out.substr(0, out.size()), out);
+        if (err.empty()) EXPECT_EQ(r.err, "");
+        else EXPECT_EQ(r.err.substr(0, err.size()), err);
+        EXPECT_EQ(r.err.find("\nUso:\n  tarvelon-datos tipos") != std::string::npos, codigo == 64);
+        EXPECT_TRUE(out.empty() || out[0] != '{' || json::accept(r.out)) << r.out;
+    }
+    EXPECT_TRUE(std::filesystem::exists(xlsx));
+    EXPECT_FALSE(std::filesystem::exists(c.Fichero("no")));
+}
+
+// One row per file in the order given; a bad file keeps its row with the
+// reason, and the exit code is the worst file's.
+TEST(DatosAnalisis, TablaDeFlotaConUnFicheroMalo)
+{
+    CarpetaTemporal c;
+    const std::string a = c.Fichero("a;1.txt"), b = c.Fichero("b.txt"), malo = c.Fichero("malo.txt");
+    Guardar(a, EjemploTrabajado());
+    Guardar(b, Cambiado(EjemploTrabajado(), "KilometrajeAnual=60000"));
+    Guardar(malo, Cambiado(EjemploTrabajado(), "KilometrajeAnual=0 ServiciosDiarios=-1"));
+    const Salida bien = Ejecutar({"informe", "--formato", "csv", a, b});
+    EXPECT_EQ(bien.codigo, 0);
+    const std::string cabecera = bien.out.substr(0, bien.out.find("\r\n"));
+    EXPECT_EQ(cabecera.rfind("\xEF\xBB\xBF"
+                             "Fichero;Tipo;CosteAnualAmortizacion;CosteAnualDeFinanciacion;",
+                             0),
+              0u);
+    EXPECT_EQ(cabecera.substr(cabecera.size() - 19), ";CostesFijosPorHora");
+
+    const Salida r = Ejecutar({"informe", "--formato", "csv", a, malo, b});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_EQ(r.err, "");
+    std::vector<std::string> filas;
+    for (size_t i = 0, p; (p = r.out.find("\r\n", i)) != std::string::npos; i = p + 2)
+        filas.push_back(r.out.substr(i, p - i));
+    ASSERT_EQ(filas.size(), 4u);
+    EXPECT_EQ(filas[0], cabecera + ";Error");
+    EXPECT_EQ(filas[1].rfind("\"" + a + "\";" + EjemploTrabajado().Tipo + ";", 0), 0u);
+    EXPECT_EQ(filas[2], malo + ";" + EjemploTrabajado().Tipo + std::string(28, ';') +
+                            "Error en Kilometros Anuales | Error en Servicios Diarios");
+    EXPECT_EQ(filas[3].rfind(b + ";", 0), 0u);
+    EXPECT_EQ(filas[3].back(), ';');  // good rows leave Error empty
+
+    const Salida peor = Ejecutar({"informe", "--formato", "csv", malo, c.Fichero("falta.txt"), a});
+    EXPECT_EQ(peor.codigo, 2);
+    EXPECT_EQ(peor.err.rfind(kError + "53", 0), 0u) << peor.err;
+    EXPECT_NE(peor.out.find("falta.txt;;" + std::string(27, ';') + kError + "53"), std::string::npos) << peor.out;
+}
+
+}  // namespace
+}  // namespace tarvelon::pruebas_cli
