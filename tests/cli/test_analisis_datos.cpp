@@ -51,7 +51,6 @@ TEST(DatosAnalisis, CodigosDeSalidaYTablaDeFlota)
         {{"informe", "--formato", "json", f, f}, 64, "", "Número de argumentos incorrecto.\nUso:\n"},
         {{"comparar", f}, 64, "", "Indique dos registros"},
         {{"sensibilidad", "--variacion", "51", f}, 64, "", "La variación debe estar entre 1 y 50.\nUso:\n"},
-        {{"sensibilidad", "--variacion", f}, 64, "", "La variación debe estar"},
         {{"sensibilidad", "--variacion"}, 64, "", "Falta el valor"},
         {{"sensibilidad", "--formato", "json", "--formato", "csv", f}, 64, "", "La opción --formato aparece dos"},
         {{"exportar", f}, 64, "", "Falta el fichero de salida de --xlsx.\nUso:\n"},
