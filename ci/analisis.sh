@@ -4,7 +4,7 @@
 # layout check of .clang-format. Fails on any finding.
 #
 # ANALISIS_ALCANCE=nucleo (default): clang-tidy and cppcheck over the core library (model/, data/,
-#   reports/Informes.*), the fuzz targets and the fault tests.
+#   reports/), the fuzz targets and the fault tests.
 # ANALISIS_ALCANCE=todo: every source file of the project.
 set -eu
 
@@ -47,11 +47,11 @@ if [ "$ALCANCE" = todo ]; then
     cabeceras=$(find model data reports cli windows app bench fuzz tests -name '*.h' 2>/dev/null | sort)
 else
     fuentes=""
-    for f in model/*.cpp data/*.cpp reports/Informes.cpp fuzz/*.cpp tests/nucleo/test_regresiones_fuzz.cpp \
+    for f in model/*.cpp data/*.cpp reports/*.cpp fuzz/*.cpp tests/nucleo/test_regresiones_fuzz.cpp \
         tests/nucleo/test_fallos_grabacion.cpp; do
         [ -f "$f" ] && fuentes="$fuentes $f"
     done
-    cabeceras=$(ls model/*.h data/*.h reports/Informes.h fuzz/*.h)
+    cabeceras=$(ls model/*.h data/*.h reports/*.h fuzz/*.h)
 fi
 
 estado=0

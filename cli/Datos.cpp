@@ -219,7 +219,7 @@ Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
         throw ErrorUso{"Falta el valor de una opción o sobra un argumento."};
     }
 
-    for (auto& p : posicionales) a.posicionales.push_back(Desmarcar(p));
+    for (const auto& p : posicionales) a.posicionales.push_back(Desmarcar(p));
     auto unica = [](const std::vector<std::string>& v, const char* nombre) -> std::optional<std::string> {
         if (v.size() > 1) throw ErrorUso{std::string("La opción ") + nombre + " aparece dos veces."};
         if (v.empty()) return std::nullopt;
@@ -260,7 +260,8 @@ Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
         a.xlsx = *x;
     }
     if (a.detallado && a.resumen) throw ErrorUso{"Elija --detallado o --resumen, no los dos."};
-    const bool hayTipo = a.origen.tipo || std::any_of(a.lados.begin(), a.lados.end(), [](auto& l) { return l.first; });
+    const bool hayTipo =
+        a.origen.tipo || std::any_of(a.lados.begin(), a.lados.end(), [](const auto& l) { return l.first; });
     if (a.origen.config && !hayTipo) throw ErrorUso{"La opción --config solo vale junto con --tipo."};
     if (a.origen.tipo && a.origen.tipo->empty()) throw ErrorUso{"El nombre del tipo de vehículo está vacío."};
     if (a.origen.config && a.origen.config->empty()) throw ErrorUso{"El nombre del fichero de --config está vacío."};

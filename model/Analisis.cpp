@@ -12,30 +12,40 @@ using namespace aritmetica;
 
 namespace {
 
+// Each component's field and label; its figures are filled from the record.
 struct DefinicionComponente {
     double Simulacion::*miembro;
-    std::string_view campo;
-    std::string_view componente;
-    GrupoCoste grupo;
+    ComponenteCoste plantilla;
 };
 
-#define COMPONENTE(m, etiqueta, grupo) \
-    DefinicionComponente { &Simulacion::m, #m, etiqueta, GrupoCoste::grupo }
+DefinicionComponente Definir(double Simulacion::*miembro, std::string_view campo, std::string_view componente,
+                             GrupoCoste grupo)
+{
+    DefinicionComponente d{miembro, {}};
+    d.plantilla.campo = campo;
+    d.plantilla.componente = componente;
+    d.plantilla.grupo = grupo;
+    return d;
+}
+
 const std::array<DefinicionComponente, 12> kComponentes = {
-    COMPONENTE(CosteAnualAmortizacion, "Amortización", Fijo),
-    COMPONENTE(CosteAnualDeFinanciacion, "Financiación", Fijo),
-    COMPONENTE(CosteAnualDePersonal, "Personal", Fijo),
-    COMPONENTE(CosteAnualCargasFiscales, "Cargas fiscales", Fijo),
-    COMPONENTE(CosteAnualSegurosDelVehiculo, "Seguros del vehículo", Fijo),
-    COMPONENTE(CosteAnualOtrosGastosFijos, "Otros gastos fijos", Fijo),
-    COMPONENTE(CosteAnualCombustible, "Combustible", Variable),
-    COMPONENTE(CosteAnualDietas, "Dietas", Variable),
-    COMPONENTE(CosteAnualNeumaticos, "Neumáticos", Variable),
-    COMPONENTE(CosteAnualMantenimiento, "Mantenimiento y reparación", Variable),
-    COMPONENTE(CosteAnualPeajes, "Peajes", Variable),
-    COMPONENTE(CostesInDirectosAnuales, "Costes indirectos", Indirecto),
+    Definir(&Simulacion::CosteAnualAmortizacion, "CosteAnualAmortizacion", "Amortización", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualDeFinanciacion, "CosteAnualDeFinanciacion", "Financiación", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualDePersonal, "CosteAnualDePersonal", "Personal", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualCargasFiscales, "CosteAnualCargasFiscales", "Cargas fiscales", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualSegurosDelVehiculo, "CosteAnualSegurosDelVehiculo", "Seguros del vehículo",
+            GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualOtrosGastosFijos, "CosteAnualOtrosGastosFijos", "Otros gastos fijos",
+            GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualCombustible, "CosteAnualCombustible", "Combustible", GrupoCoste::Variable),
+    Definir(&Simulacion::CosteAnualDietas, "CosteAnualDietas", "Dietas", GrupoCoste::Variable),
+    Definir(&Simulacion::CosteAnualNeumaticos, "CosteAnualNeumaticos", "Neumáticos", GrupoCoste::Variable),
+    Definir(&Simulacion::CosteAnualMantenimiento, "CosteAnualMantenimiento", "Mantenimiento y reparación",
+            GrupoCoste::Variable),
+    Definir(&Simulacion::CosteAnualPeajes, "CosteAnualPeajes", "Peajes", GrupoCoste::Variable),
+    Definir(&Simulacion::CostesInDirectosAnuales, "CostesInDirectosAnuales", "Costes indirectos",
+            GrupoCoste::Indirecto),
 };
-#undef COMPONENTE
 
 // x as a percentage of `referencia`; none when there is nothing to compare
 // with or the ratio is beyond the Double range.
@@ -81,10 +91,7 @@ EstructuraCostes Estructura(const Simulacion& calculada)
     e.totalPorServicio = Suma(calculada.CostesDirectosporServicio, calculada.CostesInDirectosporServicio);
     e.componentes.reserve(kComponentes.size());
     for (const auto& d : kComponentes) {
-        ComponenteCoste c;
-        c.campo = d.campo;
-        c.componente = d.componente;
-        c.grupo = d.grupo;
+        ComponenteCoste c = d.plantilla;
         c.anual = calculada.*d.miembro;
         c.porKm = Cociente(c.anual, calculada.KilometrajeAnual);
         c.porcentaje = Porcentaje(c.anual, e.totalAnual);

@@ -76,9 +76,8 @@ std::string TextoCelda(std::string_view s)
 // A scratch file for the library to write, always removed.
 class Temporal {
 public:
-    Temporal()
+    Temporal() : ruta_((std::filesystem::temp_directory_path() / "tarvelon_xlsx_XXXXXX").string())
     {
-        ruta_ = (std::filesystem::temp_directory_path() / "tarvelon_xlsx_XXXXXX").string();
         const int fd = ::mkstemp(ruta_.data());
         if (fd < 0) throw ErrorEjecucion(kErrorAcceso);
         ::close(fd);
