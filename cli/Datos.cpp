@@ -555,6 +555,14 @@ int ComandoExportar(const std::vector<std::string>& args, const std::string& car
 {
     Argumentos a = Analizar(args, kOrigen | kVariacion | kXlsx);
     FijarOrigen(a, 0);
+    // A slip of the pen must not replace a data file (the record's or the
+    // reference file) with the workbook.
+    const std::string referencia = a.origen.config ? *a.origen.config : RutaConfigPorDefecto(carpetaPrograma);
+    for (const std::string& datos : {a.origen.fichero.value_or(referencia), referencia}) {
+        std::error_code ec;
+        if (std::filesystem::equivalent(a.xlsx, datos, ec))
+            throw ErrorUso{"El fichero de salida no puede ser el de los datos."};
+    }
     std::vector<Simulacion> r;
     if (!CargarValidos({a.origen}, Formato::Texto, carpetaPrograma, out, avisos, r)) return kSalidaValidacion;
     const Simulacion calculada = Calculada(r[0]);

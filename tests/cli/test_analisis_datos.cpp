@@ -54,6 +54,7 @@ TEST(DatosAnalisis, CodigosDeSalidaYTablaDeFlota)
         {{"sensibilidad", "--variacion"}, 64, "", "Falta el valor"},
         {{"sensibilidad", "--formato", "json", "--formato", "csv", f}, 64, "", "La opción --formato aparece dos"},
         {{"exportar", f}, 64, "", "Falta el fichero de salida de --xlsx.\nUso:\n"},
+        {{"exportar", "--xlsx", f, f}, 64, "", "El fichero de salida no puede ser el de los datos."},
         {{"exportar", "--xlsx", xlsx, "--formato", "json", f}, 64, "", "Opción desconocida: --formato.\nUso:\n"},
         {{"presupuesto", "--", "-5", "2", f}, 0, "", ""},
     };
