@@ -238,13 +238,11 @@ BENCHMARK(BM_LeerBloqueUltimoTipo)->Unit(benchmark::kMillisecond);
 // every input at ±10 % and the km curve (83 calculations).
 void BM_AnalisisDeUnRegistro(benchmark::State& state)
 {
-    Simulacion base = Vehiculo();
+    const Simulacion base = Vehiculo();
     for (auto _ : state) {
         const Simulacion c = Calculada(base);
-        const EstructuraCostes e = Estructura(c);
-        const Comparacion cmp = Comparar(c, c);
-        const Sensibilidad sens = AnalizarSensibilidad(base);
-        benchmark::DoNotOptimize(e.totalPorKm + cmp.filas.back().a + sens.costeKm);
+        benchmark::DoNotOptimize(Estructura(c).totalPorKm + Comparar(c, c).filas.back().a +
+                                 AnalizarSensibilidad(base).costeKm);
     }
 }
 BENCHMARK(BM_AnalisisDeUnRegistro)->Unit(benchmark::kMicrosecond);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "ApoyoPruebas.h"
