@@ -19,11 +19,6 @@ namespace {
 using namespace pruebas;
 using nlohmann::json;
 
-Simulacion Ejemplo()
-{
-    return Cambiado(EjemploTrabajado(), "TipoSeguro=2 CFSeguroObligatorioYTerceros=3000 CFResponsabilidadCivil=400");
-}
-
 double CosteCon(const Simulacion& s, std::string_view campo, double valor)
 {
     Simulacion c = s;
@@ -43,7 +38,7 @@ std::vector<std::string> Partir(const std::string& linea, char sep)
 
 TEST(Analisis, EstructuraSumaCienYComparacionConsigoMismaEsCero)
 {
-    const Simulacion c = Calculada(Ejemplo());
+    const Simulacion c = Calculada(EjemploTrabajado());
     const EstructuraCostes e = Estructura(c);
     ASSERT_EQ(e.componentes.size(), 12u);
     double suma = 0;
@@ -73,7 +68,7 @@ TEST(Analisis, SensibilidadYCurvaSonCalcularSobreCopias)
 {
     for (const double p : {1.0, 10.0, 33.3, 50.0}) {
         SCOPED_TRACE(p);
-        const Simulacion s = Cambiado(Ejemplo(), "CFADR=1,79E+308");
+        const Simulacion s = Cambiado(EjemploTrabajado(), "CFADR=1,79E+308");
         const Sensibilidad r = AnalizarSensibilidad(s, p);
         EXPECT_EQ(r.costeKm, CosteTotalPorKm(Calculada(s)));
         size_t noCero = 0;
@@ -97,15 +92,15 @@ TEST(Analisis, SensibilidadYCurvaSonCalcularSobreCopias)
             EXPECT_EQ(r.curvaKm[i].costeKm, CosteCon(s, "KilometrajeAnual", r.curvaKm[i].km));
         }
     }
-    EXPECT_EQ(NumeroDeError([&] { AnalizarSensibilidad(Ejemplo(), 50.01); }), 5);
-    EXPECT_EQ(NumeroDeError([] { AnalizarSensibilidad(Cambiado(Ejemplo(), "KilometrajeAnual=0")); }), 11);
-    const auto curva = CurvaKm(Cambiado(Ejemplo(), "KilometrajeAnual=0"));
+    EXPECT_EQ(NumeroDeError([&] { AnalizarSensibilidad(EjemploTrabajado(), 50.01); }), 5);
+    EXPECT_EQ(NumeroDeError([] { AnalizarSensibilidad(Cambiado(EjemploTrabajado(), "KilometrajeAnual=0")); }), 11);
+    const auto curva = CurvaKm(Cambiado(EjemploTrabajado(), "KilometrajeAnual=0"));
     EXPECT_EQ(curva.front().error->numero, 11);
 }
 
 TEST(Analisis, JsonYCsvDevuelvenLosNumerosDelRegistro)
 {
-    const Simulacion c = Calculada(Ejemplo());
+    const Simulacion c = Calculada(EjemploTrabajado());
     const json j = json::parse(JsonInforme(c, {"línea"}));
     for (const auto& [nombre, v] : j["registro"].items()) {
         const int i = IndiceCampo(nombre);
@@ -116,7 +111,8 @@ TEST(Analisis, JsonYCsvDevuelvenLosNumerosDelRegistro)
     EXPECT_EQ(j["estructura"][0]["anual"].get<double>(), c.CosteAnualAmortizacion);
     const json cmp = json::parse(JsonComparacion(Comparar(c, c)));
     EXPECT_TRUE(cmp["filas"][8]["porcentaje"].is_null());  // CostesFijosAnualesporKmServicio: 0 on both sides
-    const json sens = json::parse(JsonSensibilidad(AnalizarSensibilidad(Cambiado(Ejemplo(), "CFADR=1,79E+308"))));
+    const json sens =
+        json::parse(JsonSensibilidad(AnalizarSensibilidad(Cambiado(EjemploTrabajado(), "CFADR=1,79E+308"))));
     EXPECT_TRUE(sens["entradas"].back()["error"]["numero"] == 6 && !sens["entradas"].back().contains("mas"));
 
     Simulacion fino = c;
@@ -141,7 +137,7 @@ TEST(Analisis, JsonYCsvDevuelvenLosNumerosDelRegistro)
 TEST(Analisis, XlsxSeLeeConLosMismosNumerosYUnFalloNoDejaFichero)
 {
     CarpetaTemporal t;
-    const Simulacion c = Calculada(Ejemplo());
+    const Simulacion c = Calculada(EjemploTrabajado());
     const Comparacion cmp = Comparar(c, c);
     const std::string falta = t.Fichero("no/existe/libro.xlsx"), ruta = t.Fichero("libro.xlsx");
     EXPECT_EQ(NumeroDeError([&] { GrabarXlsx(falta, c, &cmp, AnalizarSensibilidad(c)); }), kRutaNoEncontrada);
