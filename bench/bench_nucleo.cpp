@@ -247,9 +247,8 @@ void BM_AnalisisDeUnRegistro(benchmark::State& state)
 }
 BENCHMARK(BM_AnalisisDeUnRegistro)->Unit(benchmark::kMicrosecond);
 
-// `tarvelon-datos informe --formato csv` over 10 000 personalised files,
-// in-process: parse the arguments, read, validate and calculate each file,
-// write the fleet table.
+// `tarvelon-datos informe --formato csv` over 10 000 personalised files, in-process:
+// arguments, reading, validating and calculating each file, the fleet table.
 void BM_TablaDeFlota(benchmark::State& state)
 {
     constexpr int kFicheros = 10000;

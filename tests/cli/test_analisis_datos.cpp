@@ -49,10 +49,8 @@ TEST(DatosAnalisis, CodigosDeSalidaYTablaDeFlota)
         // Wrong arguments: the Spanish usage text, nothing from the parser.
         {{"informe", "--formato", "xml", f}, 64, "", "Formato desconocido: xml.\nUso:\n"},
         {{"informe", "--formato", "json", f, f}, 64, "", "Número de argumentos incorrecto.\nUso:\n"},
-        {{"comparar", f}, 64, "", "Indique dos registros"},
         {{"sensibilidad", "--variacion", "51", f}, 64, "", "La variación debe estar entre 1 y 50.\nUso:\n"},
         {{"sensibilidad", "--variacion"}, 64, "", "Falta el valor"},
-        {{"sensibilidad", "--formato", "json", "--formato", "csv", f}, 64, "", "La opción --formato aparece dos"},
         {{"exportar", f}, 64, "", "Falta el fichero de salida de --xlsx.\nUso:\n"},
         {{"exportar", "--xlsx", f, f}, 64, "", "El fichero de salida no puede ser el de los datos."},
         {{"exportar", "--xlsx", xlsx, "--formato", "json", f}, 64, "", "Opción desconocida: --formato.\nUso:\n"},

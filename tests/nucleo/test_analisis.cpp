@@ -47,7 +47,6 @@ TEST(Analisis, EstructuraSumaCienYComparacionConsigoMismaEsCero)
         EXPECT_DOUBLE_EQ(x.porKm * c.KilometrajeAnual, x.anual) << x.campo;
     }
     EXPECT_NEAR(suma, 100.0, 1e-9);
-    EXPECT_EQ(e.totalPorKm, c.CostesDirectosporKm + c.CostesInDirectosporKm);
 
     const Comparacion igual = Comparar(c, c);
     ASSERT_EQ(igual.filas.size(), 27u);
@@ -94,8 +93,6 @@ TEST(Analisis, SensibilidadYCurvaSonCalcularSobreCopias)
     }
     EXPECT_EQ(NumeroDeError([&] { AnalizarSensibilidad(EjemploTrabajado(), 50.01); }), 5);
     EXPECT_EQ(NumeroDeError([] { AnalizarSensibilidad(Cambiado(EjemploTrabajado(), "KilometrajeAnual=0")); }), 11);
-    const auto curva = CurvaKm(Cambiado(EjemploTrabajado(), "KilometrajeAnual=0"));
-    EXPECT_EQ(curva.front().error->numero, 11);
 }
 
 TEST(Analisis, JsonYCsvDevuelvenLosNumerosDelRegistro)
