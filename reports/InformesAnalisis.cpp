@@ -1,5 +1,7 @@
 #include "reports/InformesAnalisis.h"
 
+#include <cmath>
+
 #include "data/Texto.h"
 #include "model/Errores.h"
 #include "model/Numeros.h"
@@ -49,7 +51,10 @@ void InformeSensibilidad(const Simulacion& registro, const Sensibilidad& s, std:
     lineas.emplace_back();
     lineas.push_back(Izq("Campo", 42) + Der("Valor", 16) + Der("−" + p + " %", 12) + Der("+" + p + " %", 12));
     for (const auto& e : s.entradas) {
-        std::string l = Izq(std::string(e.campo), 42) + Der(NumeroATexto(e.valor), 16);
+        // Whole amounts grouped, fractions (prices, rates) with four decimals.
+        const bool entero = e.valor == std::trunc(e.valor) && std::fabs(e.valor) < 1e15;
+        std::string l =
+            Izq(std::string(e.campo), 42) + Der(entero ? FormatoMiles(e.valor) : FormatoCuatroDecimales(e.valor), 16);
         if (e.error) l += "  " + Fallo(*e.error);
         else l += Der(FormatoCuatroDecimales(e.menos), 12) + Der(FormatoCuatroDecimales(e.mas), 12);
         lineas.push_back(l);
