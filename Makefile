@@ -8,7 +8,8 @@ BIN := $(BUILD_DIR)/bin
 JOBS ?= 2
 
 # Debian packages needed to build and test (xvfb and xauth for window tests).
-DEPS := build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth
+DEPS := build-essential cmake pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth \
+        nlohmann-json3-dev libxlsxwriter-dev libcli11-dev python3-openpyxl
 
 
 # What `make run` starts after building: the desktop program on the sample

@@ -9,11 +9,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/Datos.h"
 #include "data/Avisador.h"
 #include "data/Ficheros.h"
+#include "model/Analisis.h"
 #include "model/Simulacion.h"
 #include "reports/Informes.h"
 
@@ -229,6 +233,51 @@ void BM_LeerBloqueUltimoTipo(benchmark::State& state)
     if (avisos.mostrados || filas != kNumeroCampos) state.SkipWithError("LeerBloque no encontró el último tipo");
 }
 BENCHMARK(BM_LeerBloqueUltimoTipo)->Unit(benchmark::kMillisecond);
+
+// The whole analysis of one vehicle: structure, comparison, the sensitivity of
+// every input at ±10 % and the km curve (83 calculations).
+void BM_AnalisisDeUnRegistro(benchmark::State& state)
+{
+    const Simulacion base = Vehiculo();
+    for (auto _ : state) {
+        const Simulacion c = Calculada(base);
+        benchmark::DoNotOptimize(Estructura(c).totalPorKm + Comparar(c, c).filas.back().a +
+                                 AnalizarSensibilidad(base).costeKm);
+    }
+}
+BENCHMARK(BM_AnalisisDeUnRegistro)->Unit(benchmark::kMicrosecond);
+
+// `tarvelon-datos informe --formato csv` over 10 000 personalised files, in-process:
+// arguments, reading, validating and calculating each file, the fleet table.
+void BM_TablaDeFlota(benchmark::State& state)
+{
+    constexpr int kFicheros = 10000;
+    std::string plantilla = (std::filesystem::temp_directory_path() / "tarvelon_flota_XXXXXX").string();
+    if (!mkdtemp(plantilla.data())) std::abort();
+    const std::filesystem::path carpeta = plantilla;
+    std::vector<std::string> args = {"informe", "--formato", "csv"};
+    Simulacion s = Vehiculo();
+    for (int i = 0; i < kFicheros; ++i) {
+        s.KilometrajeAnual = 100000 + i;
+        const TablaLineas t = s.ToArray();
+        std::string bytes;
+        for (int f = 1; f <= t.UltimaFila(); ++f) bytes += CodificarLinea(t.Linea(f)) + "\r\n";
+        args.push_back((carpeta / ("vehiculo" + std::to_string(i) + ".txt")).string());
+        if (!(std::ofstream(args.back(), std::ios::binary) << bytes)) std::abort();
+    }
+    int codigo = -1;
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        codigo = EjecutarDatos(args, carpeta.string(), out, err);
+    }
+    // Seconds per file (shown with its own unit, e.g. 33us).
+    state.counters["por_fichero"] =
+        benchmark::Counter(kFicheros, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    std::error_code ec;
+    std::filesystem::remove_all(carpeta, ec);
+    if (codigo != 0) state.SkipWithError("la tabla de flota no salió bien");
+}
+BENCHMARK(BM_TablaDeFlota)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

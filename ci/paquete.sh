@@ -72,6 +72,13 @@ printf '%s\n' "$informe" | head -n 1 | grep -qF "$primero" || fallo "el informe 
 printf '%s\n' "$informe" | grep -q '[0-9],[0-9][0-9]' || fallo "el informe no lleva importes con coma decimal"
 printf '%s\n' "$informe" >&2
 
+# The workbook export needs the spreadsheet library at run time: the package must bring it.
+dpkg-deb --field "$deb" Depends | grep -q 'libxlsxwriter' || fallo "el paquete no depende de libxlsxwriter"
+libro=$(mktemp -d)
+tarvelon-datos exportar --xlsx "$libro/costes.xlsx" --tipo "$primero" || fallo "exportar --xlsx terminó con error"
+[ -s "$libro/costes.xlsx" ] || fallo "exportar --xlsx no dejó el libro"
+rm -rf "$libro"
+
 if [ "$GUI" = ON ]; then
     [ -x /opt/tarvelon/tarvelon ] || fallo "falta el programa tarvelon"
     if ldd /opt/tarvelon/tarvelon | grep -q 'not found'; then

@@ -1,6 +1,7 @@
 #pragma once
 // The command-line tool tarvelon-datos: a thin front over the core that lists
-// vehicle types, scrambles and unscrambles data files and prints the reports.
+// vehicle types, scrambles and unscrambles data files, prints the reports (as
+// text, JSON or CSV), compares records, analyses sensitivity and exports workbooks.
 #include <iosfwd>
 #include <string>
 #include <vector>

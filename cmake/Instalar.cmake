@@ -61,7 +61,7 @@ if(TARVELON_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(TARVELON_DEPENDENCIAS "")
 else()
-  set(TARVELON_DEPENDENCIAS "libc6, libstdc++6")
+  set(TARVELON_DEPENDENCIAS "libc6, libstdc++6, libxlsxwriter4")
   if(TARVELON_GUI)
     string(APPEND TARVELON_DEPENDENCIAS
            ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4)")

@@ -297,6 +297,8 @@ bool GrabarLineas(const std::string& ruta, const TablaLineas& tabla, Avisador& a
     });
 }
 
+void GrabarContenido(const std::string& ruta, std::string_view contenido) { EscribirCompleto(ruta, contenido); }
+
 std::string BuscarFichero(const std::string& carpeta, std::string_view nombre)
 {
     namespace fs = std::filesystem;

@@ -30,6 +30,11 @@ std::vector<std::string> LeerTipos(const std::string& ruta, Avisador& avisos);
 // file was written; a failure has already been shown.
 bool GrabarLineas(const std::string& ruta, const TablaLineas& tabla, Avisador& avisos);
 
+// Writes `contenido` as the whole file: beside the target first, put in
+// place only once complete, so a failure leaves neither a half file nor the
+// temporary one (and any previous file as it was). Raises ErrorEjecucion.
+void GrabarContenido(const std::string& ruta, std::string_view contenido);
+
 // Path of `nombre` inside `carpeta`, matching an existing file whatever the
 // letter case of its name; when none exists, carpeta/nombre.
 std::string BuscarFichero(const std::string& carpeta, std::string_view nombre);

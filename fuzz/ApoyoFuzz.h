@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "data/Avisador.h"
+#include "model/Simulacion.h"
+#include "model/TablaLineas.h"
 
 namespace tarvelon::fuzz {
 
@@ -60,6 +62,34 @@ private:
     std::fprintf(stderr, "FALLO: %s\n  [%.*s]\n  [%.*s]\n", que, static_cast<int>(a.size()), a.data(),
                  static_cast<int>(b.size()), b.data());
     std::abort();
+}
+
+// A line table from fuzzed bytes: lines separated by '\n'; a line that starts
+// with byte 0x01 names a field by the next byte (its index modulo 86) and
+// carries the rest as its value; any other line is split at its first '=' as a
+// file line is; a line without '=' is an empty row. Empty input: a table that
+// was never dimensioned.
+inline TablaLineas TablaDesdeEntrada(std::string_view s)
+{
+    TablaLineas t;
+    if (s.empty()) return t;
+    const auto& campos = CamposSimulacion();
+    size_t inicio = 0;
+    while (inicio <= s.size()) {
+        size_t fin = s.find('\n', inicio);
+        if (fin == std::string_view::npos) fin = s.size();
+        const std::string_view linea = s.substr(inicio, fin - inicio);
+        if (linea.size() >= 2 && linea[0] == '\x01') {
+            const auto i = static_cast<unsigned char>(linea[1]) % kNumeroCampos;
+            t.AnadirFila(std::string(campos[i].nombre), std::string(linea.substr(2)));
+        } else {
+            const size_t igual = linea.find('=');
+            if (igual == std::string_view::npos) t.AnadirFila({}, {});
+            else t.AnadirFila(std::string(linea.substr(0, igual)), std::string(linea.substr(igual + 1)));
+        }
+        inicio = fin + 1;
+    }
+    return t;
 }
 
 }  // namespace tarvelon::fuzz

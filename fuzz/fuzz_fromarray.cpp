@@ -23,29 +23,6 @@ using namespace tarvelon::fuzz;
 
 namespace {
 
-TablaLineas TablaDesdeEntrada(std::string_view s)
-{
-    TablaLineas t;
-    if (s.empty()) return t;
-    const auto& campos = CamposSimulacion();
-    size_t inicio = 0;
-    while (inicio <= s.size()) {
-        size_t fin = s.find('\n', inicio);
-        if (fin == std::string_view::npos) fin = s.size();
-        const std::string_view linea = s.substr(inicio, fin - inicio);
-        if (linea.size() >= 2 && linea[0] == '\x01') {
-            const auto i = static_cast<unsigned char>(linea[1]) % kNumeroCampos;
-            t.AnadirFila(std::string(campos[i].nombre), std::string(linea.substr(2)));
-        } else {
-            const size_t igual = linea.find('=');
-            if (igual == std::string_view::npos) t.AnadirFila({}, {});
-            else t.AnadirFila(std::string(linea.substr(0, igual)), std::string(linea.substr(igual + 1)));
-        }
-        inicio = fin + 1;
-    }
-    return t;
-}
-
 // The lines of ToArray read back as a file reader would split them.
 TablaLineas ComoLeida(const TablaLineas& t)
 {

@@ -105,6 +105,18 @@ std::string TextoDeCampo(const Simulacion& s, int indice)
         c.miembro);
 }
 
+double* DoubleDeCampo(Simulacion& s, int indice)
+{
+    if (indice < 0 || indice >= kNumeroCampos) return nullptr;
+    const auto* m = std::get_if<double Simulacion::*>(&kCampos[static_cast<size_t>(indice)].miembro);
+    return m ? &(s.**m) : nullptr;
+}
+
+const double* DoubleDeCampo(const Simulacion& s, int indice)
+{
+    return DoubleDeCampo(const_cast<Simulacion&>(s), indice);
+}
+
 void AsignarCampoDesdeTexto(Simulacion& s, int indice, std::string_view texto, bool vacioEsCero)
 {
     const Campo& c = CampoEn(indice);

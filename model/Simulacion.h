@@ -155,6 +155,11 @@ int IndiceCampo(std::string_view nombre);
 // whole numbers as digits, Doubles in the general number form.
 std::string TextoDeCampo(const Simulacion& s, int indice);
 
+// The Double field at an index of CamposSimulacion; nullptr when that field is
+// not a Double (or the index is out of range).
+const double* DoubleDeCampo(const Simulacion& s, int indice);
+double* DoubleDeCampo(Simulacion& s, int indice);
+
 // Stores a text into a field: texts unchanged; Doubles by the strict
 // conversion (or empty = 0 when asked); Long and Integer rounded halves to
 // even with range checks. Conversion failures raise 13 or 6.

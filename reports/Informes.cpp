@@ -58,11 +58,38 @@ void LineaResumen(std::vector<std::string>& lineas, std::string_view etiqueta, d
                      std::string(sufijo));
 }
 
-// Budget: indent and label in 46 columns, value in 12, always euros.
-void LineaPresupuesto(std::vector<std::string>& lineas, std::string_view etiqueta, double valor)
-{
-    lineas.push_back(Izquierda(kSangria + std::string(etiqueta), 46) + Derecha(FormatoDosDecimales(valor), 12) + " €");
-}
+// Budget: indent and label in 46 columns, value in 12, always euros. The
+// figure is also kept, with its section, for the exports.
+class EscritorPresupuesto {
+public:
+    EscritorPresupuesto(std::vector<std::string>& lineas, std::vector<ConceptoPresupuesto>* conceptos)
+        : lineas_(lineas), conceptos_(conceptos)
+    {
+    }
+    void Seccion(std::string_view titulo, size_t ancho)
+    {
+        lineas_.push_back(tarvelon::Seccion(titulo, ancho));
+        seccion_ = titulo;
+    }
+    void Linea(std::string_view etiqueta, double valor)
+    {
+        lineas_.push_back(Izquierda(kSangria + std::string(etiqueta), 46) + Derecha(FormatoDosDecimales(valor), 12) +
+                          " €");
+        if (conceptos_) {
+            std::string_view e = etiqueta;
+            while (!e.empty() && (e.back() == ' ' || e.back() == ':')) e.remove_suffix(1);
+            conceptos_->push_back({std::string(seccion_), std::string(e), valor});
+        }
+    }
+
+private:
+    std::vector<std::string>& lineas_;
+    std::vector<ConceptoPresupuesto>* conceptos_;
+    std::string_view seccion_;
+};
+
+void Presupuesto(const Simulacion& s, std::string_view km, std::string_view horas, std::vector<std::string>& lineas,
+                 std::vector<ConceptoPresupuesto>* conceptos);
 
 // A budget figure, or the failure that kept it from being computed: the
 // budget then ends where that figure would stand.
@@ -138,6 +165,23 @@ void InformeResumen(const Simulacion& s, std::vector<std::string>& lineas)
 void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_view horas,
                         std::vector<std::string>& lineas)
 {
+    Presupuesto(s, km, horas, lineas, nullptr);
+}
+
+std::vector<ConceptoPresupuesto> ConceptosPresupuesto(const Simulacion& s, std::string_view km, std::string_view horas)
+{
+    std::vector<std::string> lineas;
+    std::vector<ConceptoPresupuesto> conceptos;
+    Presupuesto(s, km, horas, lineas, &conceptos);
+    return conceptos;
+}
+
+namespace {
+
+void Presupuesto(const Simulacion& s, std::string_view km, std::string_view horas, std::vector<std::string>& lineas,
+                 std::vector<ConceptoPresupuesto>* conceptos)
+{
+    EscritorPresupuesto escritor(lineas, conceptos);
     constexpr size_t kAncho = 67;
     const CostesServicio c = CalcularCostesServicio(s, km, horas);
     lineas.push_back(kSangria + s.Tipo);
@@ -148,35 +192,37 @@ void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_vi
     lineas.push_back(kSangria + "Costes calculados para un servicio de");
     lineas.push_back(kSangria + std::string(km) + " kilómetros y " + std::string(horas) + " horas");
     lineas.emplace_back();
-    lineas.push_back(Seccion("COSTES FIJOS", kAncho));
+    escritor.Seccion("COSTES FIJOS", kAncho);
 
     const CostesFijosServicio& fijos = Exigir(c.fijos, c.error);
-    LineaPresupuesto(lineas, "Amortización: ", fijos.amortizacion);
-    LineaPresupuesto(lineas, "Financiación: ", fijos.financiacion);
-    LineaPresupuesto(lineas, "Personal: ", fijos.personal);
-    LineaPresupuesto(lineas, "Cargas Fiscales: ", fijos.cargasFiscales);
-    LineaPresupuesto(lineas, "Seguros Vehículo: ", fijos.seguros);
-    LineaPresupuesto(lineas, "Otros Gastos Fijos: ", fijos.otros);
-    LineaPresupuesto(lineas, "Total Costes Fijos: ", fijos.total);
-    lineas.push_back(Seccion("COSTES VARIABLES", kAncho));
+    escritor.Linea("Amortización: ", fijos.amortizacion);
+    escritor.Linea("Financiación: ", fijos.financiacion);
+    escritor.Linea("Personal: ", fijos.personal);
+    escritor.Linea("Cargas Fiscales: ", fijos.cargasFiscales);
+    escritor.Linea("Seguros Vehículo: ", fijos.seguros);
+    escritor.Linea("Otros Gastos Fijos: ", fijos.otros);
+    escritor.Linea("Total Costes Fijos: ", fijos.total);
+    escritor.Seccion("COSTES VARIABLES", kAncho);
 
     const CostesVariablesServicio& variables = Exigir(c.variables, c.error);
-    LineaPresupuesto(lineas, "Coste Anual Combustible: ", variables.combustible);
-    LineaPresupuesto(lineas, "Coste Anual Dietas: ", variables.dietas);
-    LineaPresupuesto(lineas, "Coste Anual Neumáticos: ", variables.neumaticos);
-    LineaPresupuesto(lineas, "Coste Anual Mantenimiento y Rep: ", variables.mantenimiento);
-    LineaPresupuesto(lineas, "Coste Anual Peajes: ", variables.peajes);
-    LineaPresupuesto(lineas, "Total Costes Variables: ", variables.total);
+    escritor.Linea("Coste Anual Combustible: ", variables.combustible);
+    escritor.Linea("Coste Anual Dietas: ", variables.dietas);
+    escritor.Linea("Coste Anual Neumáticos: ", variables.neumaticos);
+    escritor.Linea("Coste Anual Mantenimiento y Rep: ", variables.mantenimiento);
+    escritor.Linea("Coste Anual Peajes: ", variables.peajes);
+    escritor.Linea("Total Costes Variables: ", variables.total);
 
     const double directos = Exigir(c.directos, c.error);
-    lineas.push_back(Seccion("COSTES DIRECTOS", kAncho));
-    LineaPresupuesto(lineas, "Total Costes Directos del Servicio: ", directos);
-    lineas.push_back(Seccion("COSTES INDIRECTOS", kAncho));
-    LineaPresupuesto(lineas, "Costes Indirectos: ", c.indirectos);
+    escritor.Seccion("COSTES DIRECTOS", kAncho);
+    escritor.Linea("Total Costes Directos del Servicio: ", directos);
+    escritor.Seccion("COSTES INDIRECTOS", kAncho);
+    escritor.Linea("Costes Indirectos: ", c.indirectos);
     const double totales = Exigir(c.totales, c.error);
-    lineas.push_back(Seccion("COSTES TOTALES", kAncho));
-    LineaPresupuesto(lineas, "Costes Totales: ", totales);
+    escritor.Seccion("COSTES TOTALES", kAncho);
+    escritor.Linea("Costes Totales: ", totales);
 }
+
+}  // namespace
 
 std::vector<std::string> LineasDeMensajes(std::string_view texto)
 {

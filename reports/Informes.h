@@ -17,6 +17,15 @@ void InformeResumen(const Simulacion& s, std::vector<std::string>& lineas);    /
 void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_view horas,
                         std::vector<std::string>& lineas);  // 29 lines
 
+// The budget's figures in report order, each with its section title and its
+// label without the colon: what InformePresupuesto shows, as numbers.
+struct ConceptoPresupuesto {
+    std::string seccion;
+    std::string concepto;
+    double importe = 0;
+};
+std::vector<ConceptoPresupuesto> ConceptosPresupuesto(const Simulacion& s, std::string_view km, std::string_view horas);
+
 // A message text cut into list lines at each "\r\n" (validation messages).
 std::vector<std::string> LineasDeMensajes(std::string_view texto);
 

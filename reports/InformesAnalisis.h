@@ -1,0 +1,19 @@
+#pragma once
+// The text of the analysis reports, line by line, in Spanish number forms:
+// a comparison of two records and the sensitivity of the cost per km.
+#include <string>
+#include <vector>
+
+#include "model/Analisis.h"
+
+namespace tarvelon {
+
+// Field, A, B, difference and difference in % ("—" when there is none);
+// per-km fields with four decimals, the others with two.
+void InformeComparacion(const Comparacion& c, std::vector<std::string>& lineas);
+
+// Base cost per km, the inputs largest effect first with the cost per km at
+// −p % and +p %, then the km curve.
+void InformeSensibilidad(const Simulacion& registro, const Sensibilidad& s, std::vector<std::string>& lineas);
+
+}  // namespace tarvelon

@@ -1,0 +1,18 @@
+#pragma once
+// The analysis of one vehicle as a spreadsheet workbook: sheets "Resumen"
+// (the detailed report's figures as numbers with euro formats), "Estructura"
+// (with a pie chart), "Comparación" and "Sensibilidad" (with a bar chart).
+#include <string>
+
+#include "model/Analisis.h"
+#include "model/Simulacion.h"
+
+namespace tarvelon {
+
+// Writes the workbook of a calculated record atomically (see GrabarContenido):
+// a failure raises ErrorEjecucion and leaves no file. Without a comparison
+// the sheet "Comparación" says that there is no reference to compare with.
+void GrabarXlsx(const std::string& ruta, const Simulacion& calculada, const Comparacion* comparacion,
+                const Sensibilidad& sensibilidad);
+
+}  // namespace tarvelon
