@@ -1,0 +1,67 @@
+#include "windows/GraficoSensibilidad.h"
+
+#include <algorithm>
+
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QHorizontalBarSeries>
+#include <QtCharts/QValueAxis>
+
+#include "model/EtiquetasCampos.h"
+#include "model/Numeros.h"
+#include "windows/EstiloGrafico.h"
+
+namespace tarvelon {
+
+GraficoSensibilidad::GraficoSensibilidad(QWidget* parent) : QChartView(parent)
+{
+    setObjectName(QStringLiteral("graficoSensibilidad"));
+    auto* grafico = CrearGrafico(QStringLiteral("Sensibilidad del coste total por km"));
+    categorias_ = new QBarCategoryAxis;
+    eje_ = new QValueAxis;
+    eje_->setLabelFormat(QStringLiteral("%.3f"));
+    grafico->addAxis(categorias_, Qt::AlignLeft);
+    grafico->addAxis(eje_, Qt::AlignBottom);
+    setChart(grafico);
+    setRenderHint(QPainter::Antialiasing);
+    Actualizar(nullptr);
+}
+
+void GraficoSensibilidad::Actualizar(const Sensibilidad* s)
+{
+    QChart* grafico = chart();
+    grafico->removeAllSeries();
+    categorias_->clear();
+    const QString p = s ? QString::fromStdString(FormatoMiles(s->variacion)) : QString();
+    auto* menos = new QBarSet(QStringLiteral("−") + p + QStringLiteral(" %"));
+    auto* mas = new QBarSet(QStringLiteral("+") + p + QStringLiteral(" %"));
+    menos->setColor(QColor(46, 139, 87));
+    mas->setColor(QColor(192, 57, 43));
+    QStringList nombres;
+    double minimo = 0, maximo = 0;
+    int mostradas = 0;
+    for (const auto& e : s ? s->entradas : std::vector<EntradaSensibilidad>{}) {
+        if (e.error || mostradas == kEntradasMostradas) continue;
+        // The largest effect at the top: categories run upwards.
+        const double dMenos = e.menos - s->costeKm, dMas = e.mas - s->costeKm;
+        menos->insert(0, dMenos);
+        mas->insert(0, dMas);
+        nombres.prepend(QString::fromStdString(EtiquetaCampo(e.campo)));
+        minimo = std::min({minimo, dMenos, dMas});
+        maximo = std::max({maximo, dMenos, dMas});
+        ++mostradas;
+    }
+    auto* serie = new QHorizontalBarSeries;
+    serie->append(menos);
+    serie->append(mas);
+    grafico->addSeries(serie);
+    categorias_->append(nombres.isEmpty() ? QStringList{QString()} : nombres);
+    serie->attachAxis(categorias_);
+    serie->attachAxis(eje_);
+    eje_->setTitleText(s ? QStringLiteral("Diferencia con el coste base de ") +
+                               QString::fromStdString(FormatoCuatroDecimales(s->costeKm)) + QStringLiteral(" €/km")
+                         : QString());
+    AjustarEje(eje_, minimo, maximo);
+}
+
+}  // namespace tarvelon
