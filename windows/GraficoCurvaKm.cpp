@@ -22,11 +22,12 @@ GraficoCurvaKm::GraficoCurvaKm(QWidget* parent) : QChartView(parent)
     ejeKm_->setLabelFormat(QStringLiteral("%.0f"));
     ejeKm_->setTitleText(QStringLiteral("km/año"));
     ejeCoste_ = new QValueAxis;
-    ejeCoste_->setLabelFormat(QStringLiteral("%.3f"));
+    ejeCoste_->setLabelFormat(QStringLiteral("%.2f"));
     ejeCoste_->setTitleText(QStringLiteral("€/km"));
     grafico->addAxis(ejeKm_, Qt::AlignBottom);
     grafico->addAxis(ejeCoste_, Qt::AlignLeft);
-    for (QLineSeries* serie : {simulacion_, referencia_}) {
+    // The simulation drawn last, over a reference curve that it may hide.
+    for (QLineSeries* serie : {referencia_, simulacion_}) {
         grafico->addSeries(serie);
         serie->attachAxis(ejeKm_);
         serie->attachAxis(ejeCoste_);

@@ -21,8 +21,9 @@ GraficoEstructura::GraficoEstructura(QWidget* parent) : QChartView(parent)
     simulacion_->setColor(kColorSimulacion);
     referencia_->setColor(kColorReferencia);
     auto* serie = new QHorizontalBarSeries;
-    serie->append(simulacion_);
+    // Within each component the last set stands on top: the simulation.
     serie->append(referencia_);
+    serie->append(simulacion_);
     QStringList nombres;
     // The components of an empty structure give the category names.
     Simulacion vacia;
@@ -35,6 +36,9 @@ GraficoEstructura::GraficoEstructura(QWidget* parent) : QChartView(parent)
     grafico->addSeries(serie);
     auto* categorias = new QBarCategoryAxis;
     categorias->append(nombres);
+    QFont fuente = categorias->labelsFont();
+    fuente.setPointSizeF(fuente.pointSizeF() * 0.9);
+    categorias->setLabelsFont(fuente);
     eje_ = new QValueAxis;
     eje_->setLabelFormat(QStringLiteral("%.2f"));
     eje_->setRange(0, 1);

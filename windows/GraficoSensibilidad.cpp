@@ -18,6 +18,9 @@ GraficoSensibilidad::GraficoSensibilidad(QWidget* parent) : QChartView(parent)
     setObjectName(QStringLiteral("graficoSensibilidad"));
     auto* grafico = CrearGrafico(QStringLiteral("Sensibilidad del coste total por km"));
     categorias_ = new QBarCategoryAxis;
+    QFont fuente = categorias_->labelsFont();
+    fuente.setPointSizeF(fuente.pointSizeF() * 0.9);
+    categorias_->setLabelsFont(fuente);
     eje_ = new QValueAxis;
     eje_->setLabelFormat(QStringLiteral("%.3f"));
     grafico->addAxis(categorias_, Qt::AlignLeft);
@@ -35,8 +38,8 @@ void GraficoSensibilidad::Actualizar(const Sensibilidad* s)
     const QString p = s ? QString::fromStdString(FormatoMiles(s->variacion)) : QString();
     auto* menos = new QBarSet(QStringLiteral("−") + p + QStringLiteral(" %"));
     auto* mas = new QBarSet(QStringLiteral("+") + p + QStringLiteral(" %"));
-    menos->setColor(QColor(46, 139, 87));
-    mas->setColor(QColor(192, 57, 43));
+    menos->setColor(QColor(112, 96, 176));
+    mas->setColor(QColor(64, 160, 160));
     QStringList nombres;
     double minimo = 0, maximo = 0;
     int mostradas = 0;
@@ -58,7 +61,7 @@ void GraficoSensibilidad::Actualizar(const Sensibilidad* s)
     categorias_->append(nombres.isEmpty() ? QStringList{QString()} : nombres);
     serie->attachAxis(categorias_);
     serie->attachAxis(eje_);
-    eje_->setTitleText(s ? QStringLiteral("Diferencia con el coste base de ") +
+    eje_->setTitleText(s ? QStringLiteral("€/km sobre la base de ") +
                                QString::fromStdString(FormatoCuatroDecimales(s->costeKm)) + QStringLiteral(" €/km")
                          : QString());
     AjustarEje(eje_, minimo, maximo);

@@ -3,11 +3,11 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
-#include <QGraphicsLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QResizeEvent>
+#include <QGraphicsScene>
+#include <QtCharts/QChart>
 
 #include "data/Ficheros.h"
 #include "model/Errores.h"
@@ -89,9 +89,10 @@ private:
     int pagina_ = 1;
 };
 
-void Titulo(Paginas& pg, const QString& texto)
+// A heading stays on the page of what follows it (`siguiente` points of it).
+void Titulo(Paginas& pg, const QString& texto, double siguiente = 40)
 {
-    pg.Reservar(40);
+    pg.Reservar(30 + siguiente);
     pg.Avanzar(10);
     pg.Fuente(12, true);
     pg.Texto(0, pg.ancho(), 18, texto);
@@ -147,13 +148,13 @@ void Grafica(Paginas& pg, double alto, Relleno rellenar)
     Grafico vista;
     rellenar(vista);
     // Source size in screen pixels: the chart's fonts keep their proportion.
-    const QSize tam(760, static_cast<int>(760 * alto / pg.ancho()));
-    vista.resize(tam);
-    QResizeEvent evento(tam, QSize());
-    QCoreApplication::sendEvent(&vista, &evento);
-    if (QGraphicsLayout* l = vista.chart()->layout()) l->activate();
+    const QSizeF tam(640, 640 * alto / pg.ancho());
+    QChart* grafico = vista.chart();
+    grafico->resize(tam);
+    // The chart lays itself out on posted events; no user input is handled here.
+    QCoreApplication::sendPostedEvents();
     pg.Reservar(alto);
-    vista.render(&pg.painter(), pg.Rect(alto), QRect(QPoint(0, 0), tam));
+    grafico->scene()->render(&pg.painter(), pg.Rect(alto), QRectF(grafico->pos(), tam));
     pg.Avanzar(alto + 6);
 }
 
@@ -226,8 +227,8 @@ std::string InformePdf::Generar() const
         Titulo(pg, QStringLiteral("Informe detallado"));
         Informe(pg, lineas);
 
-        Titulo(pg, QStringLiteral("Estructura del coste"));
-        Grafica<GraficoEstructura>(pg, 300, [&](GraficoEstructura& g) {
+        Titulo(pg, QStringLiteral("Estructura del coste"), 360);
+        Grafica<GraficoEstructura>(pg, 360, [&](GraficoEstructura& g) {
             g.Actualizar(&datos_.simulacion.estructura,
                          datos_.referencia.calculada ? &datos_.referencia.estructura : nullptr);
         });
@@ -237,7 +238,8 @@ std::string InformePdf::Generar() const
 
         if (datos_.sensibilidad) {
             Titulo(pg, QStringLiteral("Sensibilidad del coste por km (±") +
-                           Q(FormatoMiles(datos_.sensibilidad->variacion)) + QStringLiteral(" %)"));
+                           Q(FormatoMiles(datos_.sensibilidad->variacion)) + QStringLiteral(" %)"),
+                   300);
             Grafica<GraficoSensibilidad>(pg, 300,
                                          [&](GraficoSensibilidad& g) { g.Actualizar(&*datos_.sensibilidad); });
             Grafica<GraficoCurvaKm>(pg, 240, [&](GraficoCurvaKm& g) {

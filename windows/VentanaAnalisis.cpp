@@ -242,13 +242,12 @@ QWidget* VentanaAnalisis::CrearSensibilidad()
     auto* graficos = new QSplitter(Qt::Horizontal, divisor);
     tornado_ = new GraficoSensibilidad(graficos);
     curva_ = new GraficoCurvaKm(graficos);
-    graficos->setStretchFactor(0, 3);
-    graficos->setStretchFactor(1, 2);
+    // The tornado needs room for the names of the inputs.
+    graficos->setSizes({600, 400});
     sensibilidad_ = Tabla({QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −p"),
                            QStringLiteral("Coste/km con +p"), QStringLiteral("Efecto máximo")},
                           "tablaSensibilidad", divisor);
-    divisor->setStretchFactor(0, 3);
-    divisor->setStretchFactor(1, 2);
+    divisor->setSizes({330, 220});
     disposicion->addWidget(divisor, 1);
     return pagina;
 }
@@ -351,6 +350,7 @@ void VentanaAnalisis::MostrarSensibilidad()
                                               QStringLiteral("Coste/km con −") + p + QStringLiteral(" %"),
                                               QStringLiteral("Coste/km con +") + p + QStringLiteral(" %"),
                                               QStringLiteral("Efecto máximo")});
+    sensibilidad_->clearSpans();
     sensibilidad_->setRowCount(s ? static_cast<int>(s->entradas.size()) : 0);
     int fila = 0;
     for (const auto& e : s ? s->entradas : std::vector<EntradaSensibilidad>{}) {
@@ -360,7 +360,6 @@ void VentanaAnalisis::MostrarSensibilidad()
             sensibilidad_->setItem(fila, 2, Celda(MensajeError(ErrorEjecucion(e.error->numero, e.error->descripcion)), false));
             sensibilidad_->setSpan(fila, 2, 1, 3);
         } else {
-            sensibilidad_->setSpan(fila, 2, 1, 1);
             sensibilidad_->setItem(fila, 2, Celda(FormatoCuatroDecimales(e.menos)));
             sensibilidad_->setItem(fila, 3, Celda(FormatoCuatroDecimales(e.mas)));
             sensibilidad_->setItem(fila, 4, Celda(FormatoCuatroDecimales(e.efecto)));
