@@ -7,8 +7,11 @@ BUILD_DIR := build
 BIN := $(BUILD_DIR)/bin
 JOBS ?= 2
 
-# Debian packages needed to build and test (xvfb and xauth for window tests).
-DEPS := build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth
+# Debian packages needed to build and test (xvfb and xauth for window tests;
+# Qt Charts needs the OpenGL development files, which its package does not
+# pull in; poppler-utils reads the exported PDF back in the tests).
+DEPS := build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth \
+	qt6-charts-dev libqt6opengl6-dev poppler-utils
 
 
 # What `make run` starts after building: the desktop program on the sample

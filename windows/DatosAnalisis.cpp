@@ -23,16 +23,15 @@ const std::map<std::string, std::string>& Etiquetas()
 {
     static const std::map<std::string, std::string> etiquetas = [] {
         std::map<std::string, std::string> m;
-        for (const DisenoVentana& d : {DisenoDatosGenerales(), DisenoCostesFijosA(), DisenoCostesFijosB(),
-                                       DisenoCostesFijosC(), DisenoCostesVariablesA(), DisenoCostesVariablesB(),
-                                       DisenoCostesIndirectos()})
+        for (const DisenoVentana& d :
+             {DisenoDatosGenerales(), DisenoCostesFijosA(), DisenoCostesFijosB(), DisenoCostesFijosC(),
+              DisenoCostesVariablesA(), DisenoCostesVariablesB(), DisenoCostesIndirectos()})
             for (const auto& marco : d.marcos)
                 for (const auto& f : marco.filas)
                     for (size_t c = 0; c < f.sufijos.size(); ++c) {
                         std::string e = f.etiqueta;
                         while (!e.empty() && e.back() == ' ') e.pop_back();
-                        if (f.sufijos.size() > 1 && c < marco.subcolumnas.size())
-                            e += " - " + marco.subcolumnas[c];
+                        if (f.sufijos.size() > 1 && c < marco.subcolumnas.size()) e += " - " + marco.subcolumnas[c];
                         m[f.sufijos[c]] = e;
                     }
         return m;

@@ -18,9 +18,9 @@ class Columnas;
 struct FalloLectura;
 
 struct ColumnaAnalizada {
-    Simulacion registro;                   // the inputs as read
-    std::optional<Simulacion> calculada;   // present when the column calculated
-    std::string motivo;                    // why it did not, otherwise
+    Simulacion registro;                  // the inputs as read
+    std::optional<Simulacion> calculada;  // present when the column calculated
+    std::string motivo;                   // why it did not, otherwise
     CostesTotales totales;
     EstructuraCostes estructura;
 };

@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
+#include <QGraphicsScene>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QGraphicsScene>
 #include <QtCharts/QChart>
 
 #include "data/Ficheros.h"
@@ -63,10 +63,7 @@ public:
     {
         p_.drawText(QRectF(D(kMargen + x), D(y_), D(ancho), D(alto)), alineacion | Qt::AlignVCenter, texto);
     }
-    void Fondo(double alto, const QColor& color)
-    {
-        p_.fillRect(QRectF(D(kMargen), D(y_), D(ancho_), D(alto)), color);
-    }
+    void Fondo(double alto, const QColor& color) { p_.fillRect(QRectF(D(kMargen), D(y_), D(ancho_), D(alto)), color); }
     QRectF Rect(double alto) const { return QRectF(D(kMargen), D(y_), D(ancho_), D(alto)); }
     QPainter& painter() { return p_; }
 
@@ -134,7 +131,8 @@ void Informe(Paginas& pg, const std::vector<std::string>& lineas)
         }
         const qsizetype dosPuntos = linea.indexOf(QStringLiteral(": "));
         const QString etiqueta = dosPuntos < 0 ? linea : linea.left(dosPuntos);
-        const QStringList resto = dosPuntos < 0 ? QStringList{} : linea.mid(dosPuntos + 2).trimmed().split(QLatin1Char(' '));
+        const QStringList resto =
+            dosPuntos < 0 ? QStringList{} : linea.mid(dosPuntos + 2).trimmed().split(QLatin1Char(' '));
         const QString cifra = resto.value(0);
         const QString unidad = resto.mid(1).join(QLatin1Char(' '));
         Fila(pg, anchos, {etiqueta, cifra, unidad});
@@ -237,11 +235,11 @@ std::string InformePdf::Generar() const
         TablaComparacion(pg, datos_);
 
         if (datos_.sensibilidad) {
-            Titulo(pg, QStringLiteral("Sensibilidad del coste por km (±") +
-                           Q(FormatoMiles(datos_.sensibilidad->variacion)) + QStringLiteral(" %)"),
+            Titulo(pg,
+                   QStringLiteral("Sensibilidad del coste por km (±") +
+                       Q(FormatoMiles(datos_.sensibilidad->variacion)) + QStringLiteral(" %)"),
                    300);
-            Grafica<GraficoSensibilidad>(pg, 300,
-                                         [&](GraficoSensibilidad& g) { g.Actualizar(&*datos_.sensibilidad); });
+            Grafica<GraficoSensibilidad>(pg, 300, [&](GraficoSensibilidad& g) { g.Actualizar(&*datos_.sensibilidad); });
             Grafica<GraficoCurvaKm>(pg, 240, [&](GraficoCurvaKm& g) {
                 g.Actualizar(&datos_.sensibilidad->curvaKm,
                              datos_.curvaReferencia ? &*datos_.curvaReferencia : nullptr);

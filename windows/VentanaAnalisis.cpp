@@ -29,8 +29,8 @@
 #include "windows/GraficoCurvaKm.h"
 #include "windows/GraficoEstructura.h"
 #include "windows/GraficoSensibilidad.h"
-#include "windows/Inicio.h"
 #include "windows/InformePdf.h"
+#include "windows/Inicio.h"
 #include "windows/ListaResultado.h"
 #include "windows/Plataforma.h"
 
@@ -293,9 +293,9 @@ void VentanaAnalisis::MostrarResumen()
         const ColumnaAnalizada& col = *columnas[c];
         const bool ok = col.calculada.has_value();
         const CostesTotales& t = col.totales;
-        const std::string textos[] = {FormatoCuatroDecimales(t.porKm) + " €/km",
-                                      FormatoDosDecimales(t.porServicio) + " €/servicio",
-                                      FormatoDosDecimales(t.porHora) + " €/hora", FormatoDosDecimales(t.anual) + " €/año"};
+        const std::string textos[] = {
+            FormatoCuatroDecimales(t.porKm) + " €/km", FormatoDosDecimales(t.porServicio) + " €/servicio",
+            FormatoDosDecimales(t.porHora) + " €/hora", FormatoDosDecimales(t.anual) + " €/año"};
         for (int f = 0; f < 4; ++f) totales_[c][f]->setText(ok ? Q(textos[f]) : QStringLiteral("—"));
         motivos_[c]->setText(ok ? QString()
                                 : QString::fromUtf8(c == 0 ? "Simulación sin calcular. " : "Mirandel sin calcular. ") +
@@ -317,9 +317,10 @@ void VentanaAnalisis::MostrarComparacion()
         return;
     }
     const Comparacion& c = *datos_.comparacion;
-    cabeceraComparacion_->setText(QStringLiteral("Simulación: ") + Q(c.tipoA) + QStringLiteral("   frente a   Mirandel: ") +
-                                  Q(c.tipoB) + QStringLiteral(". En rojo lo que la simulación tiene más caro, en verde "
-                                                              "lo que tiene más barato."));
+    cabeceraComparacion_->setText(QStringLiteral("Simulación: ") + Q(c.tipoA) +
+                                  QStringLiteral("   frente a   Mirandel: ") + Q(c.tipoB) +
+                                  QStringLiteral(". En rojo lo que la simulación tiene más caro, en verde "
+                                                 "lo que tiene más barato."));
     comparacion_->setRowCount(static_cast<int>(c.filas.size()));
     int fila = 0;
     for (const auto& f : c.filas) {
@@ -346,10 +347,9 @@ void VentanaAnalisis::MostrarSensibilidad()
     tornado_->Actualizar(s);
     curva_->Actualizar(s ? &s->curvaKm : nullptr, datos_.curvaReferencia ? &*datos_.curvaReferencia : nullptr);
     const QString p = QString::number(variacion_->value());
-    sensibilidad_->setHorizontalHeaderLabels({QStringLiteral("Dato"), QStringLiteral("Valor"),
-                                              QStringLiteral("Coste/km con −") + p + QStringLiteral(" %"),
-                                              QStringLiteral("Coste/km con +") + p + QStringLiteral(" %"),
-                                              QStringLiteral("Efecto máximo")});
+    sensibilidad_->setHorizontalHeaderLabels(
+        {QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −") + p + QStringLiteral(" %"),
+         QStringLiteral("Coste/km con +") + p + QStringLiteral(" %"), QStringLiteral("Efecto máximo")});
     sensibilidad_->clearSpans();
     sensibilidad_->setRowCount(s ? static_cast<int>(s->entradas.size()) : 0);
     int fila = 0;
@@ -357,7 +357,8 @@ void VentanaAnalisis::MostrarSensibilidad()
         sensibilidad_->setItem(fila, 0, Celda(EtiquetaCampo(e.campo), false));
         sensibilidad_->setItem(fila, 1, Celda(Valor(e.valor)));
         if (e.error) {
-            sensibilidad_->setItem(fila, 2, Celda(MensajeError(ErrorEjecucion(e.error->numero, e.error->descripcion)), false));
+            sensibilidad_->setItem(fila, 2,
+                                   Celda(MensajeError(ErrorEjecucion(e.error->numero, e.error->descripcion)), false));
             sensibilidad_->setSpan(fila, 2, 1, 3);
         } else {
             sensibilidad_->setItem(fila, 2, Celda(FormatoCuatroDecimales(e.menos)));

@@ -58,8 +58,8 @@ private:
     Inicio& inicio_;
     QTimer* temporizador_;
     DatosAnalisis datos_;
-    bool leido_ = false;                         // datos_ reflect the columns
-    std::array<bool, 3> mostrada_{};             // each tab shows datos_
+    bool leido_ = false;              // datos_ reflect the columns
+    std::array<bool, 3> mostrada_{};  // each tab shows datos_
     std::string carpetaExportacion_;
 
     QTabWidget* pestanas_;

@@ -146,7 +146,9 @@ TEST_F(Analisis, CadaExportacionGrabaElFicheroYLoDice)
         std::string inicio;
     };
     for (const Caso& c : {Caso{FormatoExportacion::Pdf, ".pdf", "%PDF"}, Caso{FormatoExportacion::Excel, ".xlsx", "PK"},
-                          Caso{FormatoExportacion::Csv, ".csv", "\xEF\xBB\xBF" "Campo;"},
+                          Caso{FormatoExportacion::Csv, ".csv",
+                               "\xEF\xBB\xBF"
+                               "Campo;"},
                           Caso{FormatoExportacion::Json, ".json", "{"}}) {
         SCOPED_TRACE(c.extension);
         const std::string ruta = p.Ruta("analisis") + c.extension;
