@@ -19,7 +19,7 @@ GraficoSensibilidad::GraficoSensibilidad(QWidget* parent) : QChartView(parent)
     auto* grafico = CrearGrafico(QStringLiteral("Sensibilidad del coste total por km"));
     categorias_ = new QBarCategoryAxis;
     QFont fuente = categorias_->labelsFont();
-    fuente.setPointSizeF(fuente.pointSizeF() * 0.9);
+    fuente.setPointSizeF(fuente.pointSizeF() * 0.85);
     categorias_->setLabelsFont(fuente);
     eje_ = new QValueAxis;
     eje_->setLabelFormat(QStringLiteral("%.3f"));

@@ -1,5 +1,6 @@
 #include "windows/VentanaAnalisis.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -56,6 +57,7 @@ QTableWidget* Tabla(const QStringList& cabeceras, const char* nombre, QWidget* p
     t->setObjectName(QString::fromLatin1(nombre));
     t->setHorizontalHeaderLabels(cabeceras);
     t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -156,7 +158,6 @@ VentanaAnalisis::VentanaAnalisis(Inicio& inicio, QWidget* parent) : QWidget(pare
         mostrada_[kSensibilidad] = false;
         MostrarPestana(pestanas_->currentIndex());
     });
-    resize(1020, 700);
 }
 
 QWidget* VentanaAnalisis::CrearResumen()
@@ -184,22 +185,38 @@ QWidget* VentanaAnalisis::CrearResumen()
             totales_[c][f] = Etiqueta(QStringLiteral("—"), marco, nombres[c][f]);
             totales_[c][f]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             totales_[c][f]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            // Wide enough for large figures: typing does not move the chart.
+            totales_[c][f]->setMinimumWidth(
+                totales_[c][f]->fontMetrics().horizontalAdvance(QStringLiteral("9.999.999,99 €/año")));
             rejilla->addWidget(totales_[c][f], f + 1, c + 1);
         }
     }
-    rejilla->setColumnStretch(3, 1);
     const char* motivos[] = {"lblMotivoSimulacion", "lblMotivoReferencia"};
-    auto* disposicion = new QVBoxLayout(pagina);
-    disposicion->addWidget(marco);
+    // Totals on the left, the chart beside them with the whole height: its
+    // twelve names need it.
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addWidget(marco);
     for (int c = 0; c < 2; ++c) {
         motivos_[c] = Etiqueta(QString(), pagina, motivos[c]);
         motivos_[c]->setWordWrap(true);
         motivos_[c]->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+        motivos_[c]->setMaximumWidth(marco->sizeHint().width() + 40);
         motivos_[c]->hide();
-        disposicion->addWidget(motivos_[c]);
+        izquierda->addWidget(motivos_[c]);
     }
+    auto* nota = Etiqueta(QStringLiteral("Las cifras se recalculan al escribir en cualquier casilla de la columna "
+                                         "«DATOS DE SIMULACIÓN». La columna «Mirandel» son los datos de referencia "
+                                         "del tipo elegido."),
+                          pagina);
+    nota->setWordWrap(true);
+    nota->setMaximumWidth(marco->sizeHint().width() + 40);
+    nota->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
+    izquierda->addWidget(nota);
+    izquierda->addStretch();
     estructura_ = new GraficoEstructura(pagina);
-    estructura_->setMinimumHeight(320);
+    estructura_->setMinimumSize(420, 360);
+    auto* disposicion = new QHBoxLayout(pagina);
+    disposicion->addLayout(izquierda);
     disposicion->addWidget(estructura_, 1);
     return pagina;
 }
@@ -247,13 +264,19 @@ QWidget* VentanaAnalisis::CrearSensibilidad()
     sensibilidad_ = Tabla({QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −p"),
                            QStringLiteral("Coste/km con +p"), QStringLiteral("Efecto máximo")},
                           "tablaSensibilidad", divisor);
-    divisor->setSizes({330, 220});
+    divisor->setSizes({420, 180});  // in proportion: the tornado's names need the height
     disposicion->addWidget(divisor, 1);
     return pagina;
 }
 
 void VentanaAnalisis::showEvent(QShowEvent* evento)
 {
+    if (!dimensionada_) {
+        // Room for the charts, within the screen whatever its scale.
+        dimensionada_ = true;
+        const QRect zona = screen()->availableGeometry();
+        resize(std::min(1020, zona.width() * 9 / 10), std::min(700, zona.height() * 9 / 10));
+    }
     QWidget::showEvent(evento);
     if (!leido_) Recalcular();
 }

@@ -59,6 +59,7 @@ private:
     QTimer* temporizador_;
     DatosAnalisis datos_;
     bool leido_ = false;              // datos_ reflect the columns
+    bool dimensionada_ = false;       // sized to the screen on first showing
     std::array<bool, 3> mostrada_{};  // each tab shows datos_
     std::string carpetaExportacion_;
 
