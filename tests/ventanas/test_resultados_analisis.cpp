@@ -6,6 +6,8 @@
 #include <fstream>
 #include <regex>
 
+#include <nlohmann/json.hpp>
+
 #include <QLabel>
 #include <QProcess>
 #include <QSpinBox>
@@ -154,6 +156,11 @@ TEST_F(Analisis, CadaExportacionGrabaElFicheroYLoDice)
         const std::string ruta = p.Ruta("analisis") + c.extension;
         EXPECT_EQ(Exportar(c.formato, p.Ruta("analisis")), "Fichero " + ruta + " grabado");
         EXPECT_EQ(Contenido(ruta).substr(0, c.inicio.size()), c.inicio);
+        if (c.formato == FormatoExportacion::Json) {  // the pieces make one document
+            const auto j = nlohmann::json::parse(Contenido(ruta));
+            EXPECT_EQ(j.at("comparacion").at("filas").size(), 27u);
+            EXPECT_EQ(j.at("sensibilidad").at("variacion"), 10);
+        }
         // Replacing a file that only the added extension names asks first.
         const std::string antes = Contenido(ruta);
         p.Escribir("txtCFIVTM", "777");
