@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     const int pulsaciones = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const std::string carpeta = QCoreApplication::applicationDirPath().toStdString();
     tarvelon::PlataformaGuion plataforma;
-    tarvelon::Inicio inicio(plataforma, {carpeta, carpeta + "/Config.txt", [carpeta] { return carpeta; }});
+    tarvelon::Inicio inicio(plataforma, {carpeta, carpeta + "/Config.txt", [&carpeta] { return carpeta; }});
     inicio.show();
     inicio.PulsarPaso(0);
     inicio.seleccionarVehiculo()->cbSeleccionarVehiculo()->setCurrentIndex(0);

@@ -164,7 +164,7 @@ std::string JsonAnalisis(const DatosAnalisis& d)
 std::string CsvAnalisis(const DatosAnalisis& d)
 {
     static const std::string kBom = "\xEF\xBB\xBF";
-    auto sinBom = [](std::string t) { return t.rfind(kBom, 0) == 0 ? t.substr(kBom.size()) : t; };
+    auto sinBom = [](const std::string& t) { return t.rfind(kBom, 0) == 0 ? t.substr(kBom.size()) : t; };
     std::string csv = kBom;
     if (d.comparacion) csv += sinBom(CsvComparacion(*d.comparacion)) + "\r\n";
     if (d.sensibilidad) csv += sinBom(CsvSensibilidad(*d.sensibilidad));

@@ -106,7 +106,7 @@ void Fila(Paginas& pg, const std::vector<double>& anchos, const QStringList& tex
     pg.Fuente(8, negrita);
     double x = 2;
     for (qsizetype i = 0; i < textos.size() && i < static_cast<qsizetype>(anchos.size()); ++i) {
-        const size_t c = static_cast<size_t>(i);
+        const auto c = static_cast<size_t>(i);
         pg.painter().setPen(c < colores.size() && colores[c].isValid() ? colores[c] : QColor(Qt::black));
         pg.Texto(x, anchos[c] - 6, kAlto, textos[i], i == 0 ? Qt::AlignLeft : Qt::AlignRight);
         x += anchos[c];
