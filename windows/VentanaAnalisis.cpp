@@ -301,11 +301,19 @@ void VentanaAnalisis::MostrarPestana(int pestana)
 {
     if (pestana < 0 || mostrada_[static_cast<size_t>(pestana)]) return;
     mostrada_[static_cast<size_t>(pestana)] = true;
-    switch (pestana) {
-    case kResumen: MostrarResumen(); break;
-    case kComparacion: MostrarComparacion(); break;
-    case kSensibilidad: MostrarSensibilidad(); break;
-    default: break;
+    // Runs from a timer while the user types: nothing may escape into the
+    // event loop, and no message box may interrupt the typing.
+    try {
+        switch (pestana) {
+        case kResumen: MostrarResumen(); break;
+        case kComparacion: MostrarComparacion(); break;
+        case kSensibilidad: MostrarSensibilidad(); break;
+        default: break;
+        }
+    } catch (...) {
+        const QString texto = Q(MensajeError(ComoErrorEjecucion(std::current_exception())));
+        for (QLabel* l : {motivos_[0], cabeceraComparacion_, motivoSensibilidad_}) l->setText(texto);
+        motivos_[0]->show();
     }
 }
 

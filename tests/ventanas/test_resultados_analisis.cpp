@@ -136,6 +136,7 @@ TEST_F(Analisis, SensibilidadConLaVariacionElegida)
     En<QSpinBox>(v, "spVariacion")->setValue(20);
     ASSERT_TRUE(v->datos().sensibilidad.has_value());
     EXPECT_EQ(v->datos().sensibilidad->variacion, 20);
+    EXPECT_EQ(v->datos().sensibilidad->costeKm, CostesTotalesDe(Nucleo()).porKm);  // the same base as the panel
     EXPECT_EQ(En<QTableWidget>(v, "tablaSensibilidad")->rowCount(),
               static_cast<int>(v->datos().sensibilidad->entradas.size()));
 }
