@@ -7,6 +7,7 @@
 #include <QtCharts/QHorizontalBarSeries>
 #include <QtCharts/QValueAxis>
 
+#include "model/DesviosSensibilidad.h"
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 #include "windows/EstiloGrafico.h"
@@ -42,17 +43,13 @@ void GraficoSensibilidad::Actualizar(const Sensibilidad* s)
     mas->setColor(QColor(64, 160, 160));
     QStringList nombres;
     double minimo = 0, maximo = 0;
-    int mostradas = 0;
-    for (const auto& e : s ? s->entradas : std::vector<EntradaSensibilidad>{}) {
-        if (e.error || mostradas == kEntradasMostradas) continue;
-        // The largest effect at the top: categories run upwards.
-        const double dMenos = e.menos - s->costeKm, dMas = e.mas - s->costeKm;
-        menos->insert(0, dMenos);
-        mas->insert(0, dMas);
-        nombres.prepend(QString::fromStdString(EtiquetaCampo(e.campo)));
-        minimo = std::min({minimo, dMenos, dMas});
-        maximo = std::max({maximo, dMenos, dMas});
-        ++mostradas;
+    // The largest effect at the top: categories run upwards.
+    for (const auto& d : s ? DesviosSensibilidad(*s, kEntradasMostradas) : std::vector<DesvioSensibilidad>{}) {
+        menos->insert(0, d.menos);
+        mas->insert(0, d.mas);
+        nombres.prepend(QString::fromStdString(EtiquetaCampo(d.campo)));
+        minimo = std::min({minimo, d.menos, d.mas});
+        maximo = std::max({maximo, d.menos, d.mas});
     }
     auto* serie = new QHorizontalBarSeries;
     serie->append(menos);

@@ -2,6 +2,8 @@
 // Tornado chart of the sensitivity analysis: for the inputs with the largest
 // effect, how far the total cost per km moves from its base with the input
 // at −p % and at +p %.
+#include <cstddef>
+
 #include <QtCharts/QChartView>
 
 #include "model/Analisis.h"
@@ -16,7 +18,7 @@ namespace tarvelon {
 class GraficoSensibilidad : public QChartView {
     Q_OBJECT
 public:
-    static constexpr int kEntradasMostradas = 10;
+    static constexpr std::size_t kEntradasMostradas = 10;
 
     explicit GraficoSensibilidad(QWidget* parent = nullptr);
 
