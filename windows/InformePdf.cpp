@@ -25,6 +25,7 @@ namespace {
 
 constexpr int kResolucion = 300;  // dots per inch of the drawing
 constexpr double kMargen = 42;    // points
+constexpr double kAltoFila = 13;  // points
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -43,6 +44,7 @@ public:
     double ancho() const { return ancho_; }
     double y() const { return y_; }
     void Avanzar(double alto) { y_ += alto; }
+    bool Cabe(double alto) const { return y_ + alto <= fin_; }
     // Room for `alto` points, on a new page if this one is full.
     void Reservar(double alto)
     {
@@ -100,7 +102,7 @@ void Titulo(Paginas& pg, const QString& texto, double siguiente = 40)
 void Fila(Paginas& pg, const std::vector<double>& anchos, const QStringList& textos, bool negrita = false,
           const QColor& fondo = QColor(), const std::vector<QColor>& colores = {})
 {
-    constexpr double kAlto = 13;
+    constexpr double kAlto = kAltoFila;
     pg.Reservar(kAlto);
     if (fondo.isValid()) pg.Fondo(kAlto, fondo);
     pg.Fuente(8, negrita);
@@ -167,11 +169,19 @@ void TablaComparacion(Paginas& pg, const DatosAnalisis& d)
     }
     const Comparacion& c = *d.comparacion;
     const std::vector<double> anchos = {pg.ancho() - 340, 90, 90, 90, 70};
-    Fila(pg, anchos,
-         {QStringLiteral("Resultado"), QStringLiteral("Simulación"), QStringLiteral("Mirandel"),
-          QStringLiteral("Diferencia"), QStringLiteral("Dif. (%)")},
-         true, QColor(225, 232, 240));
+    auto cabecera = [&] {
+        Fila(pg, anchos,
+             {QStringLiteral("Resultado"), QStringLiteral("Simulación"), QStringLiteral("Mirandel"),
+              QStringLiteral("Diferencia"), QStringLiteral("Dif. (%)")},
+             true, QColor(225, 232, 240));
+    };
+    pg.Reservar(2 * kAltoFila);
+    cabecera();
     for (const auto& f : c.filas) {
+        if (!pg.Cabe(kAltoFila)) {  // a table that goes on to the next page repeats its header
+            pg.Reservar(2 * kAltoFila);
+            cabecera();
+        }
         auto cifra = [&](double v) {
             return Q(f.campo.find("porKm") != std::string_view::npos ? FormatoCuatroDecimales(v)
                                                                      : FormatoDosDecimales(v));
