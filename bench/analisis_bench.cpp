@@ -91,8 +91,7 @@ int main(int argc, char** argv)
                 pulsaciones, qPrintable(QGuiApplication::platformName()));
     std::printf("  mínimo %.2f ms, mediana %.2f ms, percentil 95 %.2f ms, máximo %.2f ms\n", tiempos.front(),
                 tiempos[tiempos.size() / 2], tiempos[tiempos.size() * 95 / 100], tiempos.back());
-    // The parts of the work alone, without the platform's pacing of repaints
-    // (Qt waits a few ms between two updates of a window).
+    // The parts of the work alone, without the event loop between them.
     auto media = [](const std::function<void()>& f) {
         QElapsedTimer r;
         r.start();
