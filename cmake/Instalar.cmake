@@ -64,7 +64,8 @@ else()
   set(TARVELON_DEPENDENCIAS "libc6, libstdc++6, libxlsxwriter4")
   if(TARVELON_GUI)
     string(APPEND TARVELON_DEPENDENCIAS
-           ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4)")
+           ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4)"
+           ", libqt6charts6 (>= 6.4)")
   endif()
 endif()
 if(TARVELON_GUI)

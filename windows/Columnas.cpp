@@ -50,45 +50,61 @@ Columnas::Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma) : v
     }
 }
 
-void Columnas::Fallo(const std::exception& /*e*/)
+void Columnas::Fallo(const ErrorEjecucion& e)
 {
     Aviso aviso;
-    aviso.texto = MensajeError(ComoErrorEjecucion(std::current_exception()));
+    aviso.texto = MensajeError(e);
     aviso.icono = Icono::Critico;
     plataforma_.Mostrar(aviso);
 }
 
-bool Columnas::LeerColumnaSimulacion(Simulacion& s)
+std::optional<FalloLectura> Columnas::Leer(Simulacion& s, bool simulacion)
 {
+    const Fila* actual = nullptr;
     try {
         for (const auto& f : filas_) {
+            actual = &f;
             if (f.campo == CampoTipo()) {
                 AsignarCampoDesdeTexto(s, f.campo, v_.vehiculo->TextoTipo());
-            } else if (f.campo == CampoTipoSeguro()) {
+            } else if (simulacion && f.campo == CampoTipoSeguro()) {
                 // No option chosen counts as the compulsory insurance.
                 const int opcion = v_.costesFijosC->OpcionElegida();
                 s.TipoSeguro = static_cast<int16_t>(opcion == 0 ? 1 : opcion);
             } else {
-                AsignarCampoDesdeTexto(s, f.campo, TextoCaja(f.simulacion), f.vacioEsCero);
+                QLineEdit* caja = simulacion ? f.simulacion : f.referencia;
+                AsignarCampoDesdeTexto(s, f.campo, TextoCaja(caja), f.vacioEsCero);
             }
         }
-        return true;
-    } catch (const std::exception& e) {
-        Fallo(e);
-        return false;
+        return std::nullopt;
+    } catch (...) {
+        const ErrorEjecucion e = ComoErrorEjecucion(std::current_exception());
+        if (!actual) return FalloLectura{-1, nullptr, e};
+        return FalloLectura{actual->campo, simulacion ? actual->simulacion : actual->referencia, e};
     }
+}
+
+std::optional<FalloLectura> Columnas::LeerColumnaSimulacionSinAvisos(Simulacion& s) { return Leer(s, true); }
+
+std::optional<FalloLectura> Columnas::LeerColumnaReferenciaSinAvisos(Simulacion& s) { return Leer(s, false); }
+
+bool Columnas::LeerColumnaSimulacion(Simulacion& s)
+{
+    const auto fallo = Leer(s, true);
+    if (fallo) Fallo(fallo->error);
+    return !fallo;
 }
 
 void Columnas::LeerColumnaReferencia(Simulacion& s)
 {
-    try {
-        for (const auto& f : filas_) {
-            if (f.campo == CampoTipo()) AsignarCampoDesdeTexto(s, f.campo, v_.vehiculo->TextoTipo());
-            else AsignarCampoDesdeTexto(s, f.campo, TextoCaja(f.referencia), f.vacioEsCero);
-        }
-    } catch (const std::exception& e) {
-        Fallo(e);
-    }
+    if (const auto fallo = Leer(s, false)) Fallo(fallo->error);
+}
+
+std::vector<QLineEdit*> Columnas::Cajas(bool simulacion) const
+{
+    std::vector<QLineEdit*> cajas;
+    for (const auto& f : filas_)
+        if (QLineEdit* c = simulacion ? f.simulacion : f.referencia) cajas.push_back(c);
+    return cajas;
 }
 
 void Columnas::EscribirColumnaSimulacion(const Simulacion& s)
@@ -118,8 +134,8 @@ void Columnas::EscribirColumnaSimulacion(const Simulacion& s)
                 EscribirTexto(f.simulacion, TextoDeCampo(s, f.campo));
             }
         }
-    } catch (const std::exception& e) {
-        Fallo(e);
+    } catch (...) {
+        Fallo(ComoErrorEjecucion(std::current_exception()));
     }
 }
 
@@ -130,8 +146,8 @@ void Columnas::EscribirColumnaReferencia(const Simulacion& s)
             if (f.campo == CampoTipo()) v_.vehiculo->EscribirTipo(s.Tipo);
             else EscribirTexto(f.referencia, TextoDeCampo(s, f.campo));
         }
-    } catch (const std::exception& e) {
-        Fallo(e);
+    } catch (...) {
+        Fallo(ComoErrorEjecucion(std::current_exception()));
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The four transfers between the windows' two columns and a record. The
 // windows are the working store; a record lives for one operation.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/Errores.h"
 #include "model/Simulacion.h"
 
 class QLineEdit;
@@ -26,6 +28,14 @@ struct VentanasColumnas {
     QWidget* costesIndirectos;
 };
 
+// Where a silent read stopped: the field, its box (null for the type and the
+// simulation's insurance option) and the run-time error.
+struct FalloLectura {
+    int campo;
+    QLineEdit* caja;
+    ErrorEjecucion error;
+};
+
 class Columnas {
 public:
     Columnas(const VentanasColumnas& ventanas, Plataforma& plataforma);
@@ -38,6 +48,15 @@ public:
     void LeerColumnaReferencia(Simulacion& s);
     void EscribirColumnaReferencia(const Simulacion& s);
 
+    // The same reads without any message box, for panels that follow the
+    // user's typing: they answer where they stopped, nothing when all was read.
+    std::optional<FalloLectura> LeerColumnaSimulacionSinAvisos(Simulacion& s);
+    std::optional<FalloLectura> LeerColumnaReferenciaSinAvisos(Simulacion& s);
+
+    // The boxes of one column, in transfer order (the type and, in the
+    // simulation column, the insurance option have none).
+    std::vector<QLineEdit*> Cajas(bool simulacion) const;
+
     // The insurance window's option and box texts, for Calcular.
     EntradaSeguro SeguroActual() const;
 
@@ -48,7 +67,8 @@ private:
         QLineEdit* simulacion;  // null for the type and the insurance type
         QLineEdit* referencia;  // null for the type
     };
-    void Fallo(const std::exception& e);
+    void Fallo(const ErrorEjecucion& e);
+    std::optional<FalloLectura> Leer(Simulacion& s, bool simulacion);
 
     VentanasColumnas v_;
     Plataforma& plataforma_;

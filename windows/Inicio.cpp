@@ -16,6 +16,7 @@
 #include "windows/Logo.h"
 #include "windows/Plataforma.h"
 #include "windows/Twips.h"
+#include "windows/VentanaAnalisis.h"
 #include "windows/frmAbout.h"
 
 #include "windows/DatosPersonalizados.h"
@@ -47,6 +48,7 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     // Saving and copying reference data wait for a vehicle type.
     menuArchivoGuardar_->setEnabled(false);
     menuCopiarDatos_->setEnabled(false);
+    menuAnalisis_->setEnabled(false);
 
     // One instance of each step window for the whole run, created hidden.
     // The input windows come first: the result windows work on their columns.
@@ -110,6 +112,7 @@ void Inicio::CrearMenus()
     QAction* salir = nombrar(archivo->addAction(QStringLiteral("Salir")), "menuArchivoSalir");
 
     menuCopiarDatos_ = nombrar(barra->addAction(QStringLiteral("Copiar Datos del Mirandel")), "menuCopiarDatos");
+    menuAnalisis_ = nombrar(barra->addAction(QStringLiteral("Análisis")), "menuAnalisis");
 
     QMenu* ayuda = barra->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("menuAyuda"));
@@ -121,6 +124,7 @@ void Inicio::CrearMenus()
     connect(menuArchivoCargar_, &QAction::triggered, this, &Inicio::menuArchivoCargar_Click);
     connect(salir, &QAction::triggered, this, &QWidget::close);
     connect(menuCopiarDatos_, &QAction::triggered, this, &Inicio::menuCopiarDatos_Click);
+    connect(menuAnalisis_, &QAction::triggered, this, &Inicio::menuAnalisis_Click);
     connect(ayudaAyuda, &QAction::triggered, this, &Inicio::menuAyudaAyuda_Click);
     connect(acercaDe, &QAction::triggered, this, &Inicio::menuAyudaAcercaDe_Click);
 }
@@ -223,6 +227,7 @@ void Inicio::HabilitarPasos()
     indice_->HabilitarPasos();
     menuArchivoGuardar_->setEnabled(true);
     menuCopiarDatos_->setEnabled(true);
+    menuAnalisis_->setEnabled(true);
 }
 
 void Inicio::TituloConTipo(const std::string& tipo)
@@ -246,6 +251,15 @@ void Inicio::menuCopiarDatos_Click()
     Simulacion s;
     columnas_->LeerColumnaReferencia(s);
     columnas_->EscribirColumnaSimulacion(s);
+}
+
+void Inicio::menuAnalisis_Click()
+{
+    // Its own window, so that it stays in view while the user types in the steps.
+    if (!analisis_) analisis_ = new VentanaAnalisis(*this, this);
+    analisis_->show();
+    analisis_->raise();
+    analisis_->activateWindow();
 }
 
 void Inicio::menuAyudaAyuda_Click()

@@ -25,6 +25,7 @@ class Plataforma;
 class Presupuesto;
 class SeleccionarResultado;
 class Trayecto;
+class VentanaAnalisis;
 class VentanaEntrada;
 
 struct OpcionesInicio {
@@ -50,6 +51,7 @@ public:
     void menuArchivoGuardar_Click();
     void menuArchivoCargar_Click();
     void menuCopiarDatos_Click();
+    void menuAnalisis_Click();
     void menuAyudaAyuda_Click();
     void menuAyudaAcercaDe_Click();
 
@@ -89,6 +91,8 @@ public:
     QWidget* VentanaDePaso(int paso) const;
     QMdiArea* areaTrabajo() const { return mdi_; }
     QMdiSubWindow* Marco(QWidget* ventana) const;
+    // The analysis window, once the menu has opened it.
+    VentanaAnalisis* analisis() const { return analisis_; }
 
 private:
     QMdiSubWindow* Alojar(QWidget* ventana, bool sinBorde = false);
@@ -121,6 +125,8 @@ private:
     QAction* menuArchivoGuardar_ = nullptr;
     QAction* menuArchivoCargar_ = nullptr;
     QAction* menuCopiarDatos_ = nullptr;
+    QAction* menuAnalisis_ = nullptr;
+    VentanaAnalisis* analisis_ = nullptr;
 };
 
 inline constexpr const char* kTituloInicio = "TARVELON - Mirandel de Costes de la Valdoria";

@@ -95,11 +95,12 @@ private slots:
     {
         Programa p;
         const QList<QAction*> arriba = p.inicio->menuBar()->actions();
-        QCOMPARE(arriba.size(), 3);
-        QVERIFY(arriba[1]->menu() == nullptr);
-        const QList<QAction*> todas = arriba + arriba[0]->menu()->actions() + arriba[2]->menu()->actions();
+        QCOMPARE(arriba.size(), 4);
+        QVERIFY(arriba[1]->menu() == nullptr && arriba[2]->menu() == nullptr);
+        const QList<QAction*> todas = arriba + arriba[0]->menu()->actions() + arriba[3]->menu()->actions();
         const QStringList esperadas = {"menuArchivo=&Archivo",
                                        "menuCopiarDatos=Copiar Datos del Mirandel",
+                                       "menuAnalisis=Análisis",
                                        "menuAyuda=Ayuda",
                                        "menuArchivoGuardar=Guardar Datos Personalizados",
                                        "menuArchivoCargar=Cargar Datos Personalizados",
@@ -111,9 +112,9 @@ private slots:
         for (int i = 0; i < todas.size(); ++i) {
             QCOMPARE(todas[i]->objectName() + "=" + todas[i]->text(), esperadas[i]);
             QVERIFY(todas[i]->shortcut().isEmpty());
-            QCOMPARE(todas[i]->isEnabled(), i != 1 && i != 3);  // no copying or saving yet
+            QCOMPARE(todas[i]->isEnabled(), i != 1 && i != 2 && i != 4);  // no copying, analysis or saving yet
         }
-        QVERIFY(todas[5]->isSeparator());
+        QVERIFY(todas[6]->isSeparator());
 
         p.inicio->menuAyudaAcercaDe_Click();
         p.inicio->menuAyudaAcercaDe_Click();

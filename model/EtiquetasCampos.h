@@ -1,0 +1,13 @@
+#pragma once
+// Short Spanish names, with their unit, of the record's result fields and of
+// the inputs that the sensitivity analysis varies: the analysis window, its
+// charts and its PDF show these instead of the field names.
+#include <string>
+#include <string_view>
+
+namespace tarvelon {
+
+// The name of `campo`; the field name itself when it has none.
+std::string EtiquetaCampo(std::string_view campo);
+
+}  // namespace tarvelon
