@@ -7,8 +7,10 @@ BUILD_DIR := build
 BIN := $(BUILD_DIR)/bin
 JOBS ?= 2
 
-# Debian packages needed to build and test (xvfb and xauth for window tests).
-DEPS := build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth
+# Debian packages needed to build and test (xvfb and xauth for window tests;
+# qt6-translations-l10n for Qt's own texts in Spanish).
+DEPS := build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth \
+	qt6-translations-l10n
 
 
 # What `make run` starts after building: the desktop program on the sample

@@ -61,8 +61,17 @@ void Columnas::Fallo(const std::exception& e)
 
 bool Columnas::LeerColumnaSimulacion(Simulacion& s)
 {
+    QLineEdit* leyendo = nullptr;
+    if (LeerSimulacion(s, leyendo)) return true;
+    if (leyendo && alFallarCaja_) alFallarCaja_(leyendo);
+    return false;
+}
+
+bool Columnas::LeerSimulacion(Simulacion& s, QLineEdit*& leyendo)
+{
     try {
         for (const auto& f : filas_) {
+            leyendo = f.simulacion;
             if (f.campo == CampoTipo()) {
                 AsignarCampoDesdeTexto(s, f.campo, v_.vehiculo->TextoTipo());
             } else if (f.campo == CampoTipoSeguro()) {

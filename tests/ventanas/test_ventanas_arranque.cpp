@@ -121,14 +121,9 @@ private slots:
         QCOMPARE(acercas.size(), 2);  // a new one each time
         QVERIFY(acercas[1]->isVisible() && !acercas[1]->isModal());
         QCOMPARE(En<QLabel>(acercas[1], "lblWarning")->text(), QStringLiteral("Ver ") + TextoVersion());
-        p.inicio->menuAyudaAyuda_Click();  // started directly, no shell
-        QCOMPARE(p.plataforma.programas.size(), size_t(1));
-        QCOMPARE(p.plataforma.programas[0].programa, p.Carpeta() + "/ayuda");
-        QVERIFY(p.plataforma.programas[0].argumentos.empty() && p.plataforma.avisos.empty());
-        p.plataforma.falloPrograma = std::pair{53, std::string("No se ha podido ejecutar la ayuda")};
-        p.inicio->menuAyudaAyuda_Click();
-        QCOMPARE(p.plataforma.Textos(), std::vector<std::string>{"No se ha podido abrir la ayuda del programa "
-                                                                 "(No se ha podido ejecutar la ayuda)."});
+        p.inicio->menuAyudaAyuda_Click();  // no help page in the program folder
+        QCOMPARE(p.plataforma.Textos(),
+                 std::vector<std::string>{"No se encuentra el fichero de ayuda " + p.Carpeta() + "/ayuda.html"});
         QVERIFY(p.plataforma.avisos[0].icono == Icono::Critico);
 
         p.Menu("menuArchivoSalir")->trigger();
