@@ -33,7 +33,7 @@
 namespace tarvelon {
 
 namespace {
-constexpr int kIzquierdaPasoTwips = 2005;
+constexpr int kHuecoPasoTwips = 5;  // between the index and the step windows
 }
 
 Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
@@ -91,7 +91,7 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     int alto = indice_->height();
     for (const auto& [w, marco] : marcos_) {
         if (w == indice_) continue;
-        ancho = std::max(ancho, TwipsAPixelesX(kIzquierdaPasoTwips, this) + marco->sizeHint().width());
+        ancho = std::max(ancho, IzquierdaPaso() + marco->sizeHint().width());
         alto = std::max(alto, marco->sizeHint().height());
     }
     // Where to go next, and the file the simulation column came from.
@@ -189,10 +189,16 @@ void Inicio::MostrarEnPaso(QWidget* ventana)
     // The window keeps its own size; its frame follows it (a list filled on
     // first showing may have widened it).
     marco->adjustSize();
-    marco->move(TwipsAPixelesX(kIzquierdaPasoTwips, this), 0);
+    marco->move(IzquierdaPaso(), 0);
     marco->show();
     marco->raise();
     mdi_->setActiveSubWindow(marco);
+}
+
+int Inicio::IzquierdaPaso() const
+{
+    // 2005 twips with the design's index; more when its captions need it.
+    return indice_->width() + TwipsAPixelesX(kHuecoPasoTwips, this);
 }
 
 void Inicio::OcultarForms()

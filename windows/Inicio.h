@@ -107,6 +107,8 @@ public:
     QWidget* VentanaDePaso(int paso) const;
     QMdiArea* areaTrabajo() const { return mdi_; }
     QMdiSubWindow* Marco(QWidget* ventana) const;
+    // Left edge of the step windows in the work area, beside the index.
+    int IzquierdaPaso() const;
 
 private:
     QMdiSubWindow* Alojar(QWidget* ventana, bool sinBorde = false);
