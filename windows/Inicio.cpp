@@ -95,11 +95,14 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
         alto = std::max(alto, marco->sizeHint().height());
     }
     // Where to go next, and the file the simulation column came from.
+    // Labels, not the bar's passing messages, which the menus' empty tips clear.
+    lblIndicacion_ = new QLabel(QStringLiteral("Comience con el paso 0.- Selección Tipo Veh."), this);
+    lblIndicacion_->setObjectName(QStringLiteral("lblIndicacion"));
     lblFichero_ = new QLabel(this);
     lblFichero_->setObjectName(QStringLiteral("lblFicheroDatos"));
     statusBar()->setObjectName(QStringLiteral("BarraEstado"));
+    statusBar()->addWidget(lblIndicacion_, 1);
     statusBar()->addPermanentWidget(lblFichero_);
-    statusBar()->showMessage(QStringLiteral("Comience con el paso 0.- Selección Tipo Veh."));
 
     resize(ancho + 8, alto + 8 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
@@ -273,7 +276,7 @@ void Inicio::menuCopiarDatos_Click()
     Simulacion s;
     columnas_->LeerColumnaReferencia(s);
     columnas_->EscribirColumnaSimulacion(s);
-    statusBar()->showMessage(QStringLiteral("Datos del Mirandel copiados en la columna de simulación"));
+    lblIndicacion_->setText(QStringLiteral("Datos del Mirandel copiados en la columna de simulación"));
 }
 
 bool Inicio::ConfirmarCambios()
@@ -297,7 +300,7 @@ bool Inicio::ConfirmarCambios()
 
 void Inicio::Indicar(const std::string& texto, const std::string& fichero)
 {
-    statusBar()->showMessage(QString::fromStdString(texto));
+    lblIndicacion_->setText(QString::fromStdString(texto));
     lblFichero_->setText(fichero.empty() ? QString() : QStringLiteral("Datos: ") + QString::fromStdString(fichero));
     lblFichero_->setToolTip(QString::fromStdString(fichero));
 }

@@ -142,7 +142,8 @@ private:
     std::unique_ptr<CambiosSimulacion> cambios_;
     std::string tipoColumna_;  // the type the simulation column belongs to
     VentanaAyuda* ayuda_ = nullptr;
-    QLabel* lblFichero_ = nullptr;
+    QLabel* lblIndicacion_ = nullptr;  // where to go next
+    QLabel* lblFichero_ = nullptr;     // the file the simulation column came from
 
     QAction* menuArchivoGuardar_ = nullptr;
     QAction* menuArchivoCargar_ = nullptr;

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
@@ -197,8 +196,8 @@ TEST(Persona, PreguntaAntesDePerderCifrasNoGuardadas)
 TEST(Persona, BarraDeEstadoIndicaElPasoSiguienteYElFichero)
 {
     Programa p;
-    auto mensaje = [&p] { return p.inicio->statusBar()->currentMessage().toStdString(); };
-    auto* fichero = p.inicio->findChild<QLabel*>(QStringLiteral("lblFicheroDatos"));
+    auto mensaje = [&p] { return p.Hijo<QLabel>("lblIndicacion")->text().toStdString(); };
+    auto* fichero = p.Hijo<QLabel>("lblFicheroDatos");
     p.Seleccionar(0);
     EXPECT_EQ(mensaje(), "Tipo seleccionado: Frigorífico 40 t. Continúe con el paso 1.- Datos Generales");
     p.inicio->menuCopiarDatos_Click();
