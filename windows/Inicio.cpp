@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "model/Errores.h"
@@ -104,7 +105,10 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     statusBar()->addWidget(lblIndicacion_, 1);
     statusBar()->addPermanentWidget(lblFichero_);
 
-    resize(ancho + 8, alto + 8 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // Never larger than the screen (a scaled screen may be small in logical pixels).
+    QSize tam(ancho + 8, alto + 8 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    if (screen()) tam = tam.boundedTo(screen()->availableGeometry().size() - QSize(16, 48));
+    resize(tam);
 }
 
 Inicio::~Inicio() = default;

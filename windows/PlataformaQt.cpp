@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeView>
 
 #include "model/Errores.h"
@@ -88,7 +89,7 @@ void DimensionarDialogo(QFileDialog& dialogo)
         cabecera->setSectionResizeMode(0, QHeaderView::Stretch);
         for (int i = 1; i < cabecera->count(); ++i) cabecera->setSectionResizeMode(i, QHeaderView::ResizeToContents);
     }
-    const QSize minimo(fm.averageCharWidth() * 100, fm.height() * 28);
+    const QSize minimo(fm.averageCharWidth() * 115, fm.height() * 28);
     const QRect pantalla = dialogo.screen() ? dialogo.screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
     dialogo.resize(std::min(std::max(dialogo.sizeHint().width(), minimo.width()), pantalla.width() * 9 / 10),
                    std::min(std::max(dialogo.sizeHint().height(), minimo.height()), pantalla.height() * 9 / 10));
@@ -107,7 +108,8 @@ std::optional<std::string> PlataformaQt::ElegirFichero(const PeticionFichero& pe
     dialogo.setDefaultSuffix(QString::fromStdString(peticion.extensionPorDefecto));
     if (!peticion.carpetaInicial.empty()) dialogo.setDirectory(QString::fromStdString(peticion.carpetaInicial));
     if (!peticion.nombre.empty()) dialogo.selectFile(QString::fromStdString(peticion.nombre));
-    DimensionarDialogo(dialogo);
+    // Once shown: showing restores the column widths and size of the last use.
+    QTimer::singleShot(0, &dialogo, [&dialogo] { DimensionarDialogo(dialogo); });
     if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList elegidos = dialogo.selectedFiles();
     if (elegidos.isEmpty()) return std::string();

@@ -48,10 +48,11 @@ VentanaAyuda::VentanaAyuda(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(siguiente, &QPushButton::clicked, this, [buscar] { buscar(false); });
     connect(anterior, &QPushButton::clicked, this, [buscar] { buscar(true); });
 
-    // About 80 characters of text wide, most of the screen's height.
+    // The page's lines and its 640-pixel picture without a side scroll bar,
+    // most of the screen's height.
     const QFontMetrics fm(navegador_->font());
     const QRect pantalla = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
-    resize(std::min(fm.averageCharWidth() * 100, pantalla.width() * 9 / 10), pantalla.height() * 3 / 4);
+    resize(std::min(std::max(fm.averageCharWidth() * 110, 760), pantalla.width() * 9 / 10), pantalla.height() * 3 / 4);
 }
 
 void VentanaAyuda::Abrir(const QString& ruta)
@@ -61,6 +62,7 @@ void VentanaAyuda::Abrir(const QString& ruta)
     navegador_->setSource(QUrl::fromLocalFile(QFileInfo(ruta).absoluteFilePath()));
     navegador_->reload();
     resultado_->clear();
+    buscar_->setFocus();
 }
 
 bool VentanaAyuda::Buscar(const QString& texto, bool haciaAtras)

@@ -52,7 +52,7 @@ TEST(Persona, TextosDeQtEnEspanolYColumnasDelDialogoEnteras)
 
     QStringList botones;
     int anchoTamano = 0;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(100, [&] {
         auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialogo, nullptr);
         for (auto* b : dialogo->findChild<QDialogButtonBox*>()->buttons()) botones << SinAcelerador(b->text());
