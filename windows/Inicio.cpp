@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 
 #include "model/Errores.h"
 #include "windows/CajaTexto.h"
@@ -92,13 +93,18 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     int alto = indice_->height();
     for (const auto& [w, marco] : marcos_) {
         if (w == indice_) continue;
-        ancho = std::max(ancho, IzquierdaPaso() + marco->sizeHint().width());
-        alto = std::max(alto, marco->sizeHint().height());
+        // A hidden frame may not count its window yet: the window and a title bar.
+        const int barra = marco->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, marco) + 8;
+        ancho =
+            std::max({ancho, IzquierdaPaso() + marco->sizeHint().width(), IzquierdaPaso() + w->sizeHint().width() + 8});
+        alto = std::max({alto, marco->sizeHint().height(), w->sizeHint().height() + barra});
     }
     // Where to go next, and the file the simulation column came from.
     // Labels, not the bar's passing messages, which the menus' empty tips clear.
     lblIndicacion_ = new QLabel(QStringLiteral("Comience con el paso 0.- Selección Tipo Veh."), this);
     lblIndicacion_->setObjectName(QStringLiteral("lblIndicacion"));
+    // A long type name must not widen the main window beyond the screen.
+    lblIndicacion_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblFichero_ = new QLabel(this);
     lblFichero_->setObjectName(QStringLiteral("lblFicheroDatos"));
     statusBar()->setObjectName(QStringLiteral("BarraEstado"));
