@@ -10,9 +10,11 @@ JOBS ?= 2
 # Debian packages needed to build and test (xvfb and xauth for window tests;
 # Qt Charts needs the OpenGL development files, which its package does not
 # pull in; poppler-utils and python3-openpyxl read the exported PDF and
-# workbook back in the tests).
+# workbook back in the tests; qt6-translations-l10n for Qt's own texts in
+# Spanish).
 DEPS := build-essential cmake pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation xvfb xauth \
-	nlohmann-json3-dev libxlsxwriter-dev libcli11-dev qt6-charts-dev libqt6opengl6-dev poppler-utils python3-openpyxl
+	nlohmann-json3-dev libxlsxwriter-dev libcli11-dev qt6-charts-dev libqt6opengl6-dev poppler-utils python3-openpyxl \
+	qt6-translations-l10n
 
 
 # What `make run` starts after building: the desktop program on the sample

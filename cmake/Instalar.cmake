@@ -29,9 +29,8 @@ tarvelon_instalar_programa(tarvelon-datos)
 # The scrambled sample reference data, made by the build beside the executables.
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Config.txt DESTINATION ${TARVELON_CARPETA_INSTALADA})
 
-install(FILES ${CMAKE_SOURCE_DIR}/resources/ayuda/ayuda.bat ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/ayuda.html
+install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/ayuda.html ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/ayuda-ventana-principal.png
         DESTINATION ${TARVELON_CARPETA_INSTALADA})
-install(PROGRAMS ${CMAKE_SOURCE_DIR}/resources/ayuda/ayuda DESTINATION ${TARVELON_CARPETA_INSTALADA})
 
 if(TARVELON_GUI)
   tarvelon_instalar_programa(tarvelon)
@@ -72,7 +71,9 @@ if(TARVELON_GUI)
   if(TARVELON_DEPENDENCIAS)
     string(APPEND TARVELON_DEPENDENCIAS ", ")
   endif()
-  string(APPEND TARVELON_DEPENDENCIAS "qt6-qpa-plugins")
+  # Qt's own dialog and button texts in Spanish.
+  string(APPEND TARVELON_DEPENDENCIAS "qt6-qpa-plugins, qt6-translations-l10n")
+  # Only links to other sites in the help open a web browser.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${TARVELON_DEPENDENCIAS}")

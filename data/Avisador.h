@@ -6,8 +6,8 @@
 namespace tarvelon {
 
 enum class Icono { Ninguno, Critico, Informacion, Exclamacion, Pregunta };
-enum class Botones { Aceptar, SiNo };
-enum class Respuesta { Aceptar, Si, No };
+enum class Botones { Aceptar, SiNo, SiNoCancelar };
+enum class Respuesta { Aceptar, Si, No, Cancelar };
 
 inline constexpr const char* kTituloPrograma = "TARVELON";
 

@@ -1,6 +1,9 @@
 #include "windows/Arranque.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "data/Ficheros.h"
 #include "windows/Inicio.h"
@@ -11,8 +14,25 @@ namespace tarvelon {
 
 std::string CarpetaEjecutable() { return QCoreApplication::applicationDirPath().toStdString(); }
 
+bool CargarTraduccionesQt()
+{
+    static bool cargadas = false;
+    if (cargadas) return true;
+    // Sizes and dates in the file dialog follow the Spanish form too.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    auto* traductor = new QTranslator(QCoreApplication::instance());
+    if (!traductor->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traductor;
+        return false;
+    }
+    QCoreApplication::installTranslator(traductor);
+    cargadas = true;
+    return true;
+}
+
 std::unique_ptr<Inicio> Main(Plataforma& plataforma, const OpcionesArranque& opciones)
 {
+    CargarTraduccionesQt();
     auto carpeta = opciones.carpetaPrograma ? opciones.carpetaPrograma : CarpetaEjecutable;
     OpcionesInicio inicio;
     inicio.carpetaPrograma = carpeta;

@@ -23,6 +23,10 @@ inline constexpr const char* kAvisoComaDecimal =
 // Runs the start-up and answers the main window, already shown.
 std::unique_ptr<Inicio> Main(Plataforma& plataforma, const OpcionesArranque& opciones = {});
 
+// Qt's own texts (file dialog, standard buttons) in Spanish, from the Qt
+// translations of the system; answers whether they were found. Once per run.
+bool CargarTraduccionesQt();
+
 // The executable's folder.
 std::string CarpetaEjecutable();
 

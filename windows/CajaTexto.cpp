@@ -1,5 +1,6 @@
 #include "windows/CajaTexto.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -36,15 +37,18 @@ void CajaTexto::focusInEvent(QFocusEvent* e)
     QLineEdit::focusInEvent(e);
     if (tipo_ != TipoCaja::Entrada) return;
     SeleccionarTexto(this);
-    // A click places the cursor after the focus arrives; select again then.
-    seleccionarTrasClic_ = e->reason() == Qt::MouseFocusReason;
+    foco_.start();
 }
 
 void CajaTexto::mousePressEvent(QMouseEvent* e)
 {
     QLineEdit::mousePressEvent(e);
-    if (seleccionarTrasClic_) {
-        seleccionarTrasClic_ = false;
+    // The click that brought the focus places the cursor after it arrived;
+    // select again then. The focus may have come just before the click with
+    // another reason: a window activated by that very click gives it back to
+    // the box that had it last.
+    if (tipo_ == TipoCaja::Entrada && foco_.isValid() && foco_.elapsed() <= QApplication::doubleClickInterval()) {
+        foco_.invalidate();
         SeleccionarTexto(this);
     }
 }
@@ -53,6 +57,12 @@ void SeleccionarTexto(QLineEdit* caja)
 {
     caja->setSelection(0, static_cast<int>(caja->text().size()));
     if (caja->text().isEmpty()) caja->setCursorPosition(0);
+}
+
+void EnfocarCaja(QLineEdit* caja)
+{
+    caja->setFocus(Qt::OtherFocusReason);
+    SeleccionarTexto(caja);
 }
 
 std::string TextoCaja(const QLineEdit* caja) { return caja->text().toStdString(); }

@@ -7,6 +7,7 @@
 
 #include "data/Texto.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 
 namespace tarvelon {
@@ -30,11 +31,15 @@ protected:
 
 private:
     TipoCaja tipo_;
-    bool seleccionarTrasClic_ = false;
+    QElapsedTimer foco_;  // since the focus came in
 };
 
 // Whole text selected: start 0, length the text's length.
 void SeleccionarTexto(QLineEdit* caja);
+
+// The program puts the focus into a box: its whole text is selected even
+// when the box had the focus already, so that typing replaces it.
+void EnfocarCaja(QLineEdit* caja);
 
 // The box's text as UTF-8, and writing one from code (cut to the box's
 // maximum length as above; the change event runs before this returns).

@@ -90,8 +90,11 @@ std::optional<FalloLectura> Columnas::LeerColumnaReferenciaSinAvisos(Simulacion&
 bool Columnas::LeerColumnaSimulacion(Simulacion& s)
 {
     const auto fallo = Leer(s, true);
-    if (fallo) Fallo(fallo->error);
-    return !fallo;
+    if (!fallo) return true;
+    Fallo(fallo->error);
+    // The user is shown which figure could not be read.
+    if (fallo->caja && alFallarCaja_) alFallarCaja_(fallo->caja);
+    return false;
 }
 
 void Columnas::LeerColumnaReferencia(Simulacion& s)

@@ -1,6 +1,7 @@
 #pragma once
 // The four transfers between the windows' two columns and a record. The
 // windows are the working store; a record lives for one operation.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,8 +43,10 @@ public:
 
     // Each stops at the first failing row with the usual error message; the
     // rows before it stay transferred.
-    // Reading answers whether every row was read.
+    // Reading answers whether every row was read; when a box could not be
+    // read, it goes to the action set with AlFallarCaja after the message.
     bool LeerColumnaSimulacion(Simulacion& s);
+    void AlFallarCaja(std::function<void(QLineEdit*)> accion) { alFallarCaja_ = std::move(accion); }
     void EscribirColumnaSimulacion(const Simulacion& s);
     void LeerColumnaReferencia(Simulacion& s);
     void EscribirColumnaReferencia(const Simulacion& s);
@@ -73,6 +76,7 @@ private:
     VentanasColumnas v_;
     Plataforma& plataforma_;
     std::vector<Fila> filas_;
+    std::function<void(QLineEdit*)> alFallarCaja_;
 };
 
 }  // namespace tarvelon

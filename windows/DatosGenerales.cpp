@@ -73,7 +73,7 @@ bool DatosGenerales::Form_LostFocus()
             if (!isVisible()) return;
             if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget()))
                 if (marco->mdiArea()) marco->mdiArea()->setActiveSubWindow(marco);
-            Caja("KilometrajeAnual")->setFocus(Qt::OtherFocusReason);
+            EnfocarCaja(Caja("KilometrajeAnual"));
         });
     }
     seguir_ = r != Respuesta::Si;

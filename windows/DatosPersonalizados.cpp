@@ -109,13 +109,18 @@ void GuardarDatosPersonalizados(Inicio& inicio)
 
         // Not validated nor calculated: the results are saved as a new record has them.
         // A column that could not be read whole is not saved: writing half a
-        // record over the user's file would lose figures (the transfer has
-        // already said what failed).
+        // record over the user's file would lose figures. The transfer has
+        // said what failed and shown the box; this says that nothing was written.
         Simulacion s;
-        if (!inicio.columnas().LeerColumnaSimulacion(s)) return;
+        if (!inicio.columnas().LeerColumnaSimulacion(s)) {
+            Avisar(plataforma, "No se ha grabado el fichero " + ruta);
+            return;
+        }
         s.Tipo = inicio.TextoTipoSeleccionado();
 
-        if (GrabarLineas(ruta, s.ToArray(), plataforma)) Avisar(plataforma, "Fichero " + ruta + " grabado");
+        if (!GrabarLineas(ruta, s.ToArray(), plataforma)) return;
+        inicio.ColumnaGuardada(ruta);
+        Avisar(plataforma, "Fichero " + ruta + " grabado");
     } catch (...) {
         AvisarFallo(plataforma, ComoErrorEjecucion(std::current_exception()),
                     "No se ha grabado ningún fichero de configuración");
@@ -149,6 +154,7 @@ void CargarDatosPersonalizados(Inicio& inicio)
         inicio.columnas().EscribirColumnaReferencia(referencia);
 
         inicio.OcultarForms();
+        inicio.ColumnaCargada(ruta, propia.Tipo);
         Avisar(plataforma, "Fichero: " + ruta + " cargado");
     } catch (...) {
         AvisarFallo(plataforma, ComoErrorEjecucion(std::current_exception()),

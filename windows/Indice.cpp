@@ -1,5 +1,9 @@
 #include "windows/Indice.h"
 
+#include <algorithm>
+
+#include <QApplication>
+#include <QFontMetrics>
 #include <QPushButton>
 
 #include "windows/Twips.h"
@@ -30,23 +34,30 @@ Indice::Indice(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Indice"));
     setWindowTitle(QStringLiteral("Indice"));
+    // The design's Tahoma 6.75 pt is hard to read on today's screens: never
+    // smaller than the system's font. The buttons grow to their captions in bold.
     QFont fuente(QStringLiteral("Tahoma"));
-    fuente.setPointSizeF(6.75);
-    const int ancho = TwipsAPixelesX(kAnchoTwips, this);
+    fuente.setPointSizeF(std::max(6.75, QApplication::font().pointSizeF()));
+    QFont negrita = fuente;
+    negrita.setBold(true);
+    const QFontMetrics fm(negrita);
+    int anchoTexto = 0;
+    for (const auto& b : kBotones) anchoTexto = std::max(anchoTexto, fm.horizontalAdvance(QString::fromUtf8(b.texto)));
+    const int ancho = std::max(TwipsAPixelesX(kAnchoTwips, this), anchoTexto + 3 * fm.averageCharWidth());
+    const int alto = std::max(TwipsAPixelesY(kAltoTwips, this), fm.height() * 2 + 8);
     for (int i = 0; i < kPasos; ++i) {
         auto* b = new QPushButton(QString::fromUtf8(kBotones[i].texto), this);
         b->setObjectName(QString::fromLatin1(kBotones[i].nombre));
         b->setFont(fuente);
         b->setToolTip(QStringLiteral("Introducir datos generales para la simulación"));
-        const int arriba = TwipsAPixelesY(kAltoTwips * i, this);
-        b->setGeometry(0, arriba, ancho, TwipsAPixelesY(kAltoTwips * (i + 1), this) - arriba);
+        b->setGeometry(0, alto * i, ancho, alto);
         b->setEnabled(i == 0);
         connect(b, &QPushButton::clicked, this, [this, i] {
             if (accion_) accion_(i);
         });
         botones_[static_cast<size_t>(i)] = b;
     }
-    setFixedSize(ancho, TwipsAPixelesY(kAltoTwips * kPasos, this));
+    setFixedSize(ancho, alto * kPasos);
 }
 
 void Indice::HabilitarPasos()

@@ -1,13 +1,21 @@
 #include "windows/Inicio.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
 
 #include "model/Errores.h"
+#include "windows/CajaTexto.h"
+#include "windows/CambiosSimulacion.h"
 #include "windows/Columnas.h"
 #include "windows/CostesFijosC.h"
 #include "windows/DatosGenerales.h"
@@ -17,6 +25,7 @@
 #include "windows/Plataforma.h"
 #include "windows/Twips.h"
 #include "windows/VentanaAnalisis.h"
+#include "windows/VentanaAyuda.h"
 #include "windows/frmAbout.h"
 
 #include "windows/DatosPersonalizados.h"
@@ -27,7 +36,7 @@
 namespace tarvelon {
 
 namespace {
-constexpr int kIzquierdaPasoTwips = 2005;
+constexpr int kHuecoPasoTwips = 5;  // between the index and the step windows
 }
 
 Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
@@ -62,6 +71,8 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     vehiculo_ = new SeleccionarVehiculo(plataforma_, *this);
     columnas_ =
         std::make_unique<Columnas>(VentanasColumnas{vehiculo_, dg_, cfa_, cfb_, cfc_, cva_, cvb_, ci_}, plataforma_);
+    columnas_->AlFallarCaja([this](QLineEdit* caja) { SenalarCaja(caja); });
+    cambios_ = std::make_unique<CambiosSimulacion>(VentanasColumnas{vehiculo_, dg_, cfa_, cfb_, cfc_, cva_, cvb_, ci_});
     auto* nuevoTrayecto = new Trayecto(*columnas_, plataforma_);
     trayecto_ = nuevoTrayecto;
     auto* nuevoPresupuesto = new Presupuesto(*columnas_, plataforma_);
@@ -84,10 +95,28 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     int alto = indice_->height();
     for (const auto& [w, marco] : marcos_) {
         if (w == indice_) continue;
-        ancho = std::max(ancho, TwipsAPixelesX(kIzquierdaPasoTwips, this) + marco->sizeHint().width());
-        alto = std::max(alto, marco->sizeHint().height());
+        // A hidden frame may not count its window yet: the window and a title bar.
+        const int barra = marco->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, marco) + 8;
+        ancho =
+            std::max({ancho, IzquierdaPaso() + marco->sizeHint().width(), IzquierdaPaso() + w->sizeHint().width() + 8});
+        alto = std::max({alto, marco->sizeHint().height(), w->sizeHint().height() + barra});
     }
-    resize(ancho + 8, alto + 8 + menuBar()->sizeHint().height());
+    // Where to go next, and the file the simulation column came from.
+    // Labels, not the bar's passing messages, which the menus' empty tips clear.
+    lblIndicacion_ = new QLabel(QStringLiteral("Comience con el paso 0.- Selección Tipo Veh."), this);
+    lblIndicacion_->setObjectName(QStringLiteral("lblIndicacion"));
+    // A long type name must not widen the main window beyond the screen.
+    lblIndicacion_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblFichero_ = new QLabel(this);
+    lblFichero_->setObjectName(QStringLiteral("lblFicheroDatos"));
+    statusBar()->setObjectName(QStringLiteral("BarraEstado"));
+    statusBar()->addWidget(lblIndicacion_, 1);
+    statusBar()->addPermanentWidget(lblFichero_);
+
+    // Never larger than the screen (a scaled screen may be small in logical pixels).
+    QSize tam(ancho + 8, alto + 8 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    if (screen()) tam = tam.boundedTo(screen()->availableGeometry().size() - QSize(16, 48));
+    resize(tam);
 }
 
 Inicio::~Inicio() = default;
@@ -172,13 +201,21 @@ void Inicio::MostrarEnPaso(QWidget* ventana)
     QMdiSubWindow* marco = Marco(ventana);
     if (!marco) marco = Alojar(ventana);
     ventana->show();
+    // A window the user minimised or maximised comes back as designed.
+    if (marco->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) marco->showNormal();
     // The window keeps its own size; its frame follows it (a list filled on
     // first showing may have widened it).
     marco->adjustSize();
-    marco->move(TwipsAPixelesX(kIzquierdaPasoTwips, this), 0);
+    marco->move(IzquierdaPaso(), 0);
     marco->show();
     marco->raise();
     mdi_->setActiveSubWindow(marco);
+}
+
+int Inicio::IzquierdaPaso() const
+{
+    // 2005 twips with the design's index; more when its captions need it.
+    return indice_->width() + TwipsAPixelesX(kHuecoPasoTwips, this);
 }
 
 void Inicio::OcultarForms()
@@ -244,13 +281,85 @@ std::string Inicio::TextoTipoSeleccionado() const { return vehiculo_->TextoTipo(
 
 void Inicio::menuArchivoGuardar_Click() { GuardarDatosPersonalizados(*this); }
 
-void Inicio::menuArchivoCargar_Click() { CargarDatosPersonalizados(*this); }
+void Inicio::menuArchivoCargar_Click()
+{
+    if (ConfirmarCambios()) CargarDatosPersonalizados(*this);
+}
 
 void Inicio::menuCopiarDatos_Click()
 {
     Simulacion s;
     columnas_->LeerColumnaReferencia(s);
     columnas_->EscribirColumnaSimulacion(s);
+    lblIndicacion_->setText(QStringLiteral("Datos del Mirandel copiados en la columna de simulación"));
+}
+
+bool Inicio::ConfirmarCambios()
+{
+    if (!cambios_->Cambiada()) return true;
+    Aviso pregunta;
+    pregunta.texto = kPreguntaCambios;
+    pregunta.icono = Icono::Pregunta;
+    pregunta.botones = Botones::SiNoCancelar;
+    const Respuesta r = plataforma_.Mostrar(pregunta);
+    if (r == Respuesta::Cancelar) return false;
+    if (r != Respuesta::Si) return true;
+    // The figures are saved under the type they belong to, not under one
+    // chosen in the selector but not selected yet.
+    const std::string elegido = vehiculo_->TextoTipo();
+    vehiculo_->EscribirTipo(tipoColumna_);
+    GuardarDatosPersonalizados(*this);
+    vehiculo_->EscribirTipo(elegido);
+    return !cambios_->Cambiada();
+}
+
+void Inicio::Indicar(const std::string& texto, const std::string& fichero)
+{
+    lblIndicacion_->setText(QString::fromStdString(texto));
+    lblFichero_->setText(fichero.empty() ? QString() : QStringLiteral("Datos: ") + QString::fromStdString(fichero));
+    lblFichero_->setToolTip(QString::fromStdString(fichero));
+}
+
+void Inicio::ColumnaSeleccionada(const std::string& tipo)
+{
+    cambios_->Tomar();
+    tipoColumna_ = tipo;
+    Indicar("Tipo seleccionado: " + tipo + ". Continúe con el paso 1.- Datos Generales", "");
+}
+
+void Inicio::ColumnaGuardada(const std::string& fichero)
+{
+    cambios_->Tomar();
+    Indicar("Fichero " + fichero + " grabado", fichero);
+}
+
+void Inicio::ColumnaCargada(const std::string& fichero, const std::string& tipo)
+{
+    cambios_->Tomar();
+    tipoColumna_ = tipo;
+    Indicar("Fichero: " + fichero + " cargado", fichero);
+}
+
+int Inicio::PasoDe(const QWidget* w) const
+{
+    for (int paso = 0; paso < Indice::kPasos; ++paso)
+        if (VentanaDePaso(paso)->isAncestorOf(w)) return paso;
+    return -1;
+}
+
+void Inicio::SenalarCaja(QLineEdit* caja)
+{
+    const int paso = PasoDe(caja);
+    if (paso < 0 || !caja->isEnabled()) return;
+    PulsarPaso(paso);
+    mdi_->setActiveSubWindow(Marco(VentanaDePaso(paso)));
+    EnfocarCaja(caja);
+}
+
+void Inicio::closeEvent(QCloseEvent* evento)
+{
+    if (ConfirmarCambios()) evento->accept();
+    else evento->ignore();
 }
 
 void Inicio::menuAnalisis_Click()
@@ -264,26 +373,28 @@ void Inicio::menuAnalisis_Click()
 
 void Inicio::menuAyudaAyuda_Click()
 {
-    const std::string carpeta = CarpetaPrograma();
-    std::string programa;
-    std::vector<std::string> argumentos;
-#ifdef _WIN32
-    programa = "cmd.exe";
-    argumentos = {"/c", "start", "", "/max", carpeta + "\\ayuda.bat"};
-#else
-    programa = carpeta + "/ayuda";
-#endif
-    try {
-        plataforma_.IniciarPrograma(programa, argumentos);
-    } catch (const ErrorEjecucion& e) {
-        plataforma_.Mostrar(
-            Aviso{"No se ha podido abrir la ayuda del programa (" + e.Descripcion() + ").", Icono::Critico});
+    // The program folder as it is now, like the original help command.
+    const QString ruta = QString::fromStdString(CarpetaPrograma()) + QStringLiteral("/ayuda.html");
+    if (!QFileInfo(ruta).isFile()) {
+        plataforma_.Mostrar(Aviso{"No se encuentra el fichero de ayuda " + ruta.toStdString(), Icono::Critico});
+        return;
     }
+    if (!ayuda_) ayuda_ = new VentanaAyuda(this);
+    ayuda_->Abrir(ruta);
+    ayuda_->show();
+    ayuda_->raise();
+    ayuda_->activateWindow();
 }
 
 void Inicio::menuAyudaAcercaDe_Click()
 {
+    // Each further one a step down and to the right of the last, so that it is seen.
+    const auto abiertas = findChildren<frmAbout*>();
     auto* acerca = new frmAbout(this);
+    acerca->adjustSize();
+    QPoint sitio = geometry().center() - acerca->rect().center();
+    if (!abiertas.isEmpty()) sitio = abiertas.last()->pos() + QPoint(32, 32);
+    acerca->move(sitio);
     acerca->show();
 }
 

@@ -11,12 +11,15 @@
 #include "windows/SeleccionarVehiculo.h"
 
 class QAction;
+class QLabel;
+class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 
 namespace tarvelon {
 
+class CambiosSimulacion;
 class Columnas;
 class CostesFijosC;
 class DatosGenerales;
@@ -26,6 +29,7 @@ class Presupuesto;
 class SeleccionarResultado;
 class Trayecto;
 class VentanaAnalisis;
+class VentanaAyuda;
 class VentanaEntrada;
 
 struct OpcionesInicio {
@@ -75,6 +79,20 @@ public:
     // After a selection: hides the selection window and the steps behind it.
     void OcultarTrasSeleccion();
 
+    // Before the simulation column is replaced or dropped: when it changed
+    // since it was last saved, loaded or set by a selection, asks whether to
+    // save it. Answers whether the action may go on (No, or Sí and saved).
+    bool ConfirmarCambios();
+    // The simulation column was just set by a selection of `tipo`, saved to
+    // or loaded from `fichero`: the state to compare with, and the hint.
+    void ColumnaSeleccionada(const std::string& tipo);
+    void ColumnaGuardada(const std::string& fichero);
+    void ColumnaCargada(const std::string& fichero, const std::string& tipo);
+    // A box that could not be read: its step shown and the box focused.
+    void SenalarCaja(QLineEdit* caja);
+    // The step whose window holds `w`, or -1.
+    int PasoDe(const QWidget* w) const;
+
     // The single instances of the windows.
     Indice* indice() const { return indice_; }
     SeleccionarVehiculo* seleccionarVehiculo() const { return vehiculo_; }
@@ -93,12 +111,16 @@ public:
     QMdiSubWindow* Marco(QWidget* ventana) const;
     // The analysis window, once the menu has opened it.
     VentanaAnalisis* analisis() const { return analisis_; }
+    // Left edge of the step windows in the work area, beside the index.
+    int IzquierdaPaso() const;
 
 private:
     QMdiSubWindow* Alojar(QWidget* ventana, bool sinBorde = false);
     void Ocultar(QWidget* ventana);
     void CrearMenus();
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    void Indicar(const std::string& texto, const std::string& fichero);
 
     Plataforma& plataforma_;
     OpcionesInicio opciones_;
@@ -121,6 +143,11 @@ private:
     VentanaEntrada* ci_ = nullptr;
     std::unique_ptr<Columnas> columnas_;
     std::map<QWidget*, QMdiSubWindow*> marcos_;
+    std::unique_ptr<CambiosSimulacion> cambios_;
+    std::string tipoColumna_;  // the type the simulation column belongs to
+    VentanaAyuda* ayuda_ = nullptr;
+    QLabel* lblIndicacion_ = nullptr;  // where to go next
+    QLabel* lblFichero_ = nullptr;     // the file the simulation column came from
 
     QAction* menuArchivoGuardar_ = nullptr;
     QAction* menuArchivoCargar_ = nullptr;
@@ -128,6 +155,8 @@ private:
     QAction* menuAnalisis_ = nullptr;
     VentanaAnalisis* analisis_ = nullptr;
 };
+
+inline constexpr const char* kPreguntaCambios = "Los datos de simulación han cambiado. ¿Desea guardarlos?";
 
 inline constexpr const char* kTituloInicio = "TARVELON - Mirandel de Costes de la Valdoria";
 

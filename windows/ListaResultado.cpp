@@ -2,6 +2,10 @@
 
 #include "windows/Columnas.h"
 
+#include <algorithm>
+
+#include <QApplication>
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -24,10 +28,12 @@ QFont FuenteInforme()
     QFont fuente(QStringLiteral("Liberation Mono"));
     fuente.setStyleHint(QFont::TypeWriter);
     fuente.setFixedPitch(true);
-    fuente.setPointSizeF(8.25);
+    // The design's 8.25 pt, but never smaller than the system's font.
+    const double puntos = std::max(8.25, QApplication::font().pointSizeF());
+    fuente.setPointSizeF(puntos);
     if (!QFontInfo(fuente).fixedPitch()) {
         fuente = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        fuente.setPointSizeF(8.25);
+        fuente.setPointSizeF(puntos);
     }
     return fuente;
 }

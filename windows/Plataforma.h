@@ -1,6 +1,6 @@
 #pragma once
-// The program's one door to the platform: message boxes, file dialogs,
-// printing a window's image and starting another program. The program uses
+// The program's one door to the platform: message boxes, file dialogs and
+// printing a window's image. The program uses
 // the Qt implementation; tests put in a scripted one that answers by itself.
 #include <optional>
 #include <string>
@@ -33,10 +33,6 @@ public:
     // Prints the image of `ventana` on the default printer, one page. Raises
     // ErrorEjecucion when it cannot print.
     virtual void ImprimirVentana(QWidget* ventana) = 0;
-
-    // Starts `programa` with `argumentos` (no shell) without waiting. Raises
-    // ErrorEjecucion when it cannot be started.
-    virtual void IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos) = 0;
 };
 
 }  // namespace tarvelon

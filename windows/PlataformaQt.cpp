@@ -1,14 +1,19 @@
 #include "windows/PlataformaQt.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeView>
 
 #include "model/Errores.h"
 
@@ -52,19 +57,42 @@ Respuesta PlataformaQt::Mostrar(const Aviso& aviso)
     case Icono::Exclamacion: caja.setIcon(QMessageBox::Warning); break;
     case Icono::Pregunta: caja.setIcon(QMessageBox::Question); break;
     }
-    if (aviso.botones == Botones::SiNo) {
+    if (aviso.botones == Botones::SiNo || aviso.botones == Botones::SiNoCancelar) {
         QPushButton* si = caja.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
         QPushButton* no = caja.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+        QPushButton* cancelar = aviso.botones == Botones::SiNoCancelar
+                                    ? caja.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole)
+                                    : nullptr;
         caja.setDefaultButton(si);
-        caja.setEscapeButton(no);
+        caja.setEscapeButton(cancelar ? cancelar : no);
         caja.exec();
-        return caja.clickedButton() == si ? Respuesta::Si : Respuesta::No;
+        if (caja.clickedButton() == si) return Respuesta::Si;
+        return cancelar && caja.clickedButton() != no ? Respuesta::Cancelar : Respuesta::No;
     }
     QPushButton* aceptar = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
     caja.setDefaultButton(aceptar);
     caja.setEscapeButton(aceptar);
     caja.exec();
     return Respuesta::Aceptar;
+}
+
+void DimensionarDialogo(QFileDialog& dialogo)
+{
+    // Qt's own dialog (not a native one): its detail columns fit their texts
+    // and the name column takes the rest, so sizes and dates are never cut.
+    const QFontMetrics fm(dialogo.font());
+    if (auto* vista = dialogo.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* cabecera = vista->header();
+        cabecera->setStretchLastSection(false);
+        cabecera->setMinimumSectionSize(fm.horizontalAdvance(QStringLiteral("9.999,9 KiB")) +
+                                        2 * fm.averageCharWidth());
+        cabecera->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int i = 1; i < cabecera->count(); ++i) cabecera->setSectionResizeMode(i, QHeaderView::ResizeToContents);
+    }
+    const QSize minimo(fm.averageCharWidth() * 115, fm.height() * 28);
+    const QRect pantalla = dialogo.screen() ? dialogo.screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    dialogo.resize(std::min(std::max(dialogo.sizeHint().width(), minimo.width()), pantalla.width() * 9 / 10),
+                   std::min(std::max(dialogo.sizeHint().height(), minimo.height()), pantalla.height() * 9 / 10));
 }
 
 std::optional<std::string> PlataformaQt::ElegirFichero(const PeticionFichero& peticion, QWidget* padre)
@@ -80,6 +108,8 @@ std::optional<std::string> PlataformaQt::ElegirFichero(const PeticionFichero& pe
     dialogo.setDefaultSuffix(QString::fromStdString(peticion.extensionPorDefecto));
     if (!peticion.carpetaInicial.empty()) dialogo.setDirectory(QString::fromStdString(peticion.carpetaInicial));
     if (!peticion.nombre.empty()) dialogo.selectFile(QString::fromStdString(peticion.nombre));
+    // Once shown: showing restores the column widths and size of the last use.
+    QTimer::singleShot(0, &dialogo, [&dialogo] { DimensionarDialogo(dialogo); });
     if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList elegidos = dialogo.selectedFiles();
     if (elegidos.isEmpty()) return std::string();
@@ -106,14 +136,6 @@ void PlataformaQt::ImprimirVentana(QWidget* ventana)
     pintor.drawPixmap(QRect(pagina.topLeft(), tam), imagen);
     if (!pintor.end() || impresora.printerState() == QPrinter::Error)
         throw ErrorEjecucion(kErrorImpresora, "La impresora no ha aceptado el trabajo");
-}
-
-void PlataformaQt::IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos)
-{
-    QStringList args;
-    for (const auto& a : argumentos) args << QString::fromStdString(a);
-    if (!QProcess::startDetached(QString::fromStdString(programa), args))
-        throw ErrorEjecucion(kFicheroNoEncontrado, "No se ha podido ejecutar " + programa);
 }
 
 }  // namespace tarvelon

@@ -1,10 +1,12 @@
 #pragma once
 // The platform as the running program uses it: Qt message boxes, the Qt file
-// dialog, the default printer and detached processes.
+// dialog and the default printer.
 #include "windows/Plataforma.h"
 
 #include <QString>
 #include <QStringList>
+
+class QFileDialog;
 
 namespace tarvelon {
 
@@ -13,12 +15,14 @@ public:
     Respuesta Mostrar(const Aviso& aviso) override;
     std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) override;
     void ImprimirVentana(QWidget* ventana) override;
-    void IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos) override;
 };
 
 // "Desc (*.txt)|*.txt|Otra (*.*)|*.*|" as the dialog's name filters:
 // {"Desc (*.txt)", "Otra (*.*)"}.
 QStringList FiltrosDialogo(const std::string& filtro);
+
+// Sizes Qt's file dialog so that its columns and buttons show whole.
+void DimensionarDialogo(QFileDialog& dialogo);
 
 // A message text as a box shows it: CR LF pairs become line breaks.
 QString TextoAviso(const std::string& texto);

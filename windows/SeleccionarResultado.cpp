@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "data/Avisador.h"
+#include "windows/CajaTexto.h"
 #include "windows/ListaResultado.h"
 #include "windows/Plataforma.h"
 #include "windows/Presupuesto.h"
@@ -75,7 +76,7 @@ SeleccionarResultado::SeleccionarResultado(Trayecto& trayecto, Presupuesto& pres
     connect(Option2_, &QRadioButton::toggled, this, [this](bool marcado) {
         if (!marcado) return;
         HabilitarServicio();
-        txtKilometrosDelServicio_->setFocus();
+        EnfocarCaja(txtKilometrosDelServicio_);
     });
     connect(btCalcular_, &QPushButton::clicked, this, [this] { btCalcular_Click(); });
     txtKilometrosDelServicio_->installEventFilter(this);
@@ -124,7 +125,7 @@ void SeleccionarResultado::btCalcular_Click()
             aviso.texto = texto;
             aviso.icono = Icono::Ninguno;
             plataforma.Mostrar(aviso);
-            campo->setFocus();
+            EnfocarCaja(campo);
         };
         if (txtKilometrosDelServicio_->text().isEmpty()) {
             falta(txtKilometrosDelServicio_, "Debe rellenar la cantidad de kilómetros del servicio");

@@ -143,6 +143,8 @@ void SeleccionarVehiculo::btSeleccionar_Click()
         plataforma_.Mostrar(Aviso{MensajeError(ComoErrorEjecucion(std::current_exception())), Icono::Critico});
         return;
     }
+    // The user's figures are replaced below.
+    if (!inicio_.ConfirmarCambios()) return;
 
     inicio_.columnas().EscribirColumnaSimulacion(Simulacion{});
     inicio_.HabilitarPasos();
@@ -152,6 +154,7 @@ void SeleccionarVehiculo::btSeleccionar_Click()
         EscribirTexto(caja, TextoDeCampo(referencia, IndiceCampo(c.sufijo)));
     }
     inicio_.TituloConTipo(tipo);
+    inicio_.ColumnaSeleccionada(tipo);
     plataforma_.Mostrar(Aviso{"Seleccionado vehículo: " + tipo});
     inicio_.OcultarTrasSeleccion();
 }

@@ -9,4 +9,9 @@ int TwipsAPixelesX(int twips, const QWidget* referencia) { return qRound(twips *
 
 int TwipsAPixelesY(int twips, const QWidget* referencia) { return qRound(twips * referencia->logicalDpiY() / 1440.0); }
 
+int PixelesEscalados(int pixeles96, const QWidget* referencia)
+{
+    return qRound(pixeles96 * referencia->logicalDpiX() / 96.0);
+}
+
 }  // namespace tarvelon

@@ -8,4 +8,7 @@ namespace tarvelon {
 int TwipsAPixelesX(int twips, const QWidget* referencia);
 int TwipsAPixelesY(int twips, const QWidget* referencia);
 
+// A measure designed in pixels of a 96-dpi screen, on the screen of `referencia`.
+int PixelesEscalados(int pixeles96, const QWidget* referencia);
+
 }  // namespace tarvelon

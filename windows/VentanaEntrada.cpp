@@ -14,6 +14,7 @@
 #include "model/Numeros.h"
 #include "model/PrecioNeto.h"
 #include "windows/CajaTexto.h"
+#include "windows/Twips.h"
 
 namespace tarvelon {
 
@@ -21,7 +22,7 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// Layout measures in pixels; everything else follows the font.
+// Layout measures in pixels of a 96-dpi screen; everything else follows the font.
 constexpr int kMargen = 8;
 constexpr int kHueco = 6;
 constexpr int kRellenoMarco = 10;
@@ -87,7 +88,9 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
             if (!f.etiquetaReferencia.empty())
                 anchoEtiqueta = std::max(anchoEtiqueta, fm.horizontalAdvance(Q(f.etiquetaReferencia)));
         }
-    anchoEtiqueta = std::min(anchoEtiqueta + 4, kAnchoMaximoEtiqueta);
+    anchoEtiqueta = std::min(anchoEtiqueta + 4, PixelesEscalados(kAnchoMaximoEtiqueta, this));
+    const int anchoBotonCopiar =
+        std::max(PixelesEscalados(kAnchoBotonCopiar, this), fm.horizontalAdvance(QStringLiteral("<-")) + 12);
     const int indicador = hayOpciones ? style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                                             style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 2
                                       : 0;
@@ -98,7 +101,7 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
         kRellenoMarco + indicador + anchoEtiqueta + kHueco + n * anchoCaja + (n - 1) * kHueco + kRellenoMarco;
     const int xIzquierda = kMargen;
     const int xCopiar = xIzquierda + anchoColumna + kHueco;
-    const int xDerecha = xCopiar + kAnchoBotonCopiar + kHueco;
+    const int xDerecha = xCopiar + anchoBotonCopiar + kHueco;
     const int anchoTotal = xDerecha + anchoColumna + kMargen;
 
     auto* titulo = new QLabel(Q(d.titulo), this);
@@ -185,7 +188,7 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
                 auto* b = new QPushButton(QStringLiteral("<-"), this);
                 b->setObjectName(QStringLiteral("btCopiar"));
                 b->setProperty("Index", f.copiar);
-                b->setGeometry(xCopiar, izq->y() + yCaja, kAnchoBotonCopiar, altoCaja);
+                b->setGeometry(xCopiar, izq->y() + yCaja, anchoBotonCopiar, altoCaja);
                 grupoCopiar_->addButton(b, f.copiar);
                 copias_[f.copiar] = f.sufijos;
             }

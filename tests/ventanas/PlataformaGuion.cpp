@@ -31,10 +31,4 @@ void PlataformaGuion::ImprimirVentana(QWidget* ventana)
     impresas.push_back(ventana);
 }
 
-void PlataformaGuion::IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos)
-{
-    if (falloPrograma) throw ErrorEjecucion(falloPrograma->first, falloPrograma->second);
-    programas.push_back({programa, argumentos});
-}
-
 }  // namespace tarvelon

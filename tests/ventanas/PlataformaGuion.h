@@ -1,6 +1,6 @@
 #pragma once
 // A platform that answers by itself, for tests and the start-up benchmark:
-// it records every message box, file dialog, printout and started program,
+// it records every message box, file dialog and printout,
 // and gives the answers queued by the test.
 #include <deque>
 #include <functional>
@@ -14,30 +14,22 @@ namespace tarvelon {
 
 class PlataformaGuion : public Plataforma {
 public:
-    struct Programa {
-        std::string programa;
-        std::vector<std::string> argumentos;
-    };
-
     Respuesta Mostrar(const Aviso& aviso) override;
     std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) override;
     void ImprimirVentana(QWidget* ventana) override;
-    void IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos) override;
 
-    // Yes/No answers in order (none queued: No); an OK box answers Aceptar.
+    // Yes/No(/Cancel) answers in order (none queued: No); an OK box answers Aceptar.
     std::deque<Respuesta> respuestas;
     // File dialog answers in order; nothing, or an empty queue, is a cancel.
     std::deque<std::optional<std::string>> ficheros;
-    // Printing and starting programs fail with this error when set.
+    // Printing fails with this error when set.
     std::optional<std::pair<int, std::string>> falloImpresion;
-    std::optional<std::pair<int, std::string>> falloPrograma;
     std::function<void(const Aviso&)> alMostrar;  // as each box is shown
     std::function<void(QWidget*)> alImprimir;     // as each window is printed
 
     std::vector<Aviso> avisos;
     std::vector<PeticionFichero> peticiones;
     std::vector<QWidget*> impresas;
-    std::vector<Programa> programas;
 
     std::vector<std::string> Textos() const  // texts of the boxes shown, in order
     {

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "Apoyo.h"
+#include "windows/DatosPersonalizados.h"
 #include "windows/SeleccionarVehiculo.h"
 
 using namespace tarvelon;
@@ -32,7 +33,7 @@ protected:
     void Cargar(std::optional<std::string> ruta)
     {
         p.plataforma.ficheros.push_back(std::move(ruta));
-        p.inicio->menuArchivoCargar_Click();
+        CargarDatosPersonalizados(*p.inicio);  // the load itself; the menu's question is tested apart
     }
     // Every box of a column ("txt" or "MIRtxt"), the type and the insurance option.
     Textos Columna(const std::string& prefijo)
@@ -148,7 +149,8 @@ TEST_F(Datos, GrabacionQueFallaNoDiceGrabadoNiTocaElFichero)
     p.plataforma.Limpiar();
     p.Escribir("txtKilometrajeAnual", "");
     Guardar(ruta);
-    EXPECT_EQ(Avisos(), Textos{MensajeError(ErrorEjecucion(kTiposNoCoinciden))});
+    EXPECT_EQ(Avisos(),
+              (Textos{MensajeError(ErrorEjecucion(kTiposNoCoinciden)), "No se ha grabado el fichero " + ruta}));
     EXPECT_EQ(Contenido(ruta), original);
 }
 

@@ -122,14 +122,9 @@ private slots:
         QCOMPARE(acercas.size(), 2);  // a new one each time
         QVERIFY(acercas[1]->isVisible() && !acercas[1]->isModal());
         QCOMPARE(En<QLabel>(acercas[1], "lblWarning")->text(), QStringLiteral("Ver ") + TextoVersion());
-        p.inicio->menuAyudaAyuda_Click();  // started directly, no shell
-        QCOMPARE(p.plataforma.programas.size(), size_t(1));
-        QCOMPARE(p.plataforma.programas[0].programa, p.Carpeta() + "/ayuda");
-        QVERIFY(p.plataforma.programas[0].argumentos.empty() && p.plataforma.avisos.empty());
-        p.plataforma.falloPrograma = std::pair{53, std::string("No se ha podido ejecutar la ayuda")};
-        p.inicio->menuAyudaAyuda_Click();
-        QCOMPARE(p.plataforma.Textos(), std::vector<std::string>{"No se ha podido abrir la ayuda del programa "
-                                                                 "(No se ha podido ejecutar la ayuda)."});
+        p.inicio->menuAyudaAyuda_Click();  // no help page in the program folder
+        QCOMPARE(p.plataforma.Textos(),
+                 std::vector<std::string>{"No se encuentra el fichero de ayuda " + p.Carpeta() + "/ayuda.html"});
         QVERIFY(p.plataforma.avisos[0].icono == Icono::Critico);
 
         p.Menu("menuArchivoSalir")->trigger();
@@ -144,16 +139,19 @@ private slots:
                                 "6.- Costes Variables B",  "7.- Costes Indirectos", "8.- Resultados"};
         Indice* indice = p.inicio->indice();
         QCOMPARE(p.inicio->Marco(indice)->pos(), QPoint(0, 0));
-        const QPoint sitio(TwipsAPixelesX(2005, p.inicio.get()), 0);
+        const QPoint sitio(indice->width() + TwipsAPixelesX(5, p.inicio.get()), 0);
         p.inicio->HabilitarPasos();
         for (int paso = 0; paso < Indice::kPasos; ++paso) {
             QPushButton* b = p.Paso(paso);
             QCOMPARE(b->text(), QString::fromUtf8(textos[paso]));
             QCOMPARE(b->toolTip(), QStringLiteral("Introducir datos generales para la simulación"));
-            const int arriba = TwipsAPixelesY(600 * paso, indice);
-            QCOMPARE(b->geometry(),
-                     QRect(0, arriba, TwipsAPixelesX(2000, indice), TwipsAPixelesY(600 * (paso + 1), indice) - arriba));
-            QCOMPARE(b->font().pointSizeF(), 6.75);
+            // Stacked, at least the design's 2000 x 600 twips, wide enough for the caption in bold.
+            QCOMPARE(b->geometry(), QRect(0, b->height() * paso, indice->width(), b->height()));
+            QVERIFY(b->width() >= TwipsAPixelesX(2000, indice) && b->height() >= TwipsAPixelesY(600, indice));
+            QFont negrita = b->font();
+            negrita.setBold(true);
+            QVERIFY(QFontMetrics(negrita).horizontalAdvance(b->text()) < b->width() - 8);
+            QVERIFY(b->font().pointSizeF() >= std::max(6.75, QApplication::font().pointSizeF()));
             QVERIFY(b->isEnabled());
             b->click();
             for (int otro = 0; otro < Indice::kPasos; ++otro) {
