@@ -1,241 +1,56 @@
-// bench_nucleo: how fast the core computes a vehicle with its detailed report,
-// and how fast it reads a large reference data file compared with a plain read.
+// bench_nucleo: the core computing a vehicle with its detailed report, reading a large reference data
+// file (against a plain read of the same bytes), analysing one record; the fleet table of tarvelon-datos.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "cli/Datos.h"
-#include "data/Avisador.h"
 #include "data/Ficheros.h"
 #include "model/Analisis.h"
-#include "model/Simulacion.h"
 #include "reports/Informes.h"
 
 namespace {
 
 using namespace tarvelon;
 
-class AvisosContados : public Avisador {
-public:
-    Respuesta Mostrar(const Aviso&) override
-    {
-        ++mostrados;
-        return Respuesta::Aceptar;
-    }
-    int mostrados = 0;
+struct Callado : Avisador {
+    Respuesta Mostrar(const Aviso&) override { return Respuesta::Aceptar; }
 };
 
-// An articulated vehicle: 120 000 km and 440 services a year.
+// The first sample vehicle, an articulated one, from the Config.txt beside this program.
 Simulacion Vehiculo()
 {
+    Callado avisos;
+    const std::string ruta = (std::filesystem::canonical("/proc/self/exe").parent_path() / "Config.txt").string();
     Simulacion s;
-    s.Tipo = "Tractora con semirremolque";
-    s.CFCabezaPrecioBruto = 90000;
-    s.CFCabezaPrecioMedio = 84000;
-    s.CFSemiPrecioMedio = 30000;
-    s.CFCabezaValorResidual = 20;
-    s.CFSemiValorResidual = 10;
-    s.CFCabezaPeriodoAmortizacion = 6;
-    s.CFSemiPeriodoAmortizacion = 9;
-    s.DGNumeroTotalDeNeumaticos = 12;
-    s.CVPrecioMedioNeumaticos = 400;
-    s.CFVehiculoCuantiaAFinanciar = 80;
-    s.CFTAE = 5;
-    s.CFPeriodoAFinanciar = 4;
-    s.CFRetribucionOrdinaria1ConductorMecanico = 24000;
-    s.CFPlusDeAsistencia = 1200;
-    s.CFSeguridadSocialEmpresa = 32;
-    s.CFIVTM = 500;
-    s.CFVisado = 100;
-    s.CFITV = 150;
-    s.CFIAE = 300;
-    s.CFCosteRevisionTacografo = 50;
-    s.TipoSeguro = 2;
-    s.CFSeguroObligatorioYTerceros = 3000;
-    s.CFSeguroMercancia = 600;
-    s.CFResponsabilidadCivil = 400;
-    s.CFOtrosGastosFijos = 1000;
-    s.KilometrajeAnual = 120000;
-    s.CFDiasDeActividad = 220;
-    s.ServiciosDiarios = 2;
-    s.CFHorasAnualesTrabajadas = 1760;
-    s.CVConsumoMedio = 33;
-    s.CVPrecioBrutoDelGasoleo = 1.25;
-    s.CVPrecioDelGasoleo = 1.05;
-    s.CVDietasNumeroDeDias = 220;
-    s.CVDietaMedia = 30;
-    s.CVDuracionMediaDeLosNeumaticos = 150000;
-    s.CVMantenimientoYReparacion = 0.08;
-    s.CVCosteMedioDelKMEnAutopista = 30;
-    s.CVPorcentajeDeServiciosQPaganPEajes = 40;
-    s.CIGastosAnuales = 12000;
+    s.FromArray(LeerBloque(ruta, LeerTipos(ruta, avisos).at(0), avisos));
     return s;
 }
-
-// "Obligatorio + Terceros" chosen in the insurance window.
-EntradaSeguro Seguro() { return EntradaSeguro{2, "0", "3000", "0", "600", "400"}; }
 
 void BM_CalcularEInformeDetallado(benchmark::State& state)
 {
     const Simulacion base = Vehiculo();
-    const EntradaSeguro seguro = Seguro();
+    const EntradaSeguro seguro = SeguroDesdeRegistro(base);
     std::vector<std::string> lineas;
-    lineas.reserve(40);
     for (auto _ : state) {
         Simulacion s = base;
         s.Calcular(seguro);
         lineas.clear();
         InformeDetallado(s, lineas);
         benchmark::DoNotOptimize(lineas.data());
-        benchmark::ClobberMemory();
     }
     if (lineas.size() != 35) state.SkipWithError("el informe detallado no tiene 35 líneas");
 }
 BENCHMARK(BM_CalcularEInformeDetallado);
 
-// A reference data file of 10 000 types, each a full 86-line block, made once
-// in a scratch folder and removed at exit.
-constexpr int kTipos = 10000;
-
-// CPU time of this thread, user and system (the kernel's copy of the bytes
-// included): other work on a shared machine does not count against us.
-double SegundosCpu()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-struct FicheroGrande {
-    std::filesystem::path carpeta;
-    std::string ruta;
-    std::string ultimoTipo;
-    size_t bytes = 0;
-    double segundosLecturaPlana = 0;  // one plain read of the whole file
-
-    FicheroGrande()
-    {
-        std::string plantilla = (std::filesystem::temp_directory_path() / "tarvelon_bench_XXXXXX").string();
-        if (!mkdtemp(plantilla.data())) std::abort();
-        carpeta = plantilla;
-        ruta = (carpeta / "Config.txt").string();
-
-        Simulacion s = Vehiculo();
-        std::vector<std::string> lineas;
-        lineas.reserve(static_cast<size_t>(kTipos) * kNumeroCampos);
-        for (int i = 1; i <= kTipos; ++i) {
-            s.Tipo = "Tipo de vehículo de prueba nº " + std::to_string(i);
-            s.KilometrajeAnual = 100000 + i;
-            const TablaLineas t = s.ToArray();
-            for (int f = 1; f <= t.UltimaFila(); ++f) lineas.push_back(t.Linea(f));
-            ultimoTipo = s.Tipo;
-        }
-        GrabarLineasCifradas(ruta, lineas);
-        bytes = std::filesystem::file_size(ruta);
-
-        // The yardstick: median of several plain reads (the first one warms the cache).
-        std::vector<double> tiempos;
-        for (int k = 0; k < 21; ++k) {
-            const double t0 = SegundosCpu();
-            const std::string todo = LeerTodo();
-            const double t1 = SegundosCpu();
-            if (todo.size() != bytes) std::abort();
-            if (k > 0) tiempos.push_back(t1 - t0);
-        }
-        std::nth_element(tiempos.begin(), tiempos.begin() + tiempos.size() / 2, tiempos.end());
-        segundosLecturaPlana = tiempos[tiempos.size() / 2];
-    }
-    ~FicheroGrande()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(carpeta, ec);
-    }
-
-    // The whole file into memory in one go: the yardstick for the readers.
-    std::string LeerTodo() const
-    {
-        std::string todo;
-        FILE* f = std::fopen(ruta.c_str(), "rb");
-        if (!f) return todo;
-        todo.resize(bytes);
-        const size_t n = std::fread(todo.data(), 1, todo.size(), f);
-        todo.resize(n);
-        std::fclose(f);
-        return todo;
-    }
-};
-
-FicheroGrande& Fichero()
-{
-    static FicheroGrande f;
-    return f;
-}
-
-// Runs `leer` once per iteration and reports its throughput and its speed as
-// a fraction of the plain read's (1 = as fast as reading the bytes).
-template <class F>
-void MedirLectura(benchmark::State& state, F leer)
-{
-    const FicheroGrande& f = Fichero();
-    double segundos = 0;
-    for (auto _ : state) {
-        const double t0 = SegundosCpu();
-        leer(f);
-        segundos += SegundosCpu() - t0;
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(f.bytes));
-    const double porLectura = segundos / static_cast<double>(state.iterations());
-    state.counters["relacion_con_lectura_plana"] = f.segundosLecturaPlana / porLectura;
-    state.counters["MB_fichero"] = static_cast<double>(f.bytes) / 1e6;
-}
-
-void BM_LecturaPlana(benchmark::State& state)
-{
-    MedirLectura(state, [](const FicheroGrande& f) {
-        std::string todo = f.LeerTodo();
-        benchmark::DoNotOptimize(todo.data());
-    });
-}
-BENCHMARK(BM_LecturaPlana)->Unit(benchmark::kMillisecond);
-
-void BM_LeerTipos(benchmark::State& state)
-{
-    AvisosContados avisos;
-    size_t n = 0;
-    MedirLectura(state, [&](const FicheroGrande& f) {
-        auto tipos = LeerTipos(f.ruta, avisos);
-        n = tipos.size();
-        benchmark::DoNotOptimize(tipos.data());
-    });
-    if (avisos.mostrados || n != static_cast<size_t>(kTipos)) state.SkipWithError("LeerTipos no leyó los 10 000 tipos");
-}
-BENCHMARK(BM_LeerTipos)->Unit(benchmark::kMillisecond);
-
-void BM_LeerBloqueUltimoTipo(benchmark::State& state)
-{
-    AvisosContados avisos;
-    int filas = 0;
-    MedirLectura(state, [&](const FicheroGrande& f) {
-        const TablaLineas t = LeerBloque(f.ruta, f.ultimoTipo, avisos);
-        filas = t.Dimensionada() ? t.UltimaFila() : 0;
-        benchmark::DoNotOptimize(filas);
-    });
-    if (avisos.mostrados || filas != kNumeroCampos) state.SkipWithError("LeerBloque no encontró el último tipo");
-}
-BENCHMARK(BM_LeerBloqueUltimoTipo)->Unit(benchmark::kMillisecond);
-
-// The whole analysis of one vehicle: structure, comparison, the sensitivity of
-// every input at ±10 % and the km curve (83 calculations).
+// The whole analysis of one vehicle: structure, comparison, sensitivity at ±10 %, km curve (about 80 calculations).
 void BM_AnalisisDeUnRegistro(benchmark::State& state)
 {
     const Simulacion base = Vehiculo();
@@ -247,34 +62,103 @@ void BM_AnalisisDeUnRegistro(benchmark::State& state)
 }
 BENCHMARK(BM_AnalisisDeUnRegistro)->Unit(benchmark::kMicrosecond);
 
-// `tarvelon-datos informe --formato csv` over 10 000 personalised files, in-process:
-// arguments, reading, validating and calculating each file, the fleet table.
-void BM_TablaDeFlota(benchmark::State& state)
+// The generated files: 10 000 copies of the vehicle, in a scratch folder removed at exit.
+constexpr int kVehiculos = 10000;
+
+const struct Carpeta {
+    std::filesystem::path ruta =
+        std::filesystem::temp_directory_path() / ("tarvelon_bench_" + std::to_string(getpid()));
+    bool creada = std::filesystem::create_directory(ruta);
+    std::error_code error;
+    ~Carpeta() { std::filesystem::remove_all(ruta, error); }
+} carpeta;
+
+// Copies `desde` to `hasta` of the vehicle, told apart by their annual km and,
+// when `nombradas`, named after their number, written as one data file.
+void Grabar(const std::string& ruta, int desde, int hasta, bool nombradas)
 {
-    constexpr int kFicheros = 10000;
-    std::string plantilla = (std::filesystem::temp_directory_path() / "tarvelon_flota_XXXXXX").string();
-    if (!mkdtemp(plantilla.data())) std::abort();
-    const std::filesystem::path carpeta = plantilla;
-    std::vector<std::string> args = {"informe", "--formato", "csv"};
-    Simulacion s = Vehiculo();
-    for (int i = 0; i < kFicheros; ++i) {
+    static const Simulacion base = Vehiculo();
+    std::vector<std::string> lineas;
+    for (int i = desde; i <= hasta; ++i) {
+        Simulacion s = base;
+        if (nombradas) s.Tipo = "Tipo de vehículo de prueba nº " + std::to_string(i);
         s.KilometrajeAnual = 100000 + i;
         const TablaLineas t = s.ToArray();
-        std::string bytes;
-        for (int f = 1; f <= t.UltimaFila(); ++f) bytes += CodificarLinea(t.Linea(f)) + "\r\n";
-        args.push_back((carpeta / ("vehiculo" + std::to_string(i) + ".txt")).string());
-        if (!(std::ofstream(args.back(), std::ios::binary) << bytes)) std::abort();
+        for (int f = 1; f <= t.UltimaFila(); ++f) lineas.push_back(t.Linea(f));
+    }
+    GrabarLineasCifradas(ruta, lineas);
+}
+
+// The whole file into memory in one go: the yardstick for the readers.
+size_t LeerTodo(const std::string& ruta, size_t bytes)
+{
+    std::string todo(bytes, '\0');
+    FILE* f = std::fopen(ruta.c_str(), "rb");
+    if (!f || std::fread(todo.data(), 1, bytes, f) != bytes || std::fclose(f) != 0) std::abort();
+    return todo.size();
+}
+
+// A reference data file of all the copies as types, each a full 86-line block,
+// and the CPU time of one plain read of it: median of 20, after one to warm the cache.
+struct FicheroGrande {
+    std::string ruta = (carpeta.ruta / "Config.txt").string();
+    size_t bytes = 0;
+    double lecturaPlana = 0;
+    FicheroGrande()
+    {
+        Grabar(ruta, 1, kVehiculos, true);
+        bytes = std::filesystem::file_size(ruta);
+        std::vector<double> t(21);
+        for (double& s : t) {
+            const std::clock_t c0 = std::clock();
+            LeerTodo(ruta, bytes);
+            s = static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+        }
+        std::nth_element(t.begin() + 1, t.begin() + 11, t.end());
+        lecturaPlana = t[11];
+    }
+};
+
+// Reader 0: the plain read, 1: LeerTipos, 2: LeerBloque of the last type; a short read is skipped, a type
+// not found stops the run. The counter is its speed as a fraction of the plain read's, both in CPU time (user and
+// system: the kernel's copy counts, other work on a shared machine does not).
+void BM_Lectura(benchmark::State& state, int lector)
+{
+    static const FicheroGrande f;
+    const std::string ultimo = "Tipo de vehículo de prueba nº " + std::to_string(kVehiculos);
+    Callado avisos;
+    size_t n = 0;
+    const std::clock_t c0 = std::clock();
+    for (auto _ : state)
+        n = lector == 0   ? LeerTodo(f.ruta, f.bytes)
+            : lector == 1 ? LeerTipos(f.ruta, avisos).size()
+                          : static_cast<size_t>(LeerBloque(f.ruta, ultimo, avisos).UltimaFila());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * f.bytes));
+    const double segundos = static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+    state.counters["relacion_con_lectura_plana"] = f.lecturaPlana * static_cast<double>(state.iterations()) / segundos;
+    if (n != (lector == 0 ? f.bytes : lector == 1 ? kVehiculos : kNumeroCampos))
+        state.SkipWithError("lectura incompleta");
+}
+BENCHMARK_CAPTURE(BM_Lectura, LecturaPlana, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Lectura, LeerTipos, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Lectura, LeerBloqueUltimoTipo, 2)->Unit(benchmark::kMillisecond);
+
+// `tarvelon-datos informe --formato csv` over all the copies as personalised files, in-process:
+// arguments, reading, validating and calculating each file, the fleet table; also in seconds per file.
+void BM_TablaDeFlota(benchmark::State& state)
+{
+    std::vector<std::string> args = {"informe", "--formato", "csv"};
+    for (int i = 0; i < kVehiculos; ++i) {
+        args.push_back((carpeta.ruta / ("vehiculo" + std::to_string(i) + ".txt")).string());
+        Grabar(args.back(), i, i, false);
     }
     int codigo = -1;
     for (auto _ : state) {
         std::ostringstream out, err;
-        codigo = EjecutarDatos(args, carpeta.string(), out, err);
+        codigo = EjecutarDatos(args, carpeta.ruta.string(), out, err);
     }
-    // Seconds per file (shown with its own unit, e.g. 33us).
     state.counters["por_fichero"] =
-        benchmark::Counter(kFicheros, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    std::error_code ec;
-    std::filesystem::remove_all(carpeta, ec);
+        benchmark::Counter(kVehiculos, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     if (codigo != 0) state.SkipWithError("la tabla de flota no salió bien");
 }
 BENCHMARK(BM_TablaDeFlota)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -1,38 +1,40 @@
-// FromArray on arbitrary line tables, then the record's own round trip and,
-// when it validates, Calcular and the three reports.
-//
-// Input: lines separated by '\n'. A line that starts with byte 0x01 names a
-// field by the next byte (its index modulo 86) and carries the rest as its
-// value, so that the fuzzer reaches every field quickly; any other line is
-// split at its first '=' as a file line is; a line without '=' is an empty
-// row. An empty input is a table that was never dimensioned.
-#include <cmath>
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
-#include <vector>
+// Any record from an arbitrary line table: FromArray, the save and load round
+// trip, Validar and Calcular (finite results); for any record that calculates,
+// even one half loaded, the analysis and its JSON and CSV writers. Input: lines
+// split at the first '=' as in a file (none: an empty row; byte 0x01 and a byte:
+// that field by number, to reach every field fast); empty: a table never
+// dimensioned. The length chooses the sensitivity's variation (1 to 50 %).
+#include <charconv>
+#include <nlohmann/json.hpp>
 
 #include "ApoyoFuzz.h"
+#include "model/Analisis.h"
 #include "model/Errores.h"
 #include "model/Simulacion.h"
-#include "reports/Informes.h"
+#include "reports/Csv.h"
+#include "reports/Json.h"
 
 using namespace tarvelon;
 using namespace tarvelon::fuzz;
+using nlohmann::json;
 
 namespace {
 
-// The lines of ToArray read back as a file reader would split them.
-TablaLineas ComoLeida(const TablaLineas& t)
+TablaLineas TablaDesdeEntrada(std::string_view s)
 {
-    TablaLineas r;
-    for (int f = 1; f <= t.UltimaFila(); ++f) {
-        const std::string linea = t.Linea(f);
-        const size_t igual = linea.find('=');
-        r.AnadirFila(linea.substr(0, igual), linea.substr(igual + 1));
+    TablaLineas t;
+    for (size_t inicio = 0; !s.empty() && inicio <= s.size();) {
+        const size_t fin = std::min(s.find('\n', inicio), s.size());
+        const std::string_view l = s.substr(inicio, fin - inicio);
+        const size_t igual = l.find('=');
+        if (l.size() >= 2 && l[0] == '\x01')
+            t.AnadirFila(std::string(CamposSimulacion()[static_cast<unsigned char>(l[1]) % kNumeroCampos].nombre),
+                         std::string(l.substr(2)));
+        else if (igual == std::string_view::npos) t.AnadirFila({}, {});
+        else t.AnadirFila(std::string(l.substr(0, igual)), std::string(l.substr(igual + 1)));
+        inicio = fin + 1;
     }
-    return r;
+    return t;
 }
 
 std::vector<std::string> Lineas(const TablaLineas& t)
@@ -42,27 +44,55 @@ std::vector<std::string> Lineas(const TablaLineas& t)
     return v;
 }
 
-bool ResultadosFinitos(const Simulacion& s)
+// Only the run-time errors listed may stop `f`; false when one did.
+template <typename F>
+bool Sin(F f, const std::vector<int>& permitidos, const char* que)
 {
-    const double r[] = {s.CosteAnualAmortizacion, s.CosteAnualDeFinanciacion, s.CosteAnualDePersonal,
-                        s.CostesFijosAnuales,     s.CostesVariablesAnuales,   s.CostesDirectosAnuales,
-                        s.CostesDirectosporKm,    s.CostesFijosPorDia,        s.CostesFijosPorHora};
-    for (double v : r)
-        if (!std::isfinite(v)) return false;
-    return true;
+    try {
+        f();
+        return true;
+    } catch (const ErrorEjecucion& e) {
+        if (std::find(permitidos.begin(), permitidos.end(), e.Numero()) == permitidos.end()) Fallo(que, e.what());
+        return false;
+    }
 }
 
-template <typename F>
-void InformeConLineas(F escribir, size_t esperadas, const char* que)
+void Analizar(const Simulacion& s, double variacion)
 {
-    std::vector<std::string> lineas;
+    Simulacion c;
+    Sensibilidad r;
     try {
-        escribir(lineas);
+        c = Calculada(s);
+        r = AnalizarSensibilidad(s, variacion);
     } catch (const ErrorEjecucion&) {
-        if (lineas.size() >= esperadas) Fallo(que, "error después de la última línea");
-        return;
+        return;  // the record itself does not calculate
     }
-    if (lineas.size() != esperadas) Fallo(que, "número de líneas distinto");
+    // Compared with itself: every difference 0, no percentage against 0.
+    const Comparacion cmp = Comparar(c, c);
+    for (const auto& f : cmp.filas)
+        if (f.diferencia != 0 || f.porcentaje.has_value() != (f.b != 0) || f.porcentaje.value_or(0) != 0)
+            Fallo("un registro comparado consigo mismo difiere", f.campo);
+    Estructura(c);
+    // Valid JSON, and every result in the JSON and the CSV reads back as the very same Double.
+    const json j = json::parse(JsonInforme(c, {}), nullptr, false);
+    if (j.is_discarded() || json::parse(JsonComparacion(cmp), nullptr, false)["filas"].size() != 27) Fallo("JSON");
+    for (int i = kPrimerCampoResultado; i <= kUltimoCampoResultado; ++i) {
+        const double v = *DoubleDeCampo(c, i);
+        std::string t = NumeroCsv(v);
+        for (char& ch : t) ch = ch == ',' ? '.' : ch == '.' ? 'x' : ch;
+        double leido = 0;
+        std::from_chars(t.data(), t.data() + t.size(), leido);
+        if (leido != v || j["registro"][std::string(CamposSimulacion()[size_t(i)].nombre)].get<double>() != v)
+            Fallo("CSV o JSON con otro número", t);
+    }
+    // Sensitivity: finite figures, largest effect first, failing copies last.
+    if (!std::isfinite(r.costeKm) || r.curvaKm.size() != 21) Fallo("sensibilidad sin base o sin curva");
+    auto antes = [](const auto& a, const auto& b) { return !a.error && (b.error || a.efecto > b.efecto); };
+    if (!std::is_sorted(r.entradas.begin(), r.entradas.end(), antes)) Fallo("sensibilidad desordenada");
+    for (const auto& e : r.entradas)
+        if (!e.error && !(std::isfinite(e.menos) && std::isfinite(e.mas))) Fallo("sensibilidad no finita", e.campo);
+    if (json::parse(JsonSensibilidad(r), nullptr, false).is_discarded() || CsvSensibilidad(r).empty())
+        Fallo("JSON o CSV de sensibilidad");
 }
 
 }  // namespace
@@ -71,47 +101,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const TablaLineas tabla = TablaDesdeEntrada(std::string_view(reinterpret_cast<const char*>(data), size));
     Simulacion s;
-    try {
-        s.FromArray(tabla);
-    } catch (const ErrorEjecucion& e) {
-        if (e.Numero() != kTiposNoCoinciden && e.Numero() != kDesbordamiento && e.Numero() != kSubindice)
-            Fallo("FromArray: error inesperado", e.what());
-        if (!tabla.Dimensionada() && e.Numero() != kSubindice) Fallo("tabla vacía sin error 9");
-        return 0;
-    }
-    if (!tabla.Dimensionada()) Fallo("tabla vacía aceptada");
+    // A table never dimensioned gives error 9 and nothing else.
+    const bool cargado = Sin([&] { s.FromArray(tabla); },
+                             tabla.Dimensionada() ? std::vector<int>{kTiposNoCoinciden, kDesbordamiento, kSubindice}
+                                                  : std::vector<int>{kSubindice},
+                             "FromArray");
+    if (cargado && !tabla.Dimensionada()) Fallo("tabla vacía aceptada");
+    Analizar(s, 1 + static_cast<double>(size % 50));
+    if (!cargado) return 0;
 
-    // What is saved must load again into the very same lines.
-    const TablaLineas guardada = s.ToArray();
-    if (guardada.UltimaFila() != kNumeroCampos) Fallo("ToArray no da 86 filas");
+    // What is saved must load again, read back as a file reader splits it, into the very same lines.
+    const std::vector<std::string> guardadas = Lineas(s.ToArray());
+    TablaLineas leida;
+    for (const auto& l : guardadas) leida.AnadirFila(l.substr(0, l.find('=')), l.substr(l.find('=') + 1));
     Simulacion otra;
-    try {
-        otra.FromArray(ComoLeida(guardada));
-    } catch (const ErrorEjecucion& e) {
-        Fallo("un registro grabado no se vuelve a leer", e.what(), guardada.Linea(1));
-    }
-    if (Lineas(otra.ToArray()) != Lineas(guardada)) Fallo("ida y vuelta de ToArray/FromArray");
+    otra.FromArray(leida);  // an error here escapes: a finding
+    if (Lineas(otra.ToArray()) != guardadas) Fallo("ida y vuelta de ToArray/FromArray");
 
-    try {
-        if (!s.Validar()) {
-            if (s.ErrorMsg.empty()) Fallo("Validar falla sin mensajes");
-            return 0;
-        }
-    } catch (const ErrorEjecucion& e) {
-        // Days, hours and tyres are taken as 16-bit whole numbers: beyond that, overflow.
-        if (e.Numero() != kDesbordamiento) Fallo("Validar: error inesperado", e.what());
+    // Days, hours and tyres are taken as 16-bit whole numbers: beyond that, overflow.
+    bool valido = false;
+    if (!Sin([&] { valido = s.Validar(); }, {kDesbordamiento}, "Validar")) return 0;
+    if (!valido && s.ErrorMsg.empty()) Fallo("Validar falla sin mensajes");
+    if (!valido || !Sin([&] { s.Calcular(SeguroDesdeRegistro(s)); },
+                        {kTiposNoCoinciden, kDesbordamiento, kDivisionPorCero}, "Calcular"))
         return 0;
-    }
-    try {
-        s.Calcular(SeguroDesdeRegistro(s));
-    } catch (const ErrorEjecucion& e) {
-        if (e.Numero() != kTiposNoCoinciden && e.Numero() != kDesbordamiento && e.Numero() != kDivisionPorCero)
-            Fallo("Calcular: error inesperado", e.what());
-        return 0;
-    }
-    if (!ResultadosFinitos(s)) Fallo("Calcular dejó un resultado no finito");
-    InformeConLineas([&](auto& l) { InformeDetallado(s, l); }, 35, "InformeDetallado");
-    InformeConLineas([&](auto& l) { InformeResumen(s, l); }, 20, "InformeResumen");
-    InformeConLineas([&](auto& l) { InformePresupuesto(s, "350", "6,5", l); }, 29, "InformePresupuesto");
+    for (double v : {s.CosteAnualAmortizacion, s.CosteAnualDeFinanciacion, s.CosteAnualDePersonal, s.CostesFijosAnuales,
+                     s.CostesVariablesAnuales, s.CostesDirectosAnuales, s.CostesDirectosporKm, s.CostesFijosPorDia,
+                     s.CostesFijosPorHora})
+        if (!std::isfinite(v)) Fallo("Calcular dejó un resultado no finito");
+
     return 0;
 }
