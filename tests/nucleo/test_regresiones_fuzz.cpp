@@ -29,7 +29,7 @@ int NumeroDeError(auto&& f)
     return 0;
 }
 
-// fuzz_formatos: an infinite or undefined value read past the end of the
+// fuzz_numeros (display patterns): an infinite or undefined value read past the end of the
 // digit buffer. It has no digits to show, so every pattern refuses it with 6.
 TEST(RegresionesFuzz, LosFormatosRechazanValoresNoFinitos)
 {
