@@ -74,16 +74,6 @@ TEST(Calcular, EjemploTrabajadoACuatroDecimales)
     }
 }
 
-TEST(Calcular, PagoAnualDelPrestamo)
-{
-    EXPECT_NEAR(PagoAnualPrestamo(91200, 0.05, 4), 25719.4791, kCuatroDecimales);
-    EXPECT_DOUBLE_EQ(PagoAnualPrestamo(91200, 0, 4), 22800);  // a 0 % loan: equal parts
-    EXPECT_EQ(NumeroDeError([] { (void)PagoAnualPrestamo(91200, 0.05, 0); }), 11);
-    EXPECT_EQ(NumeroDeError([] { (void)PagoAnualPrestamo(91200, 0, 0); }), 11);
-    // -100 % raises zero to a negative power: any outcome but a crash.
-    EXPECT_NE(NumeroDeError([] { (void)PagoAnualPrestamo(91200, -1, 4); }), -1);
-}
-
 const EntradaSeguro kSeguro = SeguroEjemplo();
 
 TEST(Calcular, Variantes)

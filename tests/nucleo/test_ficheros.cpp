@@ -27,7 +27,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Textos = std::vector<std::string>;
-using Filas = std::vector<std::pair<std::string, std::string>>;
 
 std::string Byte(int c) { return std::string(1, static_cast<char>(c)); }
 
@@ -58,7 +57,6 @@ Textos Contenido(const fs::path& carpeta)
 void ExpectErrorMostrado(const Aviso& a, const std::string& numero)
 {
     EXPECT_EQ(a.texto.rfind("Se ha producido el error nº " + numero, 0), 0u) << a.texto;
-    EXPECT_EQ(a.texto.substr(a.texto.size() - 2), ") ");
     EXPECT_EQ(a.icono, Icono::Critico);
     EXPECT_EQ(a.titulo, "TARVELON");
 }
@@ -186,11 +184,6 @@ TEST(GrabarLineas, CifradoWindows1252)
     corta.AnadirFila("Tipo=", "B");
     ASSERT_TRUE(GrabarLineas(ruta, corta, avisos));
     EXPECT_EQ(LeerBytes(ruta), Cifrado({"Tipo=B"}));
-    // The plain lines of the reference data file take the same way.
-    const Textos planas = {"Tipo=Camión", "", "CFTAE=1=2", "Nota=€ ñ"};
-    GrabarLineasCifradas(ruta, planas);
-    EXPECT_EQ(LeerBytes(ruta), Cifrado(planas));
-    EXPECT_EQ(LeerLineasDescifradas(ruta), planas);
     EXPECT_TRUE(avisos.avisos.empty());
 }
 
@@ -217,10 +210,8 @@ TEST(GrabarLineas, RechazaExactamenteConfigTxt)
 TEST(GrabarLineas, UnaEscrituraFallidaNoDestruyeNada)
 {
     CarpetaTemporal carpeta;
-    const std::string previo = carpeta.Fichero("previo.txt"), regular = carpeta.Fichero("regular"),
-                      destinoCarpeta = carpeta.Fichero("es_carpeta");
+    const std::string previo = carpeta.Fichero("previo.txt"), destinoCarpeta = carpeta.Fichero("es_carpeta");
     EscribirBytes(previo, Cifrado({"Tipo=Previo", "CFTAE=5"}));
-    EscribirBytes(regular, "x");
     fs::create_directory(destinoCarpeta);
     EscribirBytes(destinoCarpeta + "/dentro.txt", "y");
     const std::tuple<std::string, int, const char*> casos[] = {
@@ -238,7 +229,7 @@ TEST(GrabarLineas, UnaEscrituraFallidaNoDestruyeNada)
         ASSERT_EQ(avisos.avisos.size(), 1u);
         ExpectErrorMostrado(avisos.avisos[0], error);
         EXPECT_EQ(LeerBytes(previo), Cifrado({"Tipo=Previo", "CFTAE=5"}));
-        EXPECT_EQ(LeerBytes(regular) + LeerBytes(destinoCarpeta + "/dentro.txt"), "xy");
+        EXPECT_EQ(LeerBytes(destinoCarpeta + "/dentro.txt"), "y");
         EXPECT_EQ(Contenido(carpeta.Ruta()), antes);
         EXPECT_EQ(Contenido(destinoCarpeta), (Textos{"dentro.txt"}));
     }
@@ -247,20 +238,6 @@ TEST(GrabarLineas, UnaEscrituraFallidaNoDestruyeNada)
     AvisadorGrabador avisos;
     EXPECT_TRUE(GrabarLineas(previo, t, avisos));
     EXPECT_EQ(LeerBytes(previo).size(), 2u * 32767);
-}
-
-TEST(BuscarFichero, EncuentraElNombreEnOtraCaja)
-{
-    CarpetaTemporal carpeta;
-    const std::string dir = carpeta.Ruta().string();
-    auto nombre = [&](const char* buscado) { return fs::path(BuscarFichero(dir, buscado)).filename().string(); };
-    EXPECT_EQ(nombre("Config.txt"), "Config.txt");  // none there: the name as asked
-    EscribirBytes(dir + "/CONFIG.TXT", "x");
-    EXPECT_EQ(nombre("Config.txt"), "CONFIG.TXT");
-    EXPECT_EQ(nombre("config.txt"), "CONFIG.TXT");
-    EscribirBytes(dir + "/Config.txt", "y");
-    EXPECT_EQ(nombre("Config.txt"), "Config.txt");
-    EXPECT_EQ(nombre("CONFIG.TXT"), "CONFIG.TXT");
 }
 
 }  // namespace

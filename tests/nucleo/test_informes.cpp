@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "ApoyoPruebas.h"
-#include "reports/CalcularInforme.h"
 #include "reports/Informes.h"
 
 using namespace tarvelon;
@@ -52,23 +51,6 @@ TEST(Informes, ComoElFicheroDorado)
         anadir(std::string("presupuesto [") + km + "] [" + horas + "]",
                [&, k = km, h = horas](Lineas& l) { InformePresupuesto(Calculado(), k, h, l); });
     ComoDorado(TARVELON_DATOS_PRUEBA "/informes.txt", texto);
-}
-
-// The sequence of the result windows and of tarvelon-datos.
-TEST(CalcularInforme, MensajesInformeYLineasAntesDelFallo)
-{
-    Simulacion malo = Cambiado(EjemploTrabajado(), "KilometrajeAnual=0");
-    const ResultadoInforme noValido = CalcularInforme(malo, SeguroEjemplo(), InformeResumen);
-    EXPECT_TRUE(noValido.noValido && !noValido.informe && !noValido.error);
-    EXPECT_EQ(noValido.lineas, (Lineas{"", "Error en Kilometros Anuales"}));
-
-    Simulacion s = EjemploTrabajado();
-    const ResultadoInforme fallo = CalcularInforme(
-        s, SeguroEjemplo(), [](const Simulacion& r, Lineas& l) { InformePresupuesto(r, "abc", "2", l); });
-    EXPECT_TRUE(fallo.informe && !fallo.noValido);
-    ASSERT_TRUE(fallo.error);
-    EXPECT_EQ(fallo.error->Numero(), kTiposNoCoinciden);
-    EXPECT_EQ(fallo.lineas.size(), 17u);
 }
 
 TEST(LineasDeMensajes, CortaEnCadaRetornoYSalto)
