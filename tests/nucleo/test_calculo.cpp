@@ -87,6 +87,7 @@ TEST(Calcular, Variantes)
         // Tyres worth more than the tractor: a negative amortisation, used as it is.
         {"DGNumeroTotalDeNeumaticos=300", kSeguro, &Simulacion::CosteAnualAmortizacion, (67200.0 - 120000) / 6 + 3000},
         {"CFTAE=0", kSeguro, &Simulacion::CosteAnualDeFinanciacion, 0},
+        {"CFADR=250 CFATP=50", kSeguro, &Simulacion::CosteAnualCargasFiscales, 1400},
         {"", {0, "0", "3000", "0", "600", "400"}, &Simulacion::CosteAnualSegurosDelVehiculo, 1000},
         {"", {3, "", "abc", "5000", "600", "400"}, &Simulacion::CosteAnualSegurosDelVehiculo, 6000},
         {"", {1, " 1.500,5 ", "", "x", "600", "400"}, &Simulacion::CosteAnualSegurosDelVehiculo, 2500.5},
@@ -94,8 +95,7 @@ TEST(Calcular, Variantes)
         {"CVPorcentajeDeServiciosQPaganPEajes=100", kSeguro, &Simulacion::CosteAnualPeajes, 440 * 30},
         // Overheads stay out of the direct costs; per day is fixed costs only.
         {"CIGastosAnuales=99999", kSeguro, &Simulacion::CostesDirectosAnuales, 121226.3194},
-        {"CIGastosAnuales=99999", kSeguro, &Simulacion::CostesFijosPorDia, 246.9378},
-    };
+        {"CIGastosAnuales=99999", kSeguro, &Simulacion::CostesFijosPorDia, 246.9378}};
     for (const auto& [cambios, seguro, campo, esperado] : variantes) {
         SCOPED_TRACE(testing::Message() << cambios << " / opcion " << seguro.opcion);
         Simulacion s = Cambiado(EjemploTrabajado(), cambios);
@@ -145,8 +145,7 @@ TEST(Calcular, FallosParanEnSuPaso)
         {"CVDuracionMediaDeLosNeumaticos=0", kSeguro, 16, 11},
         {"CVDuracionMediaDeLosNeumaticos=0 DGNumeroTotalDeNeumaticos=0", kSeguro, 16, 6},
         {"CVCosteMedioDelKMEnAutopista=1E+307", kSeguro, 18, 6},
-        {"CFHorasAnualesTrabajadas=0", kSeguro, 29, 11},
-    };
+        {"CFHorasAnualesTrabajadas=0", kSeguro, 29, 11}};
     for (const auto& [cambios, seguro, paso, error] : fallos) {
         SCOPED_TRACE(testing::Message() << cambios << " / " << seguro.mercancia << seguro.responsabilidadCivil);
         Simulacion s = Cambiado(EjemploTrabajado(), cambios);

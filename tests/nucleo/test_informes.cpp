@@ -45,8 +45,7 @@ TEST(Informes, ComoElFicheroDorado)
     raro.Tipo = "Camión rígido";
     anadir("detallado sin calcular", [&](Lineas& l) { InformeDetallado(raro, l); });
     const std::pair<const char*, const char*> presupuestos[] = {
-        {"100", "2"}, {" 12,5", "0 "}, {"0", "3"}, {"100", "abc"}, {"", "2"}, {"100", "1E308"}, {"1E309", "2"},
-    };
+        {"100", "2"}, {" 12,5", "0 "}, {"0", "3"}, {"100", "abc"}, {"", "2"}, {"100", "1E308"}, {"1E309", "2"}};
     for (const auto& [km, horas] : presupuestos)
         anadir(std::string("presupuesto [") + km + "] [" + horas + "]",
                [&, k = km, h = horas](Lineas& l) { InformePresupuesto(Calculado(), k, h, l); });
@@ -56,11 +55,7 @@ TEST(Informes, ComoElFicheroDorado)
 TEST(LineasDeMensajes, CortaEnCadaRetornoYSalto)
 {
     const std::pair<std::string, Lineas> casos[] = {
-        {"", {}},
-        {"a\r\n", {"a"}},
-        {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\n\r\nb\rc", {"a\n", "b\rc"}},
-    };
+        {"", {}}, {"a\r\n", {"a"}}, {"a\r\n\r\nb", {"a", "", "b"}}, {"a\n\r\nb\rc", {"a\n", "b\rc"}}};
     for (const auto& [texto, lineas] : casos) EXPECT_EQ(LineasDeMensajes(texto), lineas) << texto.size();
 }
 

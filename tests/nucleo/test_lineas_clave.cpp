@@ -66,6 +66,7 @@ TEST(ToArray, LineasComoElFicheroDorado)
     EXPECT_EQ(s.CFTAE + s.CFPeriodoAFinanciar, 0);
     EXPECT_EQ(NumeroDeError([&] { AsignarCampoDesdeTexto(s, IndiceCampo("CFTAE"), " ", true); }), 13);
     EXPECT_EQ(NumeroDeError([&] { AsignarCampoDesdeTexto(s, IndiceCampo("CFTAE"), ""); }), 13);
+    EXPECT_EQ(NumeroDeError([&] { (void)TextoDeCampo(s, kNumeroCampos); }), 9);
 }
 
 // Saved, read back and loaded, every field comes back, from the whole file or
@@ -92,14 +93,12 @@ TEST(FromArray, Casos)
     const struct {
         std::vector<Fila> filas;
         const char *campo, *texto;
-    } casos[] = {
-        {{{"CFCabezaPrecioBruto", "1.500"}}, "CFCabezaPrecioBruto", "1500"},
-        {{{"DGNumeroDeEjes", "3,5"}}, "DGNumeroDeEjes", "4"},
-        {{{"TipoSeguro", "-32768"}}, "TipoSeguro", "-32768"},
-        {{{"KilometrajeAnual", "100"}, {"KilometrajeAnual", "200"}}, "KilometrajeAnual", "100"},
-        {{{"kilometrajeanual", "100"}, {"KilometrajeAnual ", "7"}}, "KilometrajeAnual", "0"},
-        {{{"", ""}, {"x", "1"}, {"CVConsumoMedio", "33,5"}}, "CVConsumoMedio", "33,5"},
-    };
+    } casos[] = {{{{"CFCabezaPrecioBruto", "1.500"}}, "CFCabezaPrecioBruto", "1500"},
+                 {{{"DGNumeroDeEjes", "3,5"}}, "DGNumeroDeEjes", "4"},
+                 {{{"TipoSeguro", "-32768"}}, "TipoSeguro", "-32768"},
+                 {{{"KilometrajeAnual", "100"}, {"KilometrajeAnual", "200"}}, "KilometrajeAnual", "100"},
+                 {{{"kilometrajeanual", "100"}, {"KilometrajeAnual ", "7"}}, "KilometrajeAnual", "0"},
+                 {{{"", ""}, {"x", "1"}, {"CVConsumoMedio", "33,5"}}, "CVConsumoMedio", "33,5"}};
     for (const auto& c : casos) {
         Simulacion s = RegistroDorado();
         ASSERT_EQ(NumeroDeError([&] { s.FromArray(Tabla(c.filas)); }), 0) << c.campo;
@@ -115,10 +114,7 @@ TEST(FromArray, Casos)
 TEST(FromArray, ValoresQueNoSeConviertenParanLaCarga)
 {
     const std::pair<Fila, int> casos[] = {
-        {{"CFTAE", "cinco"}, 13},
-        {{"CFPeriodoAFinanciar", "3000000000"}, 6},
-        {{"TipoSeguro", "40000"}, 6},
-    };
+        {{"CFTAE", "cinco"}, 13}, {{"CFPeriodoAFinanciar", "3000000000"}, 6}, {{"TipoSeguro", "40000"}, 6}};
     const std::string previo = "DGNumeroDeEjes=9 KilometrajeAnual=777 ErrorMsg=intacto";
     for (const auto& [fila, error] : casos) {
         Simulacion s = Cambiado({}, previo);

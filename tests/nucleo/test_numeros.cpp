@@ -38,18 +38,16 @@ TEST(TextoANumero, FormaEspanolaYErrores)
 TEST(Redondeo, MitadesAlParYRango)
 {
     constexpr int64_t X = std::numeric_limits<int64_t>::min();
-    const std::tuple<double, int64_t, int64_t> casos[] = {
-        {2.5, 2, 2},
-        {3.5, 4, 4},
-        {-2.5, -2, -2},
-        {32767.5, 32768, X},
-        {-32768.5, -32768, -32768},
-        {-32769, -32769, X},
-        {2147483647, 2147483647, X},
-        {2147483647.5, X, X},
-        {-2147483649.0, X, X},
-        {kNaN, X, X},
-    };
+    const std::tuple<double, int64_t, int64_t> casos[] = {{2.5, 2, 2},
+                                                          {3.5, 4, 4},
+                                                          {-2.5, -2, -2},
+                                                          {32767.5, 32768, X},
+                                                          {-32768.5, -32768, -32768},
+                                                          {-32769, -32769, X},
+                                                          {2147483647, 2147483647, X},
+                                                          {2147483647.5, X, X},
+                                                          {-2147483649.0, X, X},
+                                                          {kNaN, X, X}};
     for (const auto& [valor, largo, corto] : casos) {
         int64_t l = X, c = X;
         EXPECT_EQ(NumeroDeError([&l, x = valor] { l = RedondearLong(x); }), largo == X ? 6 : 0) << valor;
@@ -101,6 +99,9 @@ TEST(Texto, RepeticionYLongitud)
                             "b中"),
               4u);  // a stray byte counts as one
     EXPECT_EQ(CortarTexto("áéíóú", 3), "áéí");
+    // A figure too long for its box keeps its exponent, with fewer digits.
+    EXPECT_EQ(CortarParaCaja("1,23456789012346E+15", 14), "1,23456789E+15");
+    EXPECT_EQ(CortarParaCaja("1,20000000000001E+20", 14), "1,2E+20");
 }
 
 TEST(Texto, Windows1252)

@@ -27,8 +27,7 @@ const std::pair<const char*, const char*> kReglas[] = {
     {"CVPrecioBrutoDelGasoleo=0", "Error en Precio Bruto del Gasóleo"},
     {"DGNumeroTotalDeNeumaticos=0", "Error en Número Total de Neumáticos"},
     {"KilometrajeAnual=-100", "Error en Kilometros Anuales"},
-    {"ServiciosDiarios=0", "Error en Servicios Diarios"},
-};
+    {"ServiciosDiarios=0", "Error en Servicios Diarios"}};
 
 // Rule 1 appends without a separator, every later rule with "\r\n" even when
 // nothing stands before it; each call starts afresh.
