@@ -54,7 +54,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"informe", f("ultima.txt")},
         {"informe", "--config", bueno, "--tipo", tipo},
         {"presupuesto", "100", "2", bueno},
-        {"presupuesto", "-5,5", "dos", bueno},  // a leading "-" is data
+        {"presupuesto", "-5", "-dos", bueno},  // a leading "-" is data
         {"informe", "--detallado", malo},
         {"presupuesto", "10", "1", malo},
         {"informe", "--detallado", f("sin_tae.txt")},
