@@ -18,16 +18,7 @@ namespace {
 
 using pruebas::AvisadorGrabador;
 using pruebas::CarpetaTemporal;
-
-int NumeroDeError(auto&& f)
-{
-    try {
-        f();
-    } catch (const ErrorEjecucion& e) {
-        return e.Numero();
-    }
-    return 0;
-}
+using pruebas::NumeroDeError;
 
 // fuzz_numeros (display patterns): an infinite or undefined value read past the end of the
 // digit buffer. It has no digits to show, so every pattern refuses it with 6.
