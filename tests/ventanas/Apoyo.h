@@ -31,8 +31,7 @@
 
 namespace tarvelon::prueba {
 
-// A vehicle's reference block, in transfer order. Worked out by hand it costs
-// 54.326,32 fixed, 66.900,00 variable and 12.000,00 indirect a year.
+// A vehicle's reference block, in transfer order.
 inline const std::vector<std::string>& Ejemplo()
 {
     static const std::vector<std::string> e = [] {
@@ -70,6 +69,7 @@ inline std::vector<std::pair<std::string, std::string>> Cajas()
     return c;
 }
 
+using Textos = std::vector<std::string>;
 inline bool Empieza(const std::string& texto, const std::string& inicio) { return texto.rfind(inicio, 0) == 0; }
 inline std::string Contenido(const std::string& ruta)
 {
@@ -111,12 +111,10 @@ public:
     std::string Carpeta() const { return carpeta_.path().toStdString(); }
     std::string Ruta(const std::string& nombre) const { return Carpeta() + "/" + nombre; }
 
-    template <class T = QLineEdit>
-    T* Hijo(const std::string& nombre) const
+    QLineEdit* Caja(const std::string& nombre) const
     {
-        return inicio->findChild<T*>(QString::fromStdString(nombre));
+        return inicio->findChild<QLineEdit*>(QString::fromStdString(nombre));
     }
-    QLineEdit* Caja(const std::string& nombre) const { return Hijo(nombre); }
     std::string Texto(const std::string& nombre) const { return Caja(nombre)->text().toStdString(); }
     void Escribir(const std::string& caja, const std::string& texto) const
     {
@@ -137,7 +135,7 @@ public:
         return distintas;
     }
     QPushButton* Paso(int i) const { return inicio->indice()->Boton(i); }
-    QAction* Menu(const char* nombre) const { return Hijo<QAction>(nombre); }
+    QAction* Menu(const char* nombre) const { return inicio->findChild<QAction*>(nombre); }
 
     void Seleccionar(int indice)
     {
@@ -160,6 +158,13 @@ public:
         modo()->findChild<QLineEdit*>("txtKilometrosDelServicio")->setText(QString::fromUtf8(km));
         modo()->findChild<QLineEdit*>("txtHorasDelServicio")->setText(QString::fromUtf8(horas));
         modo()->findChild<QPushButton*>("btCalcular")->click();
+    }
+    Simulacion Calculado() const  // the simulation column calculated by the core, outside the windows
+    {
+        Simulacion s;
+        EXPECT_TRUE(inicio->columnas().LeerColumnaSimulacion(s));
+        s.Calcular(inicio->columnas().SeguroActual());
+        return s;
     }
     Trayecto* trayecto() const { return static_cast<Trayecto*>(inicio->trayecto()); }
     QWidget* presupuesto() const { return inicio->presupuesto(); }

@@ -1,6 +1,6 @@
 #pragma once
 // A platform that answers by itself, for tests and benchmarks: it records
-// every message box, file dialog and printout and gives the queued answers.
+// every message box and file dialog, prints nothing, and gives the queued answers.
 #include <deque>
 #include <functional>
 #include <optional>
@@ -20,11 +20,9 @@ public:
     std::deque<Respuesta> respuestas;                 // Yes/No(/Cancel) answers; none queued: No
     std::deque<std::optional<std::string>> ficheros;  // file dialog answers; none queued: cancel
     std::function<void(const Aviso&)> alMostrar;      // as each box is shown
-    std::function<void(QWidget*)> alImprimir;         // as each window is printed
 
     std::vector<Aviso> avisos;
     std::vector<PeticionFichero> peticiones;
-    std::vector<QWidget*> impresas;
 
     std::vector<std::string> Textos() const
     {
