@@ -1,6 +1,9 @@
 #pragma once
-// Shared by the window and result tests: a program folder with a reference
-// data file, the real main window over the scripted platform, and helpers.
+// Shared by the window tests: a program folder with a reference data file,
+// the real main window over the scripted platform, and helpers.
+#include <gtest/gtest.h>
+
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,19 +22,16 @@
 #include "data/Ficheros.h"
 #include "windows/Columnas.h"
 #include "windows/CostesFijosC.h"
-#include "windows/DatosGenerales.h"
 #include "windows/Indice.h"
 #include "windows/Inicio.h"
 #include "windows/MapaCajas.h"
-#include "windows/Presupuesto.h"
-#include "windows/SeleccionarResultado.h"
+#include "windows/SeleccionarVehiculo.h"
 #include "windows/Trayecto.h"
 #include "windows/VentanaEntrada.h"
 
 namespace tarvelon::prueba {
 
-// A vehicle's reference block, in transfer order. Worked out by hand it costs
-// 54.326,32 fixed, 66.900,00 variable and 12.000,00 indirect a year.
+// A vehicle's reference block, in transfer order.
 inline const std::vector<std::string>& Ejemplo()
 {
     static const std::vector<std::string> e = [] {
@@ -64,13 +64,18 @@ inline std::vector<std::pair<std::string, std::string>> Cajas()
     std::vector<std::pair<std::string, std::string>> c;
     for (const std::string& linea : Ejemplo()) {
         const std::string campo = linea.substr(0, linea.find('='));
-        if (campo == "Tipo" || campo == "TipoSeguro") continue;
-        c.emplace_back(campo, "txt" + SufijoCaja(campo));
+        if (campo != "Tipo" && campo != "TipoSeguro") c.emplace_back(campo, "txt" + SufijoCaja(campo));
     }
     return c;
 }
 
+using Textos = std::vector<std::string>;
 inline bool Empieza(const std::string& texto, const std::string& inicio) { return texto.rfind(inicio, 0) == 0; }
+inline std::string Contenido(const std::string& ruta)
+{
+    std::ifstream f(ruta, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
 
 class Programa {
 public:
@@ -91,8 +96,8 @@ public:
     void Reiniciar()
     {
         inicio.reset();
-        const OpcionesInicio opciones{Carpeta(), Ruta("Config.txt"), [this] { return Carpeta(); }};
-        inicio = std::make_unique<Inicio>(plataforma, opciones);
+        inicio = std::make_unique<Inicio>(plataforma,
+                                          OpcionesInicio{Carpeta(), Ruta("Config.txt"), [this] { return Carpeta(); }});
         inicio->show();  // windows load their lists when first shown
     }
     // The main window active, every step enabled and step `paso` shown.
@@ -106,46 +111,31 @@ public:
     std::string Carpeta() const { return carpeta_.path().toStdString(); }
     std::string Ruta(const std::string& nombre) const { return Carpeta() + "/" + nombre; }
 
-    template <class T = QLineEdit>
-    T* Hijo(const std::string& nombre) const
+    QLineEdit* Caja(const std::string& nombre) const
     {
-        auto hijos = inicio->findChildren<T*>(QString::fromStdString(nombre));
-        if (hijos.size() != 1) qFatal("%s: %d", nombre.c_str(), static_cast<int>(hijos.size()));
-        return hijos.front();
+        return inicio->findChild<QLineEdit*>(QString::fromStdString(nombre));
     }
-    QLineEdit* Caja(const std::string& nombre) const { return Hijo(nombre); }
     std::string Texto(const std::string& nombre) const { return Caja(nombre)->text().toStdString(); }
-    using Textos = std::vector<std::pair<std::string, std::string>>;  // box, text
-    // "box=text;box=text" as pairs.
-    static Textos Pares(const std::string& lista)
-    {
-        Textos pares;
-        for (const QString& par : QString::fromStdString(lista).split(';')) {
-            const auto igual = par.indexOf('=');
-            pares.emplace_back(par.left(igual).toStdString(), par.mid(igual + 1).toStdString());
-        }
-        return pares;
-    }
     void Escribir(const std::string& caja, const std::string& texto) const
     {
         Caja(caja)->setText(QString::fromStdString(texto));
     }
-    void Escribir(const char* lista) const { Escribir(Pares(lista)); }
-    void Escribir(const Textos& textos) const
+    // "box=text;box=text": written, or the boxes whose text differs ("" when none does).
+    void Escribir(const std::string& lista) const
     {
-        for (const auto& [caja, texto] : textos) Escribir(caja, texto);
+        for (const QString& par : QString::fromStdString(lista).split(';'))
+            Escribir(par.section('=', 0, 0).toStdString(), par.section('=', 1).toStdString());
     }
-    // The boxes whose text is not the one given, as "box: text"; empty when all are.
-    std::string Distintas(const char* lista) const { return Distintas(Pares(lista)); }
-    std::string Distintas(const Textos& esperadas) const
+    std::string Distintas(const std::string& lista) const
     {
         std::string distintas;
-        for (const auto& [caja, texto] : esperadas)
-            if (Texto(caja) != texto) distintas += caja + ": " + Texto(caja) + "; ";
+        for (const QString& par : QString::fromStdString(lista).split(';'))
+            if (Texto(par.section('=', 0, 0).toStdString()) != par.section('=', 1).toStdString())
+                distintas += par.toStdString() + " (" + Texto(par.section('=', 0, 0).toStdString()) + ") ";
         return distintas;
     }
     QPushButton* Paso(int i) const { return inicio->indice()->Boton(i); }
-    QAction* Menu(const char* nombre) const { return Hijo<QAction>(nombre); }
+    QAction* Menu(const char* nombre) const { return inicio->findChild<QAction*>(nombre); }
 
     void Seleccionar(int indice)
     {
@@ -160,7 +150,6 @@ public:
         inicio->menuCopiarDatos_Click();
         plataforma.Limpiar();
     }
-
     // Step 8's result mode window: an option, the service texts, "Calcular".
     void Resultado(bool servicio, const char* km = "", const char* horas = "")
     {
@@ -170,8 +159,15 @@ public:
         modo()->findChild<QLineEdit*>("txtHorasDelServicio")->setText(QString::fromUtf8(horas));
         modo()->findChild<QPushButton*>("btCalcular")->click();
     }
-    Trayecto* trayecto() const { return qobject_cast<Trayecto*>(inicio->trayecto()); }
-    Presupuesto* presupuesto() const { return qobject_cast<Presupuesto*>(inicio->presupuesto()); }
+    Simulacion Calculado() const  // the simulation column calculated by the core, outside the windows
+    {
+        Simulacion s;
+        EXPECT_TRUE(inicio->columnas().LeerColumnaSimulacion(s));
+        s.Calcular(inicio->columnas().SeguroActual());
+        return s;
+    }
+    Trayecto* trayecto() const { return static_cast<Trayecto*>(inicio->trayecto()); }
+    QWidget* presupuesto() const { return inicio->presupuesto(); }
     QWidget* modo() const { return inicio->seleccionarResultado(); }
 
     PlataformaGuion plataforma;
@@ -181,6 +177,19 @@ private:
     QTemporaryDir carpeta_;
 };
 
+// The fixtures: a fresh program, or one with the example type chosen and copied.
+class ConPrograma : public ::testing::Test {
+protected:
+    Programa p;
+};
+class ConEjemplo : public ConPrograma {
+protected:
+    void SetUp() override { p.CopiarEjemplo(); }
+};
+
+// Waits, processing events, until the condition holds (QTRY_* report to QTest, not here).
+#define ESPERAR(condicion) EXPECT_TRUE(QTest::qWaitFor([&] { return bool(condicion); })) << #condicion
+
 template <class T = QPushButton>
 T* En(QWidget* ventana, const char* nombre)
 {
@@ -189,8 +198,8 @@ T* En(QWidget* ventana, const char* nombre)
 inline QStringList Lineas(QWidget* ventana)
 {
     QStringList l;
-    for (int i = 0; i < En<QListWidget>(ventana, "lstResultado")->count(); ++i)
-        l << En<QListWidget>(ventana, "lstResultado")->item(i)->text();
+    auto* lista = En<QListWidget>(ventana, "lstResultado");
+    for (int i = 0; i < lista->count(); ++i) l << lista->item(i)->text();
     return l;
 }
 

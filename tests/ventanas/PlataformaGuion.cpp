@@ -1,7 +1,5 @@
 #include "PlataformaGuion.h"
 
-#include "model/Errores.h"
-
 namespace tarvelon {
 
 Respuesta PlataformaGuion::Mostrar(const Aviso& aviso)
@@ -9,26 +7,19 @@ Respuesta PlataformaGuion::Mostrar(const Aviso& aviso)
     avisos.push_back(aviso);
     if (alMostrar) alMostrar(aviso);
     if (aviso.botones == Botones::Aceptar) return Respuesta::Aceptar;
-    if (respuestas.empty()) return Respuesta::No;
-    const Respuesta r = respuestas.front();
-    respuestas.pop_front();
+    const Respuesta r = respuestas.empty() ? Respuesta::No : respuestas.front();
+    if (!respuestas.empty()) respuestas.pop_front();
     return r;
 }
 
 std::optional<std::string> PlataformaGuion::ElegirFichero(const PeticionFichero& peticion, QWidget*)
 {
     peticiones.push_back(peticion);
-    if (ficheros.empty()) return std::nullopt;
-    auto r = ficheros.front();
-    ficheros.pop_front();
+    const auto r = ficheros.empty() ? std::nullopt : ficheros.front();
+    if (!ficheros.empty()) ficheros.pop_front();
     return r;
 }
 
-void PlataformaGuion::ImprimirVentana(QWidget* ventana)
-{
-    if (alImprimir) alImprimir(ventana);
-    if (falloImpresion) throw ErrorEjecucion(falloImpresion->first, falloImpresion->second);
-    impresas.push_back(ventana);
-}
+void PlataformaGuion::ImprimirVentana(QWidget*) {}
 
 }  // namespace tarvelon

@@ -1,7 +1,6 @@
 #pragma once
-// A platform that answers by itself, for tests and the start-up benchmark:
-// it records every message box, file dialog and printout,
-// and gives the answers queued by the test.
+// A platform that answers by itself, for tests and benchmarks: it records
+// every message box and file dialog, prints nothing, and gives the queued answers.
 #include <deque>
 #include <functional>
 #include <optional>
@@ -18,26 +17,20 @@ public:
     std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) override;
     void ImprimirVentana(QWidget* ventana) override;
 
-    // Yes/No(/Cancel) answers in order (none queued: No); an OK box answers Aceptar.
-    std::deque<Respuesta> respuestas;
-    // File dialog answers in order; nothing, or an empty queue, is a cancel.
-    std::deque<std::optional<std::string>> ficheros;
-    // Printing fails with this error when set.
-    std::optional<std::pair<int, std::string>> falloImpresion;
-    std::function<void(const Aviso&)> alMostrar;  // as each box is shown
-    std::function<void(QWidget*)> alImprimir;     // as each window is printed
+    std::deque<Respuesta> respuestas;                 // Yes/No(/Cancel) answers; none queued: No
+    std::deque<std::optional<std::string>> ficheros;  // file dialog answers; none queued: cancel
+    std::function<void(const Aviso&)> alMostrar;      // as each box is shown
 
     std::vector<Aviso> avisos;
     std::vector<PeticionFichero> peticiones;
-    std::vector<QWidget*> impresas;
 
-    std::vector<std::string> Textos() const  // texts of the boxes shown, in order
+    std::vector<std::string> Textos() const
     {
         std::vector<std::string> t;
         for (const auto& a : avisos) t.push_back(a.texto);
         return t;
     }
-    void Limpiar() { *this = PlataformaGuion{}; }  // records, queues and failures
+    void Limpiar() { *this = PlataformaGuion{}; }
 };
 
 }  // namespace tarvelon

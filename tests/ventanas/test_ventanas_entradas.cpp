@@ -1,21 +1,16 @@
-// The input windows (box kinds and lengths, select-all on entry, net prices,
-// copy buttons, insurance options, tab sequence), the four column transfers,
-// copy-all and the general-data window's check.
-#include <set>
-
-#include <QLabel>
-
+// The vehicle type selection, the input windows (net prices, copy buttons,
+// insurance options), the column transfers, copy-all and the general-data check.
 #include "Apoyo.h"
 #include "data/Texto.h"
-#include "model/Numeros.h"
 #include "windows/CajaTexto.h"
-#include "windows/SeleccionarVehiculo.h"
+#include "windows/DatosGenerales.h"
 
 using namespace tarvelon;
 using namespace tarvelon::prueba;
 
 namespace {
-std::vector<VentanaEntrada*> Entradas(const Inicio& i)
+
+std::vector<VentanaEntrada*> Ventanas(const Inicio& i)
 {
     return {i.datosGenerales(),   i.costesFijosA(),     i.costesFijosB(),    i.costesFijosC(),
             i.costesVariablesA(), i.costesVariablesB(), i.costesIndirectos()};
@@ -33,446 +28,225 @@ bool EsPrima(const std::string& campo)
     return Empieza(campo, "CFSeguroObligatorio") || campo == "CFSeguroTodoRiesgo";
 }
 // A record with the figures given as texts, the rest as a new record's.
-Simulacion Registro(const Programa::Textos& campos)
+Simulacion Registro(const std::vector<std::pair<std::string, std::string>>& campos)
 {
     Simulacion s;
     for (const auto& [campo, texto] : campos) AsignarCampoDesdeTexto(s, IndiceCampo(campo), texto);
     return s;
 }
-bool EsError(const Aviso& a, int numero)
+bool EsError(const Aviso& a, int n) { return Empieza(a.texto, "Se ha producido el error nº " + std::to_string(n)); }
+
+class Entradas : public ConPrograma {};
+const QString kTitulo = QStringLiteral("TARVELON - Mirandel de Costes de la Valdoria");
+
+TEST_F(Entradas, PreciosNetosComoSeTeclean)
 {
-    return Empieza(a.texto, "Se ha producido el error nº " + std::to_string(numero) + " ( ") &&
-           a.texto.substr(a.texto.size() - 2) == ") " && a.icono == Icono::Critico && a.titulo == "TARVELON";
+    // Gross, discount and net price boxes after "txt"; gross, discount, net price shown.
+    for (const auto& [cajas, bruto, descuento, neto] :
+         {std::tuple{"CFCabezaPrecioBruto CFCabezaDescuentoMedio CFCabezaPrecioMedio", "80000", "10", "72.000"},
+          {"CFCabezaPrecioBruto CFCabezaDescuentoMedio CFCabezaPrecioMedio", "80000", "100", ""},
+          {"CVPrecioBrutoDelGasoleo CVDescuentoMediosobreCombustible CVPrecioDelGasoleo", "1,2", "5", "1,1400"},
+          {"CVPrecioBrutoNeumaticos CVDescuentoMediaNeumaticos CVPrecioMedioNeumaticos", "100", "150", "-50,00"}}) {
+        SCOPED_TRACE(cajas);
+        const QStringList c = QString(cajas).split(' ');
+        QLineEdit *b = p.Caja("txt" + c[0].toStdString()), *d = p.Caja("txt" + c[1].toStdString()),
+                  *n = p.Caja("txt" + c[2].toStdString());
+        b->clear();
+        d->clear();
+        n->setText("previo");
+        QTest::keyClicks(b, bruto);
+        EXPECT_EQ(n->text(), "previo");  // discount still empty
+        QTest::keyClicks(d, descuento);
+        EXPECT_EQ(n->text(), neto);
+        n->setText("quieto");
+        d->clear();  // clearing leaves the net price
+        EXPECT_EQ(n->text(), "quieto");
+    }
 }
-}  // namespace
 
-class PruebaEntradas : public QObject {
-    Q_OBJECT
-private slots:
-    void CajasEtiquetasYTitulos()
-    {
-        Programa p;
-        const std::map<QString, int> cortas = {
-            {"txtCFHorasAnualesTrabajadas", 7}, {"txtCFDiasDeActividad", 6},
-            {"txtCFSeguridadSocialEmpresa", 5}, {"txtCFRetribucionOrdinaria1ConductorMecanico", 10},
-            {"txtCFPlusDeAsistencia", 10},      {"txtCFVisado", 10}};
-        // Net price boxes, and whether they can be typed into.
-        const std::map<QString, bool> netos = {{"txtCFCabezaPrecioMedio", true},
-                                               {"txtCFSemiPrecioMedio", true},
-                                               {"txtCVPrecioDelGasoleo", false},
-                                               {"txtCVPrecioMedioNeumaticos", false}};
-        const size_t entradas[] = {5, 11, 10, 6, 5, 7, 1};
-        for (int v = 0; v < 7; ++v) {
-            VentanaEntrada* ventana = Entradas(*p.inicio)[v];
-            for (auto* caja : ventana->findChildren<CajaTexto*>()) {
-                const QString nombre = caja->objectName();
-                const bool referencia = nombre.startsWith("MIR"), neto = netos.count(nombre);
-                QVERIFY2(caja->isReadOnly() == (referencia || (neto && !netos.at(nombre))), qPrintable(nombre));
-                QCOMPARE(bool(caja->focusPolicy() & Qt::TabFocus), !referencia && !neto);
-                QCOMPARE(caja->maxLength(), cortas.count(nombre) ? cortas.at(nombre) : 14);
-                if (!referencia && !neto) QVERIFY2(ventana->findChild<QLineEdit*>("MIR" + nombre), qPrintable(nombre));
-            }
-            QCOMPARE(DeEntrada(ventana).size(), entradas[v]);
-            QCOMPARE(En<QLabel>(ventana, "lblDatosSimulacion")->text(), QStringLiteral("DATOS DE SIMULACIÓN"));
-            QCOMPARE(En<QLabel>(ventana, "lblDatosMirandel")->text(), QStringLiteral("DATOS DEL MIRANDEL"));
-        }
-        QVERIFY(p.Caja("MIRtxtTipoSeguro")->isHidden() && p.Caja("MIRtxtTipoSeguro")->isReadOnly());
-        QCOMPARE(p.inicio->costesVariablesB()->windowTitle(),
-                 QStringLiteral("6-Costes Variables B - NEUMÁTICOS, MANTENIM. Y REPARACIÓN, PEAJES"));
-        for (const auto& [nombre, texto] :
-             {std::pair{"MIRlblCFHorasAnualesTrabajadas", "Horas laborales básicas anuales"},
-              {"lblCVPrecioBrutoDelGasoleo", "Precio bruto del gasóleo SIN IVA (€/litro) "},
-              {"lblCFSeguroMercancia", "Seguro mercancía  (€/año)"}})
-            QCOMPARE(p.Hijo<QLabel>(nombre)->text(), QString::fromUtf8(texto));
-    }
-
-    void TecleoLimitadoYTextosCortados()
-    {
-        Programa p;
-        QTest::keyClicks(p.Caja("txtKilometrajeAnual"), QStringLiteral("123456789012345"));
-        QTest::keyClicks(p.Caja("txtCFDiasDeActividad"), QStringLiteral("12345678"));
-        EscribirTexto(p.Caja("txtCFSeguridadSocialEmpresa"), "23,456");
-        QCOMPARE(
-            p.Distintas(
-                "txtKilometrajeAnual=12345678901234;txtCFDiasDeActividad=123456;txtCFSeguridadSocialEmpresa=23,45"),
-            std::string());
-        // Too long with an exponent: fewer digits, the exponent kept.
-        for (const auto& [texto, maximo, esperado] : {std::tuple{"1,5E-05", 14, "1,5E-05"},
-                                                      {"0,333333333333333", 14, "0,333333333333"},
-                                                      {"1,23456789012345E-04", 14, "1,23456789E-04"},
-                                                      {"1,23456789012346E+15", 14, "1,23456789E+15"},
-                                                      {"-1,23456789012345E+20", 14, "-1,2345678E+20"},
-                                                      {"1,5E-05", 5, "1E-05"},
-                                                      {"1,20000000000001E+20", 14, "1,2E+20"},
-                                                      {"abcdefE+0512345", 14, "abcdefE+051234"}})
-            QCOMPARE(CortarParaCaja(texto, size_t(maximo)), std::string(esperado));
-    }
-
-    void EntrarSeleccionaTodo()
-    {
-        Programa p;
-        QVERIFY(p.Abrir(1));
-        QLineEdit* km = p.Caja("txtKilometrajeAnual");
-        km->setText(QStringLiteral("12345"));
-        km->setFocus();
-        QTRY_COMPARE(km->selectedText(), QStringLiteral("12345"));
-        QTest::keyClick(km, Qt::Key_7);
-        QCOMPARE(km->text(), QStringLiteral("7"));
-        QLineEdit* horas = p.Caja("txtCFHorasAnualesTrabajadas");
-        horas->setText(QStringLiteral("1800"));
-        QTest::mouseClick(horas, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(horas->selectedText(), QStringLiteral("1800"));
-        p.Escribir("txtCFDiasDeActividad", "225");
-        QTest::keyClick(horas, Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // past the copy button
-        QCOMPARE(p.Caja("txtCFDiasDeActividad")->selectedText(), QStringLiteral("225"));
-        QLineEdit* ref = p.Caja("MIRtxtKilometrajeAnual");  // a reference box does not select
-        ref->setText(QStringLiteral("120000"));
-        QTest::mouseClick(ref, Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(ref->selectedText().isEmpty());
-    }
-
-    void PreciosNetosComoSeTeclean()
-    {
-        Programa p;
-        // Gross, discount and net price boxes after "txt"; gross, discount, net price shown.
-        for (const auto& [cajas, bruto, descuento, neto] :
-             {std::tuple{"CFCabezaPrecioBruto CFCabezaDescuentoMedio CFCabezaPrecioMedio", "80000", "10", "72.000"},
-              {"CFCabezaPrecioBruto CFCabezaDescuentoMedio CFCabezaPrecioMedio", "80000", "100", ""},
-              {"CFSemiPrecioBruto CFSemiDescuentoMedio CFSemiPrecioMedio", "84999,5", "0", "85.000"},
-              {"CVPrecioBrutoDelGasoleo CVDescuentoMediosobreCombustible CVPrecioDelGasoleo", "1,2", "5", "1,1400"},
-              {"CVPrecioBrutoNeumaticos CVDescuentoMediaNeumaticos CVPrecioMedioNeumaticos", "1500", "10", "1.350,00"},
-              {"CVPrecioBrutoNeumaticos CVDescuentoMediaNeumaticos CVPrecioMedioNeumaticos", "100", "150", "-50,00"}}) {
-            const QStringList c = QString(cajas).split(' ');
-            QLineEdit *b = p.Caja("txt" + c[0].toStdString()), *d = p.Caja("txt" + c[1].toStdString()),
-                      *n = p.Caja("txt" + c[2].toStdString());
-            b->clear();
-            d->clear();
-            n->setText(QStringLiteral("previo"));
-            QTest::keyClicks(b, bruto);
-            QCOMPARE(n->text(), QStringLiteral("previo"));  // discount still empty
-            QTest::keyClicks(d, descuento);
-            QCOMPARE(n->text(), QString(neto));
-            n->setText(QStringLiteral("quieto"));
-            d->clear();  // clearing leaves the net price
-            QCOMPARE(n->text(), QStringLiteral("quieto"));
-            QTest::keyClicks(d, descuento);
-            QTest::keyClicks(b, QStringLiteral("x"));  // not a number: left as it is
-            QCOMPARE(n->text(), QString(neto));
-        }
-    }
-
-    void BotonesDeCopiaPorIndice()
-    {
-        // Per window, the boxes each copy button fills, by index ("-": no button).
-        const QStringList copias = {
-            "ServiciosDiarios KilometrajeAnual DGKilometrajeAnualEnVacio CFHorasAnualesTrabajadas CFDiasDeActividad",
-            "CFCabezaPrecioBruto+CFSemiPrecioBruto CFCabezaDescuentoMedio+CFSemiDescuentoMedio - "
-            "CFCabezaValorResidual+CFSemiValorResidual CFCabezaPeriodoAmortizacion+CFSemiPeriodoAmortizacion "
-            "CFVehiculoCuantiaAFinanciar CFPeriodoAFinanciar CFTAE",
-            "CFSeguridadSocialEmpresa CFRetribucionOrdinaria1ConductorMecanico CFPlusDeAsistencia CFVisado CFIVTM "
-            "CFITV "
-            "CFIAE CFCosteRevisionTacografo CFATP CFADR",
-            "CFSeguroObligatorio CFSeguroObligatorioYTerceros CFSeguroTodoRiesgo CFSeguroMercancia "
-            "CFResponsabilidadCivil CFOtrosGastosFijos",
-            "CVPrecioBrutoDelGasoleo CVDescuentoMediosobreCombustible CVConsumoMedio CVDietaMedia CVDietasNumeroDeDias",
-            "CVPrecioBrutoNeumaticos CVDescuentoMediaNeumaticos CVDuracionMediaDeLosNeumaticos "
-            "DGNumeroTotalDeNeumaticos "
-            "CVMantenimientoYReparacion CVCosteMedioDelKMEnAutopista CVPorcentajeServiciosQPaganPeajes",
-            "CIGastosAnuales"};
-        Programa p;
-        int n = 0;  // distinct reference texts, longer than the shortest boxes
-        for (auto* ref : p.inicio->findChildren<CajaTexto*>(QRegularExpression("^MIRtxt")))
-            ref->setText(QStringLiteral("%1234567,891").arg(++n));
-        for (int v = 0; v < copias.size(); ++v) {
-            VentanaEntrada* ventana = Entradas(*p.inicio)[v];
-            const QStringList botones = copias[v].split(' ');
-            QVERIFY(ventana->BotonCopiar(botones.size()) == nullptr);
-            for (int i = 0; i < botones.size(); ++i) {
-                QPushButton* boton = ventana->BotonCopiar(i);
-                QVERIFY((boton == nullptr) == (botones[i] == "-"));
-                if (!boton) continue;
-                QCOMPARE(boton->objectName() + boton->text(), QStringLiteral("btCopiar<-"));
-                for (auto* caja : DeEntrada(ventana)) caja->clear();
-                boton->click();
-                for (auto* caja : DeEntrada(ventana)) {
-                    const QString sufijo = caja->objectName().mid(3);
-                    const QString ref = ventana->CajaReferencia(sufijo.toStdString())->text();
-                    const bool copiada = botones[i].split('+').contains(sufijo);
-                    QVERIFY2(caja->text() == (copiada ? ref.left(caja->maxLength()) : QString()),
-                             qPrintable(ventana->objectName() + " " + caja->objectName()));
-                }
+// Every entry box but the net prices is filled by exactly one copy button, from its own reference box.
+TEST_F(Entradas, CadaBotonDeCopiaLlenaSusCajas)
+{
+    int n = 0;  // distinct reference texts, longer than the shortest boxes
+    for (auto* ref : p.inicio->findChildren<CajaTexto*>(QRegularExpression("^MIRtxt")))
+        ref->setText(QStringLiteral("%1234567,891").arg(++n));
+    for (VentanaEntrada* ventana : Ventanas(*p.inicio)) {
+        std::map<CajaTexto*, int> copias;
+        for (int i = 0; i < 12; ++i) {
+            QPushButton* boton = ventana->BotonCopiar(i);
+            if (!boton) continue;
+            for (auto* caja : DeEntrada(ventana)) caja->clear();
+            boton->click();
+            for (auto* caja : DeEntrada(ventana)) {
+                if (caja->text().isEmpty()) continue;
+                ++copias[caja];
+                const QString ref = ventana->CajaReferencia(caja->objectName().mid(3).toStdString())->text();
+                EXPECT_EQ(caja->text(), ref.left(caja->maxLength())) << caja->objectName().toStdString();
             }
         }
-        // Copying both gross prices works out both net prices.
-        p.Escribir(
-            "MIRtxtCFCabezaPrecioBruto=80000;MIRtxtCFSemiPrecioBruto=30000;txtCFCabezaDescuentoMedio="
-            "10;txtCFSemiDescuentoMedio=5");
-        p.inicio->costesFijosA()->BotonCopiar(0)->click();
-        QCOMPARE(p.Distintas("txtCFCabezaPrecioMedio=72.000;txtCFSemiPrecioMedio=28.500"), std::string());
+        for (auto* caja : DeEntrada(ventana))  // net prices are worked out, not copied
+            EXPECT_EQ(copias[caja],
+                      QRegularExpression("PrecioMedio|PrecioDelGasoleo").match(caja->objectName()).hasMatch() ? 0 : 1)
+                << caja->objectName().toStdString();
     }
+}
 
-    void OpcionesDeSeguroYActualiza()
-    {
-        Programa p;
-        QVERIFY(p.Abrir(4));
-        CostesFijosC* c = p.inicio->costesFijosC();
-        const char* cajas[] = {"txtCFSeguroObligatorio", "txtCFSeguroObligatorioYTerceros", "txtCFSeguroTodoRiesgo"};
-        const char* opciones[] = {"OptionSeguroObligatorio", "OptionSeguroObligatorioyTerceros", "OptionTodoRiesgo"};
+TEST_F(Entradas, OpcionDeSeguroMuestraSuPrimaYLaEnfoca)
+{
+    ASSERT_TRUE(p.Abrir(4));
+    CostesFijosC* c = p.inicio->costesFijosC();
+    const char* cajas[] = {"txtCFSeguroObligatorio", "txtCFSeguroObligatorioYTerceros", "txtCFSeguroTodoRiesgo"};
+    const char* opciones[] = {"OptionSeguroObligatorio", "OptionSeguroObligatorioyTerceros", "OptionTodoRiesgo"};
+    p.Escribir("txtCFSeguroObligatorio=1000;txtCFSeguroTodoRiesgo=5400");
+    for (int elegida : {2, 0, 1}) {
+        QTest::mouseClick(c->Opcion(opciones[elegida]), Qt::LeftButton, {}, QPoint(6, 6));
+        EXPECT_EQ(c->OpcionElegida(), elegida + 1);
         for (int i = 0; i < 3; ++i)
-            QVERIFY(!p.Caja(cajas[i])->isVisible() && !c->BotonCopiar(i)->isVisible() &&
-                    !c->Opcion(opciones[i])->isChecked());
-        QVERIFY(c->BotonCopiar(3)->isVisible());
-        p.Escribir(cajas[0], "1000");
-        p.Escribir(cajas[2], "5400");
-        for (int elegida : {2, 0, 1}) {
-            QTest::mouseClick(c->Opcion(opciones[elegida]), Qt::LeftButton, {}, QPoint(6, 6));
-            QCOMPARE(c->OpcionElegida(), elegida + 1);
-            for (int i = 0; i < 3; ++i) {
-                QCOMPARE(p.Caja(cajas[i])->isVisible(), i == elegida);
-                QCOMPARE(c->BotonCopiar(i)->isVisible(), i == elegida);
-            }
-            QTRY_VERIFY(p.Caja(cajas[elegida])->hasFocus());
-            QCOMPARE(p.Caja(cajas[elegida])->selectedText(), p.Caja(cajas[elegida])->text());
-        }
-        QCOMPARE(p.Texto(cajas[2]), std::string("5400"));  // hidden boxes keep their amounts
+            EXPECT_EQ(p.Caja(cajas[i])->isVisible() + c->BotonCopiar(i)->isVisible(), 2 * (i == elegida));
+        ESPERAR(p.Caja(cajas[elegida])->hasFocus());
+        EXPECT_EQ(p.Caja(cajas[elegida])->selectedText(), p.Caja(cajas[elegida])->text());
     }
+    EXPECT_EQ(p.Texto(cajas[2]), "5400");  // hidden boxes keep their amounts
+}
 
-    void TabuladorSaltaReferenciasYNetos()
-    {
-        for (int paso = 1; paso <= 7; ++paso) {
-            Programa p;
-            if (paso == 4) p.inicio->costesFijosC()->ElegirOpcion(1);
-            QVERIFY(p.Abrir(paso));
-            QWidget* v = p.inicio->VentanaDePaso(paso);
-            std::set<QWidget*> visitadas;
-            DeEntrada(v).front()->setFocus();
-            QTRY_VERIFY(DeEntrada(v).front()->hasFocus());
-            for (QWidget* f = QApplication::focusWidget(); v->isAncestorOf(f) && visitadas.insert(f).second;
-                 f = QApplication::focusWidget()) {
-                auto* caja = qobject_cast<CajaTexto*>(f);
-                QVERIFY2(caja ? caja->Tipo() == TipoCaja::Entrada : qobject_cast<QAbstractButton*>(f) != nullptr,
-                         qPrintable(f->objectName()));
-                QTest::keyClick(f, Qt::Key_Tab);
-            }
-            for (QWidget* caja : DeEntrada(v))
-                QVERIFY2(caja->isHidden() || visitadas.count(caja), qPrintable(caja->objectName()));
-        }
-    }
-
-    void LecturaConCasiTodoVacio()
-    {
-        Programa p;
-        p.Escribir(
-            "txtServiciosDiarios=2;txtKilometrajeAnual=1.500;txtCFCabezaPeriodoAmortizacion=2,5;"
-            "txtCFSemiPeriodoAmortizacion=3,5");
-        Simulacion s = Registro({{"DGRecorridoMedioPorVehiculo", "7"}});  // not transferred: stays
-        QVERIFY(p.inicio->columnas().LeerColumnaSimulacion(s) && p.plataforma.avisos.empty());
-        QCOMPARE(s.ServiciosDiarios, 2.0);
-        QCOMPARE(s.KilometrajeAnual, 1500.0);
-        QCOMPARE(s.CFCabezaPeriodoAmortizacion, 2);  // to the even neighbour
-        QCOMPARE(s.CFSemiPeriodoAmortizacion, 4);
-        QCOMPARE(s.TipoSeguro, int16_t(1));  // no option chosen
-        QCOMPARE(s.DGRecorridoMedioPorVehiculo, 7.0);
-        for (const auto& [campo, caja] : Cajas())  // empty reads 0, except in the first two rows
-            if (caja.find("PeriodoAmortizacion") == std::string::npos && campo != "ServiciosDiarios" &&
-                campo != "KilometrajeAnual")
-                QCOMPARE(Campo(s, campo), std::string("0"));
-    }
-
-    void LecturaQueFallaSeParaEnSuFila()
-    {
-        Programa p;
-        p.inicio->seleccionarVehiculo()->EscribirTipo("Mío");
-        // Box, text, error number, a field read before it, a field after it.
-        for (const auto& [caja, texto, numero, leido, noLeido] :
-             {std::tuple{"txtServiciosDiarios", "", 13, "Tipo", "KilometrajeAnual"},
-              {"txtKilometrajeAnual", "", 13, "ServiciosDiarios", "CFTAE"},
-              {"txtCFTAE", "  ", 13, "CFPeriodoAFinanciar", "CIGastosAnuales"},
-              {"txtCVConsumoMedio", "mucho", 13, "CVPrecioDelGasoleo", "CVDietaMedia"},
-              {"txtCVDietasNumeroDeDias", "3000000000", 6, "CVDietaMedia", "CIGastosAnuales"}}) {
-            for (const auto& [campo, nombre] : Cajas()) p.Escribir(nombre, "5");
-            p.Escribir(caja, texto);
-            p.plataforma.Limpiar();
-            Simulacion s = Registro({{noLeido, "42"}});
-            QVERIFY(!p.inicio->columnas().LeerColumnaSimulacion(s));
-            QCOMPARE(p.plataforma.avisos.size(), size_t(1));
-            QVERIFY2(EsError(p.plataforma.avisos[0], numero), caja);
-            QCOMPARE(s.Tipo, std::string("Mío"));
-            QCOMPARE(Campo(s, leido), std::string(std::string(leido) == "Tipo" ? "Mío" : "5"));
-            QCOMPARE(Campo(s, noLeido), std::string("42"));
-        }
-    }
-
-    void EscrituraYLecturaDevuelvenElRegistro()
-    {
-        Programa p;
-        QVERIFY(p.Abrir(4));
-        const char* primas[] = {"txtCFSeguroObligatorio", "txtCFSeguroObligatorioYTerceros", "txtCFSeguroTodoRiesgo"};
-        for (int tipo : {1, 2, 3, 0}) {
-            Programa::Textos campos = {{"Tipo", "Frigorífico 40 t"}, {"TipoSeguro", std::to_string(tipo)}};
-            for (const auto& [campo, caja] : Cajas()) campos.emplace_back(campo, std::to_string(campos.size()));
-            const Simulacion s = Registro(campos);
-            p.inicio->columnas().EscribirColumnaSimulacion(s);
-            // Only the chosen type's premium survives; with none, the earlier option stays.
-            for (int i = 0; i < 3; ++i) {
-                QCOMPARE(p.Texto(primas[i]), i + 1 == tipo ? Campo(s, primas[i] + 3) : std::string("0"));
-                QCOMPARE(p.Caja(primas[i])->isVisible(), i + 1 == (tipo ? tipo : 3));
-            }
-            Simulacion leido;
-            QVERIFY(p.inicio->columnas().LeerColumnaSimulacion(leido) && p.plataforma.avisos.empty());
-            QCOMPARE(leido.Tipo, s.Tipo);
-            QCOMPARE(int(leido.TipoSeguro), tipo ? tipo : 3);
-            for (const auto& [campo, caja] : Cajas())
-                if (!EsPrima(campo)) QCOMPARE(Campo(leido, campo), Campo(s, campo));
-        }
-    }
-
-    void FormasDeEscritura()
-    {
-        Programa p;
-        // Gross and discount are written first, the record's net price last; the
-        // exponent of a figure too long for its box stays.
-        Simulacion s = Registro({{"KilometrajeAnual", "1234,5"},
-                                 {"CFPeriodoAFinanciar", "12"},
-                                 {"CFIVTM", "1,23456789012345E-05"},
-                                 {"CFSeguridadSocialEmpresa", "23,456"},
-                                 {"CVDietasNumeroDeDias", "-3"},
-                                 {"CFCabezaPrecioBruto", "80000"},
-                                 {"CFCabezaDescuentoMedio", "10"},
-                                 {"CFCabezaPrecioMedio", "71000"},
-                                 {"CVPrecioBrutoNeumaticos", "1500"},
-                                 {"CVDescuentoMedioNeumaticos", "10"},
-                                 {"CVPrecioMedioNeumaticos", "1349,5"},
-                                 {"Tipo", "Tipo que no está en la lista"}});
-        s.CFTAE = 1.0 / 3.0;
-        p.inicio->columnas().EscribirColumnaSimulacion(s);
-        QVERIFY(p.plataforma.avisos.empty());
-        QCOMPARE(p.Distintas(
-                     "txtKilometrajeAnual=1234,5;txtCFPeriodoAFinanciar=12;txtCFTAE=0,333333333333;txtCFIVTM=1,"
-                     "23456789E-05;txtCFSeguridadSocialEmpresa=23,45;txtCVDietasNumeroDeDias=-3;txtCFCabezaPrecioMedio="
-                     "71000;txtCVPrecioMedioNeumaticos=1349,5;txtCIGastosAnuales=0"),
-                 std::string());
-        QCOMPARE(p.inicio->seleccionarVehiculo()->TextoTipo(), s.Tipo);
-        QCOMPARE(p.inicio->seleccionarVehiculo()->cbSeleccionarVehiculo()->currentIndex(), -1);
-        Simulacion leido;
-        p.Escribir("txtServiciosDiarios", "1");
-        QVERIFY(p.inicio->columnas().LeerColumnaSimulacion(leido));
-        QVERIFY(leido.CFIVTM > 1.2e-5 && leido.CFIVTM < 1.3e-5);
-    }
-
-    void EscrituraYLecturaDeLaReferencia()
-    {
-        Programa p;
-        p.inicio->columnas().EscribirColumnaReferencia(
-            Registro({{"TipoSeguro", "3"}, {"DGPotenciaCV", "420"}, {"CFSeguroObligatorio", "1350"}}));
-        QCOMPARE(p.Distintas(
-                     {{"MIRtxtTipoSeguro", "3"}, {"MIRtxtDGPotenciaCV", "420"}, {"MIRtxtCFSeguroObligatorio", "1350"}}),
-                 std::string());
-        QCOMPARE(p.inicio->costesFijosC()->OpcionElegida(), 0);  // the simulation's options untouched
-        Simulacion leido;
-        p.inicio->columnas().LeerColumnaReferencia(leido);
-        QVERIFY(p.plataforma.avisos.empty());
-        QCOMPARE(leido.TipoSeguro, int16_t(3));
-        QCOMPARE(leido.CFSeguroObligatorio, 1350.0);
-        p.Escribir("MIRtxtTipoSeguro", "");  // strict
-        p.inicio->columnas().LeerColumnaReferencia(leido);
-        QCOMPARE(p.plataforma.avisos.size(), size_t(1));
-        QVERIFY(EsError(p.plataforma.avisos[0], 13));
-    }
-
-    void CopiarTodo()
-    {
-        Programa p;
-        p.Seleccionar(0);
-        p.Menu("menuCopiarDatos")->trigger();
-        QCOMPARE(p.plataforma.avisos.size(), size_t(1));  // the selection's own
-        for (const auto& [campo, caja] : Cajas())
-            if (!EsPrima(campo)) QCOMPARE(p.Texto(caja), p.Texto("MIR" + caja));
-        QVERIFY(p.inicio->costesFijosC()->Opcion("OptionSeguroObligatorioyTerceros")->isChecked());
-        QCOMPARE(p.Distintas("txtCFSeguroObligatorioYTerceros=3000;txtCFSeguroObligatorio=0;"
-                             "txtCFSeguroTodoRiesgo=0;txtCFCabezaPrecioMedio=84000"),
-                 std::string());  // the record's net price, not worked out again
-
-        // An unreadable reference: read before it copied, after it a new record's values.
-        p.Escribir("txtCIGastosAnuales=999;txtKilometrajeAnual=1;MIRtxtCFIVTM=mal");
+TEST_F(Entradas, LecturaQueFallaSeParaEnSuFila)
+{
+    p.inicio->seleccionarVehiculo()->EscribirTipo("Mío");
+    // Box, text, error number, a field read before it, a field after it.
+    for (const auto& [caja, texto, numero, leido, noLeido] :
+         {std::tuple{"txtServiciosDiarios", "", 13, "Tipo", "KilometrajeAnual"},
+          {"txtCVDietasNumeroDeDias", "3000000000", 6, "CVDietaMedia", "CIGastosAnuales"}}) {
+        SCOPED_TRACE(caja);
+        for (const auto& [campo, nombre] : Cajas()) p.Escribir(nombre, "5");
+        p.Escribir(caja, texto);
         p.plataforma.Limpiar();
-        p.inicio->menuCopiarDatos_Click();
-        QCOMPARE(p.plataforma.avisos.size(), size_t(1));
-        QVERIFY(EsError(p.plataforma.avisos[0], 13));
-        QCOMPARE(p.Distintas("txtKilometrajeAnual=120000;txtCFIVTM=0;txtCIGastosAnuales=0"), std::string());
+        Simulacion s = Registro({{noLeido, "42"}});
+        EXPECT_FALSE(p.inicio->columnas().LeerColumnaSimulacion(s));
+        ASSERT_EQ(p.plataforma.avisos.size(), 1u);
+        EXPECT_TRUE(EsError(p.plataforma.avisos[0], numero)) << p.plataforma.avisos[0].texto;
+        EXPECT_EQ(Campo(s, leido), std::string(leido) == "Tipo" ? "Mío" : "5");
+        EXPECT_EQ(Campo(s, noLeido), "42");
     }
+}
 
-    void ComprobacionAlSalirDeDatosGenerales()
-    {
-        const std::string cabeza = "Se ha producido el siguiente(s) error(es): \r\n",
-                          pie = "¿Desea corregir los errores?",
-                          km = "El campo Kilometraje anual debe tener un valor mayor que 0\r\n",
-                          servicios = "El campo Servicios Diarios debe tener un valor mayor que 0\r\n",
-                          vacio = "El campo Kilometraje anual en vacio debe estar relleno\r\n";
-        // Kilometres, services, empty run; the question asked (empty: none).
-        for (const auto& [kms, serv, vac, pregunta] : {std::tuple{"0,5", "", "", cabeza + km + servicios + vacio + pie},
-                                                       {"abc", "0", "0", cabeza + km + servicios + pie},
-                                                       {"0.5", "2", "", cabeza + vacio + pie},
-                                                       {"0.5", "12,5", "0", std::string()}})
-            for (Respuesta respuesta : {Respuesta::Si, Respuesta::No}) {
-                Programa p;
-                QVERIFY(p.Abrir(1));
-                p.Escribir({{"txtKilometrajeAnual", kms},
-                            {"txtServiciosDiarios", serv},
-                            {"txtDGKilometrajeAnualEnVacio", vac}});
-                p.Caja("txtDGKilometrajeAnualEnVacio")->setFocus();
-                QTRY_VERIFY(p.Caja("txtDGKilometrajeAnualEnVacio")->hasFocus());
-                p.Caja("txtServiciosDiarios")->setFocus();  // inside the window: no check
-                QVERIFY(p.plataforma.avisos.empty());
-                p.plataforma.respuestas = {respuesta};
-                // A real box moves the focus while it is open: that must not start the check again.
-                p.plataforma.alMostrar = [&p, veces = 0](const Aviso&) mutable {
-                    if (veces++ > 0) return;
-                    p.Caja("txtKilometrajeAnual")->setFocus();
-                    p.Paso(3)->setFocus();
-                };
-                p.Paso(3)->setFocus();  // another window
-                QTest::qWait(20);
-                QCOMPARE(p.plataforma.Textos(), pregunta.empty() ? std::vector<std::string>{}
-                                                                 : std::vector<std::string>{pregunta});  // once only
-                if (pregunta.empty()) continue;
-                const Aviso& a = p.plataforma.avisos[0];
-                QVERIFY(a.titulo == "Mirandel de costes de la VDR" && a.icono == Icono::Critico &&
-                        a.botones == Botones::SiNo);
-                QWidget* foco = p.Paso(3);
-                if (respuesta == Respuesta::Si) foco = p.Caja("txtKilometrajeAnual");
-                QTRY_VERIFY(foco->hasFocus());
-                QCOMPARE(p.Texto("txtKilometrajeAnual"), std::string(kms));
-            }
-    }
-
-    void ClicEnOtroPasoSegunLaRespuesta()
-    {
-        for (Respuesta respuesta : {Respuesta::Si, Respuesta::No}) {
-            Programa p;
-            QVERIFY(p.Abrir(1));
-            p.Caja("txtKilometrajeAnual")->setFocus();
-            QTRY_VERIFY(p.Caja("txtKilometrajeAnual")->hasFocus());
-            p.plataforma.respuestas = {respuesta};
-            QTest::mouseClick(p.Paso(2), Qt::LeftButton);
-            QTest::qWait(20);
-            QCOMPARE(p.plataforma.avisos.size(), size_t(1));
-            // Yes: back to correct, the click does not switch steps.
-            QTRY_COMPARE(p.inicio->costesFijosA()->isVisible(), respuesta == Respuesta::No);
-            QCOMPARE(p.inicio->datosGenerales()->isVisible(), respuesta == Respuesta::Si);
-            if (respuesta == Respuesta::Si) QTRY_VERIFY(p.Caja("txtKilometrajeAnual")->hasFocus());
+TEST_F(Entradas, EscrituraYLecturaDevuelvenElRegistro)
+{
+    ASSERT_TRUE(p.Abrir(4));
+    const char* primas[] = {"txtCFSeguroObligatorio", "txtCFSeguroObligatorioYTerceros", "txtCFSeguroTodoRiesgo"};
+    for (int tipo : {1, 2, 3, 0}) {
+        SCOPED_TRACE(tipo);
+        std::vector<std::pair<std::string, std::string>> campos = {{"Tipo", "Frigorífico 40 t"},
+                                                                   {"TipoSeguro", std::to_string(tipo)}};
+        for (const auto& [campo, caja] : Cajas()) campos.emplace_back(campo, std::to_string(campos.size()));
+        const Simulacion s = Registro(campos);
+        p.inicio->columnas().EscribirColumnaSimulacion(s);
+        // Only the chosen type's premium survives; with none, the earlier option stays.
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(p.Texto(primas[i]), i + 1 == tipo ? Campo(s, primas[i] + 3) : "0");
+            EXPECT_EQ(p.Caja(primas[i])->isVisible(), i + 1 == (tipo ? tipo : 3));
         }
-        Programa p;  // hidden first, as a load does: no check
-        QVERIFY(p.Abrir(1));
-        p.Caja("txtKilometrajeAnual")->setFocus();
-        QTRY_VERIFY(p.Caja("txtKilometrajeAnual")->hasFocus());
-        p.inicio->OcultarForms();
-        p.Paso(2)->setFocus();
-        QTest::qWait(20);
-        QVERIFY(p.plataforma.avisos.empty());
+        Simulacion leido;
+        ASSERT_TRUE(p.inicio->columnas().LeerColumnaSimulacion(leido) && p.plataforma.avisos.empty());
+        EXPECT_EQ(leido.Tipo, s.Tipo);
+        EXPECT_EQ(int(leido.TipoSeguro), tipo ? tipo : 3);
+        for (const auto& [campo, caja] : Cajas())
+            EXPECT_TRUE(EsPrima(campo) || Campo(leido, campo) == Campo(s, campo)) << campo;
     }
-};
+}
 
-QTEST_MAIN(PruebaEntradas)
-#include "test_ventanas_entradas.moc"
+TEST_F(Entradas, CopiarTodo)
+{
+    p.Seleccionar(0);
+    p.Menu("menuCopiarDatos")->trigger();
+    EXPECT_EQ(p.plataforma.avisos.size(), 1u);  // the selection's own
+    for (const auto& [campo, caja] : Cajas())
+        EXPECT_TRUE(EsPrima(campo) || p.Texto(caja) == p.Texto("MIR" + caja)) << caja;
+    EXPECT_TRUE(p.inicio->costesFijosC()->Opcion("OptionSeguroObligatorioyTerceros")->isChecked());
+    EXPECT_EQ(p.Distintas("txtCFSeguroObligatorioYTerceros=3000;txtCFSeguroObligatorio=0;txtCFCabezaPrecioMedio=84000"),
+              "");
+}
+
+TEST_F(Entradas, ComprobacionAlSalirDeDatosGenerales)
+{
+    const std::string todos =
+        "Se ha producido el siguiente(s) error(es): \r\n"
+        "El campo Kilometraje anual debe tener un valor mayor que 0\r\n"
+        "El campo Servicios Diarios debe tener un valor mayor que 0\r\n"
+        "El campo Kilometraje anual en vacio debe estar relleno\r\n"
+        "¿Desea corregir los errores?";
+    // The boxes' texts and the question asked (empty: none).
+    for (const auto& [textos, pregunta] : {std::pair{"0,5;;", todos}, {"0.5;12,5;0", std::string()}})
+        for (Respuesta respuesta : {Respuesta::Si, Respuesta::No}) {
+            SCOPED_TRACE(textos + std::string(respuesta == Respuesta::Si ? " Sí" : " No"));
+            p.Reiniciar();  // a fresh main window each round
+            p.plataforma.Limpiar();
+            Programa& q = p;
+            ASSERT_TRUE(q.Abrir(1));
+            const QStringList t = QString(textos).split(';');
+            q.Escribir("txtKilometrajeAnual=" + t[0].toStdString() + ";txtServiciosDiarios=" + t[1].toStdString() +
+                       ";txtDGKilometrajeAnualEnVacio=" + t[2].toStdString());
+            q.Caja("txtDGKilometrajeAnualEnVacio")->setFocus();
+            ESPERAR(q.Caja("txtDGKilometrajeAnualEnVacio")->hasFocus());
+            q.plataforma.respuestas = {respuesta};
+            // A real box moves the focus while it is open: that must not start the check again.
+            q.plataforma.alMostrar = [&q, veces = 0](const Aviso&) mutable {
+                if (veces++ > 0) return;
+                q.Caja("txtKilometrajeAnual")->setFocus();
+                q.Paso(3)->setFocus();
+            };
+            q.Paso(3)->setFocus();  // another window
+            QTest::qWait(20);
+            EXPECT_EQ(q.plataforma.Textos(), pregunta.empty() ? Textos{} : Textos{pregunta});
+            if (pregunta.empty()) continue;
+            EXPECT_EQ(q.plataforma.avisos[0].botones, Botones::SiNo);
+            ESPERAR((respuesta == Respuesta::Si ? static_cast<QWidget*>(q.Caja("txtKilometrajeAnual")) : q.Paso(3))
+                        ->hasFocus());
+        }
+}
+
+TEST_F(Entradas, ClicEnOtroPasoConErroresNoCambiaDePaso)
+{
+    ASSERT_TRUE(p.Abrir(1));
+    p.Caja("txtKilometrajeAnual")->setFocus();
+    ESPERAR(p.Caja("txtKilometrajeAnual")->hasFocus());
+    p.plataforma.respuestas = {Respuesta::Si};
+    QTest::mouseClick(p.Paso(2), Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_EQ(p.plataforma.avisos.size(), 1u);
+    EXPECT_TRUE(p.inicio->datosGenerales()->isVisible() && !p.inicio->costesFijosA()->isVisible());
+    p.inicio->OcultarForms();  // hidden first, as a load does: no check
+    p.Paso(2)->setFocus();
+    QTest::qWait(20);
+    EXPECT_EQ(p.plataforma.avisos.size(), 1u);
+}
+
+TEST_F(Entradas, SeleccionarCargaAmbasColumnas)
+{
+    EXPECT_FALSE(p.Menu("menuArchivoGuardar")->isEnabled() || p.Menu("menuCopiarDatos")->isEnabled());
+    p.inicio->PulsarPaso(0);
+    p.inicio->seleccionarVehiculo()->cbSeleccionarVehiculo()->setEditText("Rígido");  // typing does not choose
+    p.inicio->seleccionarVehiculo()->btSeleccionar_Click();
+    EXPECT_EQ(p.plataforma.Textos(), Textos{"Debe seleccionar el tipo de vehículo"});
+    EXPECT_FALSE(p.Paso(1)->isEnabled());
+
+    p.Escribir("txtKilometrajeAnual", "5");  // typed before: replaced
+    p.Seleccionar(0);
+    EXPECT_EQ(p.inicio->windowTitle(), kTitulo + " - Frigorífico 40 t");
+    EXPECT_EQ(p.Distintas("txtDGPotenciaCV=460;MIRtxtKilometrajeAnual=120000;MIRtxtTipoSeguro=2;txtKilometrajeAnual=0"),
+              "");
+    for (int i = 1; i < Indice::kPasos; ++i) EXPECT_TRUE(p.Paso(i)->isEnabled());
+    EXPECT_TRUE(p.Menu("menuArchivoGuardar")->isEnabled() && p.Menu("menuCopiarDatos")->isEnabled());
+
+    p.Escribir("txtCFIVTM", "777");
+    p.Seleccionar(1);  // a second selection starts the simulation again
+    EXPECT_EQ(p.Distintas("txtCFIVTM=0;MIRtxtKilometrajeAnual=60000;MIRtxtCFIVTM=0"), "");
+    p.Escribir("txtCFIVTM", "777");
+    p.plataforma.Limpiar();
+    p.Seleccionar(2);  // its block line is "Tipo= Espacio": fails and changes nothing
+    ASSERT_EQ(p.plataforma.avisos.size(), 1u);
+    EXPECT_TRUE(EsError(p.plataforma.avisos[0], 9));
+    EXPECT_EQ(p.Distintas("txtCFIVTM=777;MIRtxtKilometrajeAnual=60000"), "");
+    EXPECT_EQ(p.inicio->windowTitle(), kTitulo + " - Rígido");
+}
+
+}  // namespace
