@@ -97,8 +97,7 @@ void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e)
     plataforma.Mostrar(aviso);
 }
 
-void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma,
-                     const EscritorInforme& escribir)
+void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma, const EscritorInforme& escribir)
 {
     lista->clear();
     EjecutarAccion(plataforma, [&] {

@@ -46,8 +46,7 @@ void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e);
 // simulation column and run CalcularInforme on it; the validation messages
 // in red, or the report of `escribir` in black. Lines written before a
 // run-time error stay in the list.
-void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma,
-                     const EscritorInforme& escribir);
+void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma, const EscritorInforme& escribir);
 
 template <class Accion>
 void EjecutarAccion(Plataforma& plataforma, Accion&& accion)
