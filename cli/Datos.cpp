@@ -384,12 +384,15 @@ int InformeFlota(const Argumentos& a, const std::string& carpetaPrograma, std::o
         try {
             Simulacion s = CargarRegistro(o, carpetaPrograma, avisos);
             fila.tipo = s.Tipo;
-            if (!s.Validar()) {
-                for (const auto& m : LineasDeMensajes(s.ErrorMsg))
+            // The report sequence without a report: only the figures go to the table.
+            const ResultadoInforme r =
+                CalcularInforme(s, SeguroDesdeRegistro(s), [](const Simulacion&, std::vector<std::string>&) {});
+            if (r.error) throw *r.error;
+            if (r.noValido) {
+                for (const auto& m : r.lineas)
                     if (!m.empty()) fila.error += (fila.error.empty() ? "" : " | ") + m;
                 peor = std::max(peor, kSalidaValidacion);
             } else {
-                s.Calcular(SeguroDesdeRegistro(s));
                 fila.calculada = std::move(s);
             }
         } catch (const ErrorEjecucion& e) {
