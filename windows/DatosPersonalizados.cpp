@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -94,16 +93,7 @@ void GuardarDatosPersonalizados(Inicio& inicio)
             Avisar(plataforma, "Error. No puede guardarse con el nombre config.txt");
             return;
         }
-        // The dialog asked about the name as typed; a file that only the
-        // added extension names has not been confirmed yet.
-        std::error_code ec;
-        if (anadida && std::filesystem::exists(ruta, ec)) {
-            Aviso pregunta;
-            pregunta.texto = "El fichero " + ruta + " ya existe. ¿Desea reemplazarlo?";
-            pregunta.icono = Icono::Exclamacion;
-            pregunta.botones = Botones::SiNo;
-            if (plataforma.Mostrar(pregunta) != Respuesta::Si) return;
-        }
+        if (anadida && !plataforma.ConfirmarReemplazo(ruta)) return;
 
         inicio.FicheroDatos() = ruta;
 

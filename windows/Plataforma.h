@@ -33,6 +33,11 @@ public:
     // Prints the image of `ventana` on the default printer, one page. Raises
     // ErrorEjecucion when it cannot print.
     virtual void ImprimirVentana(QWidget* ventana) = 0;
+
+    // After an extension was added to the name chosen in a save dialog: the
+    // dialog asked about the name as typed, so a file that only the new name
+    // names is replaced only after a Yes. True when the save may go on.
+    bool ConfirmarReemplazo(const std::string& ruta);
 };
 
 }  // namespace tarvelon

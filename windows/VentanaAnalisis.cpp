@@ -422,18 +422,9 @@ void VentanaAnalisis::Exportar(FormatoExportacion formato)
         // A cancelled dialog is the user's own choice: nothing is written or said.
         if (!elegido || elegido->empty()) return;
         std::string ruta = *elegido;
-        // The dialog asked about the name as typed; one that only the added
-        // extension names has not been confirmed yet.
         if (!TerminaEn(ruta, f.extension)) {
             ruta += std::string(".") + f.extension;
-            std::error_code ec;
-            if (std::filesystem::exists(ruta, ec)) {
-                Aviso pregunta;
-                pregunta.texto = "El fichero " + ruta + " ya existe. ¿Desea reemplazarlo?";
-                pregunta.icono = Icono::Exclamacion;
-                pregunta.botones = Botones::SiNo;
-                if (plataforma.Mostrar(pregunta) != Respuesta::Si) return;
-            }
+            if (!plataforma.ConfirmarReemplazo(ruta)) return;
         }
         carpetaExportacion_ = std::filesystem::path(ruta).parent_path().string();
 
