@@ -76,13 +76,13 @@ void AvisarFallo(Plataforma& plataforma, const ErrorEjecucion& e, const char* te
 
 }  // namespace
 
-void GuardarDatosPersonalizados(Inicio& inicio)
+bool GuardarDatosPersonalizados(Inicio& inicio)
 {
     Plataforma& plataforma = inicio.plataforma();
     try {
         const PeticionFichero peticion = Peticion(inicio, true);
         std::string ruta = Elegir(inicio, peticion);
-        if (ruta.empty()) return;
+        if (ruta.empty()) return false;
 
         // The reference data file is never overwritten, whether the name was
         // typed with its extension or received it here.
@@ -91,9 +91,9 @@ void GuardarDatosPersonalizados(Inicio& inicio)
         if (anadida) ruta += ".txt";
         if (nombreRechazado || EsFicheroReferencia(ruta)) {
             Avisar(plataforma, "Error. No puede guardarse con el nombre config.txt");
-            return;
+            return false;
         }
-        if (anadida && !plataforma.ConfirmarReemplazo(ruta)) return;
+        if (anadida && !plataforma.ConfirmarReemplazo(ruta)) return false;
 
         inicio.FicheroDatos() = ruta;
 
@@ -104,17 +104,19 @@ void GuardarDatosPersonalizados(Inicio& inicio)
         Simulacion s;
         if (!inicio.columnas().LeerColumnaSimulacion(s)) {
             Avisar(plataforma, "No se ha grabado el fichero " + ruta);
-            return;
+            return false;
         }
         s.Tipo = inicio.TextoTipoSeleccionado();
 
-        if (!GrabarLineas(ruta, s.ToArray(), plataforma)) return;
+        if (!GrabarLineas(ruta, s.ToArray(), plataforma)) return false;
         inicio.ColumnaGuardada(ruta);
         Avisar(plataforma, "Fichero " + ruta + " grabado");
+        return true;
     } catch (...) {
         AvisarFallo(plataforma, ComoErrorEjecucion(std::current_exception()),
                     "No se ha grabado ningún fichero de configuración");
     }
+    return false;
 }
 
 void CargarDatosPersonalizados(Inicio& inicio)

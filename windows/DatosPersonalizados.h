@@ -7,8 +7,9 @@ namespace tarvelon {
 class Inicio;
 
 // "Guardar Datos Personalizados": asks for a file name and writes the
-// simulation column there. Every failure ends in a message box.
-void GuardarDatosPersonalizados(Inicio& inicio);
+// simulation column there. Every failure ends in a message box. Answers
+// whether the file was written.
+bool GuardarDatosPersonalizados(Inicio& inicio);
 
 // "Cargar Datos Personalizados": asks for a file, puts its figures into the
 // simulation column and the reference values of its vehicle type into the

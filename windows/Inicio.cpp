@@ -308,9 +308,9 @@ bool Inicio::ConfirmarCambios()
     // chosen in the selector but not selected yet.
     const std::string elegido = vehiculo_->TextoTipo();
     vehiculo_->EscribirTipo(tipoColumna_);
-    GuardarDatosPersonalizados(*this);
+    const bool grabado = GuardarDatosPersonalizados(*this);
     vehiculo_->EscribirTipo(elegido);
-    return !cambios_->Cambiada();
+    return grabado;
 }
 
 void Inicio::Indicar(const std::string& texto, const std::string& fichero)
