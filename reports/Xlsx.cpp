@@ -255,7 +255,7 @@ constexpr int kFilaTablaSensibilidad = kFilaGrafico + kFilasGrafico + 1;
 void HojaSensibilidad(Libro& l, const Sensibilidad& s)
 {
     lxw_worksheet* h = l.Hoja("Sensibilidad");
-    const auto anchos = {36.0, 14.0, 22.0, 22.0, 20.0, 20.0};
+    const auto anchos = {36.0, 14.0, 24.0, 24.0, 20.0, 20.0};
     Anchos(h, anchos);
     // A column for the errors only when an input or a point did not calculate:
     // its messages are long, and would make the printed page small.
