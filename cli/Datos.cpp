@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <new>
 #include <optional>
@@ -123,6 +124,7 @@ enum Opcion : unsigned {
     kXlsx = 16,        // --xlsx (required)
     kDosTipos = 32,    // --tipo may appear twice (comparar)
     kFormatoCsv = 64,  // csv allowed as --formato
+    kLista = 128,      // --lista (informe)
 };
 
 struct Argumentos {
@@ -135,6 +137,7 @@ struct Argumentos {
     Formato formato = Formato::Texto;
     double variacion = kVariacionPorDefecto;
     std::string xlsx;
+    std::optional<std::string> lista;  // file of paths for the fleet table, "-" for stdin
 };
 
 // Arguments that begin with a single "-" are data to this tool (a negative
@@ -176,7 +179,7 @@ Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
     CLI::App app;
     app.set_help_flag();
     app.allow_extras(false);
-    std::vector<std::string> posicionales, tipos, configs, formatos, variaciones, xlsx;
+    std::vector<std::string> posicionales, tipos, configs, formatos, variaciones, xlsx, listas;
     auto valor = [&](const std::string& nombre, std::vector<std::string>& destino) {
         app.add_option(nombre, destino)->expected(1)->allow_extra_args(false)->take_all();
     };
@@ -192,6 +195,7 @@ Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
     if (opciones & kFormato) valor("--formato", formatos);
     if (opciones & kVariacion) valor("--variacion", variaciones);
     if (opciones & kXlsx) valor("--xlsx", xlsx);
+    if (opciones & kLista) valor("--lista", listas);
 
     std::vector<std::string> invertidos;
     for (size_t i = args.size(); i-- > 1;) invertidos.push_back(Marcar(args[i]));
@@ -224,6 +228,8 @@ Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
         a.origen.tipo = unica(tipos, "--tipo");
     }
     a.origen.config = unica(configs, "--config");
+    a.lista = unica(listas, "--lista");
+    if (a.lista && a.lista->empty()) throw ErrorUso{"El nombre del fichero de --lista está vacío."};
     if (auto f = unica(formatos, "--formato")) {
         if (*f == "texto") a.formato = Formato::Texto;
         else if (*f == "json") a.formato = Formato::Json;
@@ -361,23 +367,51 @@ int ComandoCifrar(const std::vector<std::string>& args)
     return kSalidaBien;
 }
 
-// The fleet table: one row per file (or the --tipo record); a failing file
-// keeps its row with the reason, and the exit code is the worst file's.
+// The paths of --lista one at a time, as they are read: UTF-8 lines with LF or
+// CR LF ends, blank lines skipped, an initial byte-order mark dropped.
+class ListaFicheros {
+public:
+    explicit ListaFicheros(const std::string& ruta) : entrada_(&std::cin)
+    {
+        if (ruta == "-") return;
+        std::error_code ec;
+        if (std::filesystem::is_directory(ruta, ec)) throw ErrorEjecucion(kErrorAcceso);
+        fichero_.open(ruta, std::ios::binary);
+        if (!fichero_) throw ErrorEjecucion(std::filesystem::exists(ruta, ec) ? kPermisoDenegado : kFicheroNoEncontrado);
+        entrada_ = &fichero_;
+    }
+
+    bool Siguiente(std::string& ruta)
+    {
+        while (std::getline(*entrada_, ruta)) {
+            if (primera_ && ruta.rfind("\xEF\xBB\xBF", 0) == 0) ruta.erase(0, 3);
+            primera_ = false;
+            if (!ruta.empty() && ruta.back() == '\r') ruta.pop_back();
+            if (ruta.find_first_not_of(" \t") != std::string::npos) return true;
+        }
+        if (entrada_->bad()) throw ErrorEjecucion(kErrorES);
+        return false;
+    }
+
+private:
+    std::ifstream fichero_;
+    std::istream* entrada_;
+    bool primera_ = true;
+};
+
+// The fleet table: one row per file (or the --tipo record), written as each
+// file is done; a failing file keeps its row with the reason, and the exit
+// code is the worst file's.
 int InformeFlota(const Argumentos& a, const std::string& carpetaPrograma, std::ostream& out, std::ostream& err,
                  AvisadorConsola& avisos)
 {
-    std::vector<Origen> origenes;
-    if (a.origen.tipo) {
-        if (!a.posicionales.empty()) throw ErrorUso{"Indique un FICHERO o --tipo NOMBRE, no los dos."};
-        origenes.push_back(a.origen);
-    } else {
-        if (a.posicionales.empty()) throw ErrorUso{"Número de argumentos incorrecto."};
-        for (const auto& f : a.posicionales) origenes.push_back(Origen{f, std::nullopt, std::nullopt});
-    }
+    if (a.origen.tipo && (!a.posicionales.empty() || a.lista))
+        throw ErrorUso{"Indique un FICHERO o --tipo NOMBRE, no los dos."};
+    if (!a.origen.tipo && a.posicionales.empty() && !a.lista) throw ErrorUso{"Número de argumentos incorrecto."};
+    std::optional<ListaFicheros> lista;
+    if (a.lista) lista.emplace(*a.lista);
     int peor = kSalidaBien;
-    std::vector<FilaFlota> filas;
-    filas.reserve(origenes.size());
-    for (const auto& o : origenes) {
+    auto fila = [&](const Origen& o) {
         FilaFlota fila;
         fila.fichero = o.tipo ? (o.config ? *o.config : RutaConfigPorDefecto(carpetaPrograma)) : *o.fichero;
         avisos.OlvidarError();
@@ -401,17 +435,21 @@ int InformeFlota(const Argumentos& a, const std::string& carpetaPrograma, std::o
             fila.error = MensajeError(causa);
             peor = kSalidaError;
         }
-        filas.push_back(std::move(fila));
-    }
-    out << CsvFlota(filas);
+        out << FilaCsvFlota(fila);
+    };
+    out << CabeceraCsvFlota();
+    if (a.origen.tipo) fila(a.origen);
+    for (const auto& f : a.posicionales) fila(Origen{f, std::nullopt, std::nullopt});
+    for (std::string ruta; lista && lista->Siguiente(ruta);) fila(Origen{ruta, std::nullopt, std::nullopt});
     return peor;
 }
 
 int ComandoInforme(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
                    std::ostream& err, AvisadorConsola& avisos)
 {
-    Argumentos a = Analizar(args, kOrigen | kInforme | kFormato | kFormatoCsv);
-    if (a.formato == Formato::Csv) return InformeFlota(a, carpetaPrograma, out, err, avisos);
+    Argumentos a = Analizar(args, kOrigen | kInforme | kFormato | kFormatoCsv | kLista);
+    if (a.lista && a.formato == Formato::Json) throw ErrorUso{"La opción --lista solo vale para la tabla de flota."};
+    if (a.formato == Formato::Csv || a.lista) return InformeFlota(a, carpetaPrograma, out, err, avisos);
     FijarOrigen(a, 0);
     const bool detallado = a.detallado;
     auto escribir = [detallado](const Simulacion& r, std::vector<std::string>& l) {
@@ -488,7 +526,15 @@ int ComandoComparar(const std::vector<std::string>& args, const std::string& car
     return ConErrorJson(a.formato, out, avisos, [&] {
         std::vector<Simulacion> r;
         if (!CargarValidos(origenes, a.formato, carpetaPrograma, out, avisos, r)) return kSalidaValidacion;
-        const Comparacion c = Comparar(Calculada(r[0]), Calculada(r[1]));
+        Comparacion c = Comparar(Calculada(r[0]), Calculada(r[1]));
+        // A file side goes by its file name; by the whole path when both names are alike.
+        std::string nombres[2];
+        for (size_t i = 0; i < 2; ++i)
+            if (!a.lados[i].first) nombres[i] = std::filesystem::path(a.lados[i].second).filename().string();
+        if (!nombres[0].empty() && nombres[0] == nombres[1])
+            for (size_t i = 0; i < 2; ++i) nombres[i] = a.lados[i].second;
+        c.nombreA = nombres[0];
+        c.nombreB = nombres[1];
         if (a.formato == Formato::Json) out << JsonComparacion(c);
         else if (a.formato == Formato::Csv) out << CsvComparacion(c);
         else {
@@ -562,6 +608,7 @@ std::string TextoUsoDatos()
            "  tarvelon-datos descifrar FICHERO\n"
            "  tarvelon-datos cifrar ENTRADA SALIDA\n"
            "  tarvelon-datos informe [--detallado|--resumen] [--formato texto|json|csv] FICHERO...\n"
+           "  tarvelon-datos informe [--formato csv] --lista LISTA\n"
            "  tarvelon-datos presupuesto [--formato texto|json|csv] KM HORAS FICHERO\n"
            "  tarvelon-datos comparar [--formato texto|json|csv] A B\n"
            "  tarvelon-datos sensibilidad [--variacion P] [--formato texto|json|csv] FICHERO\n"
@@ -570,6 +617,7 @@ std::string TextoUsoDatos()
            "toma los datos de referencia de ese tipo de vehículo (por defecto, de Config.txt\n"
            "en la carpeta del programa). Varios ficheros solo con informe --formato csv.\n"
            "P: variación en %, de 1 a 50 (10 si no se indica).\n"
+           "LISTA: un fichero por línea (con -, de la entrada estándar).\n"
            "Salida: 0 informe, 1 datos no válidos, 2 error, 64 argumentos incorrectos.\n";
 }
 

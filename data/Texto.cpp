@@ -159,4 +159,18 @@ std::string CortarParaCaja(std::string_view texto, size_t maximo)
     return CortarTexto(texto, maximo);
 }
 
+std::string TextoExportable(std::string_view texto)
+{
+    std::string r;
+    r.reserve(texto.size());
+    for (size_t i = 0; i < texto.size();) {
+        const auto [cp, n] = LeerUtf8(texto, i);
+        if (cp < 0 || cp == 0xFFFE || cp == 0xFFFF) r += "\xEF\xBF\xBD";
+        else if (cp < 0x20 && cp != '\t' && cp != '\n' && cp != '\r') r += ' ';
+        else r.append(texto.substr(i, n));
+        i += n;
+    }
+    return r;
+}
+
 }  // namespace tarvelon

@@ -32,4 +32,10 @@ std::string Cp1252AUtf8(std::string_view bytes);
 // characters: 1,23456789E-05), so that its magnitude survives.
 std::string CortarParaCaja(std::string_view texto, size_t maximo);
 
+// A text as every export writes it (CSV, JSON and workbook cells alike): each
+// byte that is not valid UTF-8, and U+FFFE or U+FFFF, becomes U+FFFD; each
+// control character but tab, line feed and carriage return becomes a space. A
+// workbook cannot hold either, and a name may carry any bytes.
+std::string TextoExportable(std::string_view texto);
+
 }  // namespace tarvelon

@@ -10,6 +10,7 @@
 #include "ApoyoFuzz.h"
 #include "model/Analisis.h"
 #include "model/Errores.h"
+#include "model/Numeros.h"
 #include "model/Simulacion.h"
 #include "reports/Csv.h"
 #include "reports/Json.h"
@@ -73,11 +74,12 @@ void Analizar(const Simulacion& s, double variacion)
         if (f.diferencia != 0 || f.porcentaje.has_value() != (f.b != 0) || f.porcentaje.value_or(0) != 0)
             Fallo("un registro comparado consigo mismo difiere", f.campo);
     Estructura(c);
-    // Valid JSON, and every result in the JSON and the CSV reads back as the very same Double.
+    // Valid JSON, and every result in the JSON and the CSV reads back as the
+    // same Double rounded to 15 significant digits (as the saved files).
     const json j = json::parse(JsonInforme(c, {}), nullptr, false);
     if (j.is_discarded() || json::parse(JsonComparacion(cmp), nullptr, false)["filas"].size() != 27) Fallo("JSON");
     for (int i = kPrimerCampoResultado; i <= kUltimoCampoResultado; ++i) {
-        const double v = *DoubleDeCampo(c, i);
+        const double v = TextoANumero(NumeroATexto(*DoubleDeCampo(c, i)));
         std::string t = NumeroCsv(v);
         for (char& ch : t) ch = ch == ',' ? '.' : ch == '.' ? 'x' : ch;
         double leido = 0;

@@ -70,6 +70,10 @@ struct FilaComparacion {
 struct Comparacion {
     std::string tipoA;  // Tipo of each side
     std::string tipoB;
+    // The name the user gave each side (its file name); empty for a side
+    // named by its type. Comparar leaves them empty.
+    std::string nombreA;
+    std::string nombreB;
     std::vector<FilaComparacion> filas;  // every result field, 27 rows
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 // Short Spanish names, with their unit, of the record's result fields and of
 // the inputs that the sensitivity analysis varies: the analysis window, its
-// charts and its PDF show these instead of the field names.
+// charts, its PDF, the workbook and the CSV headers show these instead of the
+// field names.
 #include <string>
 #include <string_view>
 

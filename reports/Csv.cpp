@@ -1,8 +1,10 @@
 #include "reports/Csv.h"
 
-#include <charconv>
-
+#include "data/Texto.h"
 #include "model/Errores.h"
+#include "model/EtiquetasCampos.h"
+#include "model/Numeros.h"
+#include "reports/InformesAnalisis.h"
 
 namespace tarvelon {
 
@@ -10,17 +12,6 @@ namespace {
 
 const std::string kBom = "\xEF\xBB\xBF";
 const std::string kFin = "\r\n";
-
-std::string Campo(std::string_view texto)
-{
-    if (texto.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(texto);
-    std::string r = "\"";
-    for (char c : texto) {
-        if (c == '"') r += '"';
-        r += c;
-    }
-    return r + "\"";
-}
 
 std::string Fila(const std::vector<std::string>& campos)
 {
@@ -36,68 +27,77 @@ std::string Porcentaje(const std::optional<double>& p) { return p ? NumeroCsv(*p
 
 std::string Error(const std::optional<FalloCalculo>& f)
 {
-    return f ? Campo(MensajeError(ErrorEjecucion(f->numero, f->descripcion))) : std::string();
+    return f ? TextoCsv(MensajeError(ErrorEjecucion(f->numero, f->descripcion))) : std::string();
 }
 
 }  // namespace
 
-std::string NumeroCsv(double valor)
+std::string NumeroCsv(double valor) { return NumeroATexto(valor); }
+
+std::string TextoCsv(std::string_view texto)
 {
-    // to_chars ignores the locale and gives the shortest exact form.
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, valor);
-    std::string s(buf, r.ptr);
-    for (char& c : s)
-        if (c == '.') c = ',';
-    return s;
+    std::string t = TextoExportable(texto);
+    // A spreadsheet opens a cell that begins so as a formula: a vehicle type
+    // named "=HYPERLINK(…)" would become a live link.
+    if (!t.empty() && std::string_view("=+-@\t\r").find(t[0]) != std::string_view::npos) t.insert(0, 1, '\'');
+    if (t.find_first_of(";\"\r\n") == std::string::npos) return t;
+    std::string r = "\"";
+    for (char c : t) {
+        if (c == '"') r += '"';
+        r += c;
+    }
+    return r + "\"";
 }
 
-std::string CsvFlota(const std::vector<FilaFlota>& filas)
+std::string CabeceraCsvFlota()
 {
-    bool conError = false;
-    for (const auto& f : filas) conError = conError || !f.error.empty();
-    const auto& campos = CamposSimulacion();
     std::vector<std::string> cabecera = {"Fichero", "Tipo"};
+    const auto& campos = CamposSimulacion();
     for (int i = kPrimerCampoResultado; i <= kUltimoCampoResultado; ++i)
-        cabecera.emplace_back(campos[static_cast<size_t>(i)].nombre);
-    if (conError) cabecera.emplace_back("Error");
-    std::string r = kBom + Fila(cabecera);
-    for (const auto& f : filas) {
-        std::vector<std::string> v = {Campo(f.fichero), Campo(f.tipo)};
-        for (int i = kPrimerCampoResultado; i <= kUltimoCampoResultado; ++i)
-            v.push_back(f.calculada ? NumeroCsv(*DoubleDeCampo(*f.calculada, i)) : std::string());
-        if (conError) v.push_back(Campo(f.error));
-        r += Fila(v);
-    }
-    return r;
+        cabecera.push_back(EtiquetaCampo(campos[static_cast<size_t>(i)].nombre));
+    cabecera.emplace_back("Error");
+    return kBom + Fila(cabecera);
+}
+
+std::string FilaCsvFlota(const FilaFlota& f)
+{
+    std::vector<std::string> v = {TextoCsv(f.fichero), TextoCsv(f.tipo)};
+    for (int i = kPrimerCampoResultado; i <= kUltimoCampoResultado; ++i)
+        v.push_back(f.calculada ? NumeroCsv(*DoubleDeCampo(*f.calculada, i)) : std::string());
+    v.push_back(TextoCsv(f.error));
+    return Fila(v);
 }
 
 std::string CsvPresupuesto(const std::vector<ConceptoPresupuesto>& conceptos)
 {
     std::string r = kBom + Fila({"Sección", "Concepto", "Importe"});
-    for (const auto& c : conceptos) r += Fila({Campo(c.seccion), Campo(c.concepto), NumeroCsv(c.importe)});
+    for (const auto& c : conceptos) r += Fila({TextoCsv(c.seccion), TextoCsv(c.concepto), NumeroCsv(c.importe)});
     return r;
 }
 
 std::string CsvComparacion(const Comparacion& c)
 {
-    std::string r = kBom + Fila({"Campo", Campo("A: " + c.tipoA), Campo("B: " + c.tipoB), "Diferencia", "Porcentaje"});
+    std::string r = kBom + Fila({"Resultado", TextoCsv("A: " + NombreLado(c.nombreA, c.tipoA)),
+                                 TextoCsv("B: " + NombreLado(c.nombreB, c.tipoB)), "Diferencia (A − B)",
+                                 "Diferencia (%)"});
     for (const auto& f : c.filas)
-        r += Fila(
-            {std::string(f.campo), NumeroCsv(f.a), NumeroCsv(f.b), NumeroCsv(f.diferencia), Porcentaje(f.porcentaje)});
+        r += Fila({EtiquetaCampo(f.campo), NumeroCsv(f.a), NumeroCsv(f.b), NumeroCsv(f.diferencia),
+                   Porcentaje(f.porcentaje)});
     return r;
 }
 
 std::string CsvSensibilidad(const Sensibilidad& s)
 {
-    std::string r = kBom + Fila({"Campo", "Valor", "Menos", "Mas", "Error"});
+    const std::string p = NumeroATexto(s.variacion);
+    std::string r = kBom + Fila({"Dato", "Valor", "Coste total con −" + p + " % (€/km)",
+                                 "Coste total con +" + p + " % (€/km)", "Efecto máximo (€/km)", "Error"});
     for (const auto& e : s.entradas) {
         const bool ok = !e.error;
-        r += Fila({std::string(e.campo), NumeroCsv(e.valor), ok ? NumeroCsv(e.menos) : "", ok ? NumeroCsv(e.mas) : "",
-                   Error(e.error)});
+        r += Fila({EtiquetaCampo(e.campo), NumeroCsv(e.valor), ok ? NumeroCsv(e.menos) : "",
+                   ok ? NumeroCsv(e.mas) : "", ok ? NumeroCsv(e.efecto) : "", Error(e.error)});
     }
-    r += kFin + Fila({"Km", "Coste por km", "Error"});
-    for (const auto& p : s.curvaKm) r += Fila({NumeroCsv(p.km), p.error ? "" : NumeroCsv(p.costeKm), Error(p.error)});
+    r += kFin + Fila({"Kilómetros anuales", "Coste total (€/km)", "Error"});
+    for (const auto& c : s.curvaKm) r += Fila({NumeroCsv(c.km), c.error ? "" : NumeroCsv(c.costeKm), Error(c.error)});
     return r;
 }
 

@@ -27,11 +27,16 @@ std::string Fallo(const FalloCalculo& f) { return MensajeError(ErrorEjecucion(f.
 
 }  // namespace
 
+std::string NombreLado(const std::string& nombre, const std::string& tipo)
+{
+    return nombre.empty() ? tipo : nombre + " (" + tipo + ")";
+}
+
 void InformeComparacion(const Comparacion& c, std::vector<std::string>& lineas)
 {
     lineas.push_back(Titulo("Comparación de costes", lineas));
-    lineas.push_back(kSangria + "A: " + c.tipoA);
-    lineas.push_back(kSangria + "B: " + c.tipoB);
+    lineas.push_back(kSangria + "A: " + NombreLado(c.nombreA, c.tipoA));
+    lineas.push_back(kSangria + "B: " + NombreLado(c.nombreB, c.tipoB));
     lineas.emplace_back();
     lineas.push_back(Izq("Campo", 40) + Der("A", 16) + Der("B", 16) + Der("Diferencia", 16) + Der("%", 10));
     for (const auto& f : c.filas) {

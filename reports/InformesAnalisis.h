@@ -8,7 +8,11 @@
 
 namespace tarvelon {
 
-// Field, A, B, difference and difference in % ("—" when there is none);
+// A side of a comparison as every report names it: "nombre (tipo)", or the
+// type alone for a side without a name of its own.
+std::string NombreLado(const std::string& nombre, const std::string& tipo);
+
+// The sides named (NombreLado), then field, A, B, difference and difference in % ("—" when there is none);
 // per-km fields with four decimals, the others with two.
 void InformeComparacion(const Comparacion& c, std::vector<std::string>& lineas);
 

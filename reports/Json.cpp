@@ -1,6 +1,10 @@
 #include "reports/Json.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
+
+#include "data/Texto.h"
+#include "model/Numeros.h"
 
 namespace tarvelon {
 
@@ -29,11 +33,40 @@ json Registro(const Simulacion& s)
     return r;
 }
 
+// The library's dump with two-space indent, but its numbers in the general
+// form of the saved files and its texts made exportable.
+void Escribir(const json& j, int nivel, std::string& r)
+{
+    const std::string dentro(static_cast<size_t>(2 * (nivel + 1)), ' ');
+    const bool objeto = j.is_object();
+    if ((objeto || j.is_array()) && !j.empty()) {
+        r += objeto ? "{\n" : "[\n";
+        bool primero = true;
+        for (auto it = j.begin(); it != j.end(); ++it) {
+            r += primero ? dentro : ",\n" + dentro;
+            primero = false;
+            if (objeto) r += json(TextoExportable(it.key())).dump() + ": ";
+            Escribir(*it, nivel + 1, r);
+        }
+        r += "\n" + dentro.substr(2) + (objeto ? "}" : "]");
+    } else if (j.is_number_float()) {
+        const double v = j.get<double>();
+        std::string t = std::isfinite(v) ? NumeroATexto(v) : "null";
+        for (char& c : t) c = c == ',' ? '.' : c == 'E' ? 'e' : c;
+        // A whole Double keeps its ".0", as the library writes it.
+        r += t.find_first_of(".en") == std::string::npos ? t + ".0" : t;
+    } else if (j.is_string()) {
+        r += json(TextoExportable(j.get_ref<const std::string&>())).dump();
+    } else {
+        r += j.dump();
+    }
+}
+
 std::string Texto(const json& j)
 {
-    // Records may carry any bytes in their texts; a broken character must
-    // not lose the whole export.
-    return j.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    std::string r;
+    Escribir(j, 0, r);
+    return r + "\n";
 }
 
 }  // namespace
@@ -74,7 +107,9 @@ std::string JsonComparacion(const Comparacion& c)
                          {"b", f.b},
                          {"diferencia", f.diferencia},
                          {"porcentaje", Porcentaje(f.porcentaje)}});
-    return Texto(json{{"a", {{"Tipo", c.tipoA}}}, {"b", {{"Tipo", c.tipoB}}}, {"filas", std::move(filas)}});
+    return Texto(json{{"a", {{"nombre", c.nombreA.empty() ? c.tipoA : c.nombreA}, {"Tipo", c.tipoA}}},
+                      {"b", {{"nombre", c.nombreB.empty() ? c.tipoB : c.nombreB}, {"Tipo", c.tipoB}}},
+                      {"filas", std::move(filas)}});
 }
 
 std::string JsonSensibilidad(const Sensibilidad& s)

@@ -1,7 +1,8 @@
 #pragma once
 // JSON exports of reports and analyses, one schema (see the README). Numbers
-// are JSON numbers at full precision; texts are UTF-8, and any invalid byte
-// in a record's texts is replaced rather than failing the export.
+// are JSON numbers with at most 15 significant digits, as the saved files
+// (NumeroATexto with a point); texts are written as TextoExportable gives
+// them, so that a broken character in a record's texts cannot fail the export.
 #include <string>
 #include <vector>
 
@@ -23,7 +24,8 @@ std::string JsonErrores(const std::vector<std::string>& mensajes);
 // {"error": {"numero": N, "descripcion": "..."}}: a run-time error.
 std::string JsonError(const ErrorEjecucion& e);
 
-// {"a": {"Tipo": ...}, "b": {"Tipo": ...}, "filas": [{campo, a, b, diferencia, porcentaje|null}]}
+// {"a": {"nombre": ..., "Tipo": ...}, "b": {...}, "filas": [{campo, a, b, diferencia, porcentaje|null}]};
+// "nombre" is the side's file name, or its type when it was named by type.
 std::string JsonComparacion(const Comparacion& c);
 
 // {"variacion", "coste_km", "entradas": [{campo, valor, menos, mas} | {campo, valor, error}],

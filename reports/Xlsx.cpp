@@ -9,7 +9,10 @@
 #include <iterator>
 
 #include "data/Ficheros.h"
+#include "data/Texto.h"
 #include "model/Errores.h"
+#include "model/EtiquetasCampos.h"
+#include "model/Numeros.h"
 
 namespace tarvelon {
 
@@ -51,28 +54,6 @@ const FilaResumen kResumen[] = {
     {"Costes por días", "Costes Fijos Por Horas", &Simulacion::CostesFijosPorHora, false},
 };
 
-// Cell texts must be valid UTF-8 without control characters, or the
-// workbook would not open; a record may carry any bytes in its type name.
-std::string TextoCelda(std::string_view s)
-{
-    std::string r;
-    for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        bool ok = n > 0 && i + n <= s.size() && !(n == 2 && c < 0xC2);
-        for (size_t k = 1; ok && k < n; ++k) ok = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
-        if (!ok) {
-            r += '?';
-            ++i;
-        } else {
-            if (n == 1 && c < 0x20) r += ' ';
-            else r.append(s.substr(i, n));
-            i += n;
-        }
-    }
-    return r;
-}
-
 // A scratch file for the library to write, always removed.
 class Temporal {
 public:
@@ -101,7 +82,9 @@ public:
         euros_ = Formato("#,##0.00 \"€\"");
         eurosKm_ = Formato("#,##0.0000 \"€/km\"");
         miles_ = Formato("#,##0");
-        cuatro_ = Formato("#,##0.0000");
+        dos_ = Formato("#,##0.00");
+        valor_ = Formato("#,##0.00##");
+        cambioKm_ = Formato("+#,##0.0000 \"€/km\";-#,##0.0000 \"€/km\";0.0000 \"€/km\"");
         porcentaje_ = Formato("0.00\" %\"");
     }
     ~Libro()
@@ -118,19 +101,27 @@ public:
         if (e != LXW_NO_ERROR) throw ErrorEjecucion(e == LXW_ERROR_MEMORY_MALLOC_FAILED ? kMemoria : kErrorES);
     }
 
-    lxw_worksheet* Hoja(const char* nombre) { return workbook_add_worksheet(libro_, nombre); }
+    // Every sheet prints on A4, one page wide and as many pages tall as it needs.
+    lxw_worksheet* Hoja(const char* nombre)
+    {
+        lxw_worksheet* h = workbook_add_worksheet(libro_, nombre);
+        if (!h) throw ErrorEjecucion(kMemoria);
+        worksheet_set_paper(h, 9);
+        worksheet_fit_to_pages(h, 1, 0);
+        return h;
+    }
     lxw_chart* Grafico(uint8_t tipo) { return workbook_add_chart(libro_, tipo); }
 
     static void Texto(lxw_worksheet* h, int fila, int col, std::string_view t, lxw_format* f = nullptr)
     {
-        worksheet_write_string(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), TextoCelda(t).c_str(), f);
+        worksheet_write_string(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), TextoExportable(t).c_str(), f);
     }
     static void Numero(lxw_worksheet* h, int fila, int col, double v, lxw_format* f = nullptr)
     {
         worksheet_write_number(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), v, f);
     }
 
-    lxw_format *negrita_, *euros_, *eurosKm_, *miles_, *cuatro_, *porcentaje_;
+    lxw_format *negrita_, *euros_, *eurosKm_, *miles_, *dos_, *valor_, *cambioKm_, *porcentaje_;
 
 private:
     lxw_format* Formato(const char* patron)
@@ -142,17 +133,40 @@ private:
     lxw_workbook* libro_;
 };
 
-void Cabeceras(lxw_worksheet* h, std::initializer_list<const char*> titulos, Libro& l)
+// Column widths in characters; the same widths in pixels size the charts
+// (a column of w characters is w × 7 + 5 pixels wide in the default font).
+void Anchos(lxw_worksheet* h, std::initializer_list<double> anchos)
+{
+    lxw_col_t c = 0;
+    for (double a : anchos) worksheet_set_column(h, c, c, a, nullptr), ++c;
+}
+
+double Pixeles(std::initializer_list<double> anchos)
+{
+    double p = 0;
+    for (double a : anchos) p += a * 7 + 5;
+    return p;
+}
+
+// A chart `ancho` × `alto` pixels with its top left corner on a cell.
+void Insertar(lxw_worksheet* h, int fila, int col, lxw_chart* g, double ancho, double alto)
+{
+    lxw_chart_options o{};
+    o.x_scale = ancho / 480;  // the library's charts are 480 × 288 pixels
+    o.y_scale = alto / 288;
+    worksheet_insert_chart_opt(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), g, &o);
+}
+
+void Cabeceras(lxw_worksheet* h, int fila, std::initializer_list<std::string> titulos, Libro& l)
 {
     int col = 0;
-    for (const char* t : titulos) Libro::Texto(h, 0, col++, t, l.negrita_);
+    for (const auto& t : titulos) Libro::Texto(h, fila, col++, t, l.negrita_);
 }
 
 void HojaResumen(Libro& l, const Simulacion& s)
 {
     lxw_worksheet* h = l.Hoja("Resumen");
-    worksheet_set_column(h, 0, 1, 34, nullptr);
-    worksheet_set_column(h, 2, 2, 16, nullptr);
+    Anchos(h, {20, 34, 18});
     Libro::Texto(h, 0, 0, "Tipo", l.negrita_);
     Libro::Texto(h, 0, 1, s.Tipo);
     Libro::Texto(h, 1, 0, "Kilómetros anuales");
@@ -168,13 +182,14 @@ void HojaResumen(Libro& l, const Simulacion& s)
     }
 }
 
+// The table, and the pie chart below it: both on the sheet's first page.
 void HojaEstructura(Libro& l, const Simulacion& s)
 {
     const EstructuraCostes e = Estructura(s);
     lxw_worksheet* h = l.Hoja("Estructura");
-    worksheet_set_column(h, 0, 0, 28, nullptr);
-    worksheet_set_column(h, 1, 3, 14, nullptr);
-    Cabeceras(h, {"Componente", "€/año", "€/km", "% del total"}, l);
+    const auto anchos = {28.0, 16.0, 16.0, 14.0};
+    Anchos(h, anchos);
+    Cabeceras(h, 0, {"Componente", "€/año", "€/km", "% del total"}, l);
     int fila = 1;
     for (const auto& c : e.componentes) {
         Libro::Texto(h, fila, 0, c.componente);
@@ -194,82 +209,121 @@ void HojaEstructura(Libro& l, const Simulacion& s)
     chart_series_set_categories(serie, "Estructura", 1, 0, static_cast<lxw_row_t>(fila - 1), 0);
     chart_series_set_values(serie, "Estructura", 1, 1, static_cast<lxw_row_t>(fila - 1), 1);
     chart_title_set_name(g, "Estructura del coste anual");
-    worksheet_insert_chart(h, 1, 5, g);
+    Insertar(h, fila + 3, 0, g, Pixeles(anchos), 360);
+}
+
+// Per-km results in €/km with four decimals, the services a plain number,
+// the rest in euros.
+lxw_format* FormatoResultado(Libro& l, std::string_view campo)
+{
+    if (campo.find("porKm") != std::string_view::npos) return l.eurosKm_;
+    return campo == "NumeroServiciosAnuales" ? l.dos_ : l.euros_;
 }
 
 void HojaComparacion(Libro& l, const Comparacion* c)
 {
     lxw_worksheet* h = l.Hoja("Comparación");
-    worksheet_set_column(h, 0, 0, 36, nullptr);
-    worksheet_set_column(h, 1, 4, 16, nullptr);
+    Anchos(h, {36, 18, 18, 18, 15});
     if (!c) {
         Libro::Texto(h, 0, 0, "Sin datos de referencia con los que comparar.");
         return;
     }
-    Cabeceras(h, {"Campo", "Simulación", "Referencia", "Diferencia", "Diferencia (%)"}, l);
-    Libro::Texto(h, 1, 0, "Tipo");
-    Libro::Texto(h, 1, 1, c->tipoA);
-    Libro::Texto(h, 1, 2, c->tipoB);
-    int fila = 2;
+    Libro::Texto(h, 0, 0, "Simulación", l.negrita_);
+    Libro::Texto(h, 0, 1, c->tipoA);
+    Libro::Texto(h, 1, 0, "Referencia", l.negrita_);
+    Libro::Texto(h, 1, 1, c->tipoB);
+    Cabeceras(h, 3, {"Resultado", "Simulación", "Referencia", "Diferencia", "Diferencia (%)"}, l);
+    int fila = 4;
     for (const auto& f : c->filas) {
-        Libro::Texto(h, fila, 0, f.campo);
-        Libro::Numero(h, fila, 1, f.a, l.cuatro_);
-        Libro::Numero(h, fila, 2, f.b, l.cuatro_);
-        Libro::Numero(h, fila, 3, f.diferencia, l.cuatro_);
+        lxw_format* formato = FormatoResultado(l, f.campo);
+        Libro::Texto(h, fila, 0, EtiquetaCampo(f.campo));
+        Libro::Numero(h, fila, 1, f.a, formato);
+        Libro::Numero(h, fila, 2, f.b, formato);
+        Libro::Numero(h, fila, 3, f.diferencia, formato);
         if (f.porcentaje) Libro::Numero(h, fila, 4, *f.porcentaje, l.porcentaje_);
         ++fila;
     }
 }
 
+// The tornado chart of the window at the top (so that it is never cut
+// across pages), then every input, then the km curve.
+constexpr int kBarras = 10;           // inputs in the chart, largest effect first
+constexpr int kFilaGrafico = 3;       // its top row
+constexpr int kFilasGrafico = 20;     // rows it covers, 20 pixels each
+constexpr int kFilaTablaSensibilidad = kFilaGrafico + kFilasGrafico + 1;
+
 void HojaSensibilidad(Libro& l, const Sensibilidad& s)
 {
     lxw_worksheet* h = l.Hoja("Sensibilidad");
-    worksheet_set_column(h, 0, 0, 40, nullptr);
-    worksheet_set_column(h, 1, 4, 16, nullptr);
+    const auto anchos = {36.0, 14.0, 24.0, 24.0, 20.0, 20.0};
+    Anchos(h, anchos);
+    // A column for the errors only when an input or a point did not calculate:
+    // its messages are long, and would make the printed page small.
+    bool errores = false;
+    for (const auto& e : s.entradas) errores = errores || e.error;
+    for (const auto& c : s.curvaKm) errores = errores || c.error;
+    if (errores) worksheet_set_column(h, 6, 6, 50, nullptr);
+    const std::string p = NumeroATexto(s.variacion);
     Libro::Texto(h, 0, 0, "Variación (%)", l.negrita_);
     Libro::Numero(h, 0, 1, s.variacion);
     Libro::Texto(h, 1, 0, "Coste total por km", l.negrita_);
     Libro::Numero(h, 1, 1, s.costeKm, l.eurosKm_);
-    Libro::Texto(h, 3, 0, "Campo", l.negrita_);
-    Libro::Texto(h, 3, 1, "Valor", l.negrita_);
-    Libro::Texto(h, 3, 2, "Coste/km con −p", l.negrita_);
-    Libro::Texto(h, 3, 3, "Coste/km con +p", l.negrita_);
-    Libro::Texto(h, 3, 4, "Error", l.negrita_);
-    int fila = 4;
+    int fila = kFilaTablaSensibilidad;
+    Cabeceras(h, fila,
+              {"Dato", "Valor", "Coste total con −" + p + " %", "Coste total con +" + p + " %",
+               "Cambio con −" + p + " %", "Cambio con +" + p + " %"},
+              l);
+    if (errores) Libro::Texto(h, fila, 6, "Error", l.negrita_);
+    int barras = 0;
     for (const auto& e : s.entradas) {
-        Libro::Texto(h, fila, 0, e.campo);
-        Libro::Numero(h, fila, 1, e.valor);
+        ++fila;
+        Libro::Texto(h, fila, 0, EtiquetaCampo(e.campo));
+        Libro::Numero(h, fila, 1, e.valor, l.valor_);
         if (e.error) {
-            Libro::Texto(h, fila, 4, MensajeError(ErrorEjecucion(e.error->numero, e.error->descripcion)));
-        } else {
-            Libro::Numero(h, fila, 2, e.menos, l.eurosKm_);
-            Libro::Numero(h, fila, 3, e.mas, l.eurosKm_);
+            Libro::Texto(h, fila, 6, MensajeError(ErrorEjecucion(e.error->numero, e.error->descripcion)));
+            continue;
         }
-        ++fila;
+        Libro::Numero(h, fila, 2, e.menos, l.eurosKm_);
+        Libro::Numero(h, fila, 3, e.mas, l.eurosKm_);
+        Libro::Numero(h, fila, 4, e.menos - s.costeKm, l.cambioKm_);
+        Libro::Numero(h, fila, 5, e.mas - s.costeKm, l.cambioKm_);
+        barras += barras < kBarras;  // failing inputs come last
     }
-    if (fila > 4) {
+    if (barras > 0) {
+        // Bars either side of zero: what each input moves the cost per km.
         lxw_chart* g = l.Grafico(LXW_CHART_BAR);
-        for (int col : {2, 3}) {
+        const auto primera = static_cast<lxw_row_t>(kFilaTablaSensibilidad + 1);
+        const auto ultima = static_cast<lxw_row_t>(kFilaTablaSensibilidad + barras);
+        // The window's colours: −p violet, +p teal.
+        lxw_chart_fill rellenos[] = {{0x7060B0, 0, 0}, {0x40A0A0, 0, 0}};
+        for (lxw_col_t col : {4, 5}) {
             lxw_chart_series* serie = chart_add_series(g, nullptr, nullptr);
-            chart_series_set_categories(serie, "Sensibilidad", 4, 0, static_cast<lxw_row_t>(fila - 1), 0);
-            chart_series_set_values(serie, "Sensibilidad", 4, static_cast<lxw_col_t>(col),
-                                    static_cast<lxw_row_t>(fila - 1), static_cast<lxw_col_t>(col));
-            chart_series_set_name_range(serie, "Sensibilidad", 3, static_cast<lxw_col_t>(col));
+            chart_series_set_categories(serie, "Sensibilidad", primera, 0, ultima, 0);
+            chart_series_set_values(serie, "Sensibilidad", primera, col, ultima, col);
+            chart_series_set_name_range(serie, "Sensibilidad", kFilaTablaSensibilidad, col);
+            chart_series_set_fill(serie, &rellenos[col - 4]);
         }
-        chart_title_set_name(g, "Coste total por km");
-        worksheet_insert_chart(h, 3, 6, g);
+        chart_set_series_overlap(g, 100);
+        chart_set_series_gap(g, 40);
+        // In a bar chart the library's y axis holds the categories, upright.
+        chart_axis_set_reverse(g->y_axis);  // largest effect at the top, the scale still below
+        chart_axis_set_crossing_max(g->y_axis);
+        chart_axis_set_label_position(g->y_axis, LXW_CHART_AXIS_LABEL_POSITION_LOW);
+        chart_axis_set_num_format(g->x_axis, "+0.000;-0.000;0");
+        chart_axis_set_name(g->x_axis, ("€/km sobre la base de " + FormatoCuatroDecimales(s.costeKm) + " €/km").c_str());
+        chart_title_set_name(g, "Sensibilidad del coste total por km");
+        chart_legend_set_position(g, LXW_CHART_LEGEND_BOTTOM);
+        Insertar(h, kFilaGrafico, 0, g, Pixeles(anchos), kFilasGrafico * 20);
     }
-    fila += 1;
-    Libro::Texto(h, fila, 0, "Kilómetros anuales", l.negrita_);
-    Libro::Texto(h, fila, 1, "Coste total por km", l.negrita_);
-    for (const auto& p : s.curvaKm) {
+    fila += 2;
+    Cabeceras(h, fila, {"Kilómetros anuales", "Coste total por km"}, l);
+    for (const auto& c : s.curvaKm) {
         ++fila;
-        Libro::Numero(h, fila, 0, p.km, l.miles_);
-        if (p.error) Libro::Texto(h, fila, 4, MensajeError(ErrorEjecucion(p.error->numero, p.error->descripcion)));
-        else Libro::Numero(h, fila, 1, p.costeKm, l.eurosKm_);
+        Libro::Numero(h, fila, 0, c.km, l.miles_);
+        if (c.error) Libro::Texto(h, fila, 6, MensajeError(ErrorEjecucion(c.error->numero, c.error->descripcion)));
+        else Libro::Numero(h, fila, 1, c.costeKm, l.eurosKm_);
     }
 }
-
 }  // namespace
 
 void GrabarXlsx(const std::string& ruta, const Simulacion& calculada, const Comparacion* comparacion,

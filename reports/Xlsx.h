@@ -1,7 +1,9 @@
 #pragma once
 // The analysis of one vehicle as a spreadsheet workbook: sheets "Resumen"
 // (the detailed report's figures as numbers with euro formats), "Estructura"
-// (with a pie chart), "Comparación" and "Sensibilidad" (with a bar chart).
+// (with a pie chart), "Comparación" (each result under its label) and
+// "Sensibilidad" (a bar chart of how far each input moves the cost per km from
+// its base, then the figures). Every sheet prints on A4, one page wide.
 #include <string>
 
 #include "model/Analisis.h"

@@ -196,6 +196,36 @@ void TablaComparacion(Paginas& pg, const DatosAnalisis& d)
     }
 }
 
+// The figures behind the tornado chart, every input largest effect first:
+// the cost per km at −p % and +p % and the larger of the two changes.
+void TablaSensibilidad(Paginas& pg, const Sensibilidad& s)
+{
+    const QString p = Q(NumeroATexto(s.variacion));
+    const std::vector<double> anchos = {pg.ancho() - 330, 110, 110, 110};
+    auto cabecera = [&] {
+        Fila(pg, anchos,
+             {QStringLiteral("Dato"), QStringLiteral("Coste con −") + p + QStringLiteral(" % (€/km)"),
+              QStringLiteral("Coste con +") + p + QStringLiteral(" % (€/km)"), QStringLiteral("Efecto máximo (€/km)")},
+             true, QColor(225, 232, 240));
+    };
+    pg.Reservar(2 * kAltoFila);
+    cabecera();
+    for (const auto& e : s.entradas) {
+        if (!pg.Cabe(kAltoFila)) {
+            pg.Reservar(2 * kAltoFila);
+            cabecera();
+        }
+        if (e.error)
+            Fila(pg, {anchos[0], pg.ancho() - anchos[0]},
+                 {Q(EtiquetaCampo(e.campo)), Q(MensajeError(ErrorEjecucion(e.error->numero, e.error->descripcion)))});
+        else
+            Fila(pg, anchos,
+                 {Q(EtiquetaCampo(e.campo)), Q(FormatoCuatroDecimales(e.menos)), Q(FormatoCuatroDecimales(e.mas)),
+                  Q(FormatoCuatroDecimales(e.efecto))});
+    }
+    pg.Avanzar(6);
+}
+
 }  // namespace
 
 InformePdf::InformePdf(const DatosAnalisis& datos) : datos_(datos) {}
@@ -250,6 +280,7 @@ std::string InformePdf::Generar() const
                        Q(FormatoMiles(datos_.sensibilidad->variacion)) + QStringLiteral(" %)"),
                    300);
             Grafica<GraficoSensibilidad>(pg, 300, [&](GraficoSensibilidad& g) { g.Actualizar(&*datos_.sensibilidad); });
+            TablaSensibilidad(pg, *datos_.sensibilidad);
             Grafica<GraficoCurvaKm>(pg, 240, [&](GraficoCurvaKm& g) {
                 g.Actualizar(&datos_.sensibilidad->curvaKm,
                              datos_.curvaReferencia ? &*datos_.curvaReferencia : nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built tarvelon-datos as a separate process, with its arguments
-// passed as they are (no shell), and keeps its exit code and both outputs.
+// passed as they are (no shell) and its standard input read from a file, and
+// keeps its exit code and both outputs.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -33,7 +34,8 @@ struct Salida {
     }
 };
 
-inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& exe = TARVELON_DATOS_EXE)
+inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& exe = TARVELON_DATOS_EXE,
+                       const std::string& entrada = "/dev/null")
 {
     static int llamadas = 0;
     const std::string base =
@@ -41,7 +43,7 @@ inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& 
     const std::string out = base + ".out", err = base + ".err";
     posix_spawn_file_actions_t acciones;
     posix_spawn_file_actions_init(&acciones);
-    posix_spawn_file_actions_addopen(&acciones, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&acciones, 0, entrada.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&acciones, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&acciones, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<char*> argv = {const_cast<char*>(exe.c_str())};

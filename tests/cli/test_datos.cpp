@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,14 @@ TEST(Datos, SalidasComoElFicheroDorado)
     EscribirBytes(f("ultima.txt"), Cifrado(ejemplo, "KilometrajeAnual") + CodificarLinea("KilometrajeAnual=120000"));
     // CR LF and LF ends, a byte-order mark, an empty line, Windows-1252 letters.
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
+    // A type that a spreadsheet would take for a formula; a file named as the
+    // good one in another folder; the list for --lista (also fed as stdin to
+    // every case): byte-order mark, CR LF and LF ends, blank lines, a missing file.
+    EscribirBytes(f("formula.txt"), Cifrado(ejemplo, "Tipo", "Tipo==HYPERLINK(\"http://x.y\";\"z\")"));
+    std::filesystem::create_directory(f("otra"));
+    EscribirBytes(f("otra/bueno.txt"), Cifrado(Cambiado(ejemplo, "CFTAE=0")));
+    EscribirBytes(f("lista.txt"),
+                  "\xEF\xBB\xBF" + bueno + "\r\n\r\n" + f("formula.txt") + "\n \t\n" + falta + "\r\n" + malo);
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
         {"descifrar", f("cifrado.txt")},
@@ -98,10 +107,18 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"exportar", bueno},
         {"exportar", "--xlsx", bueno, bueno},
         {"exportar", "--xlsx", f("libro.xlsx"), "--formato", "json", bueno},
+        {"informe", "--formato", "json", "--lista", bueno},
+        // The fleet table from a list of files, and from stdin after a file given.
+        {"informe", "--lista", f("lista.txt")},
+        {"informe", "--formato", "csv", f("b;2.txt"), "--lista", "-"},
+        {"informe", "--lista", falta},
+        // Each side of a comparison named by its file or its type.
+        {"comparar", "--formato", "json", bueno, "--tipo", tipo, "--config", f("b;2.txt")},
+        {"comparar", "--formato", "csv", bueno, f("otra/bueno.txt")},
     };
     std::string texto;
     for (const auto& args : casos) {
-        const Salida r = Ejecutar(args);
+        const Salida r = Ejecutar(args, TARVELON_DATOS_EXE, f("lista.txt"));
         texto += "$";
         for (const auto& a : args) texto += " " + a;
         texto += "\n[" + std::to_string(r.codigo) + "]\n" + r.out + "--- stderr\n" + r.err;
@@ -109,6 +126,14 @@ TEST(Datos, SalidasComoElFicheroDorado)
     for (size_t p; (p = texto.find(c.Ruta().string())) != std::string::npos;)
         texto.replace(p, c.Ruta().string().size(), "<carpeta>");
     ComoDorado(TARVELON_DATOS_CLI "/salidas.txt", texto);
+    // No figure of any output carries more than 15 significant digits.
+    const std::regex numero("[0-9][0-9.,]*");
+    for (std::sregex_iterator i(texto.begin(), texto.end(), numero), fin; i != fin; ++i) {
+        std::string cifras;
+        for (char ch : i->str())
+            if (ch >= '0' && ch <= '9' && (ch != '0' || !cifras.empty())) cifras += ch;
+        EXPECT_LE(cifras.size(), 15u) << i->str();
+    }
     EXPECT_TRUE(std::filesystem::exists(f("libro.xlsx")));
     EXPECT_FALSE(std::filesystem::exists(f("no")));
 }

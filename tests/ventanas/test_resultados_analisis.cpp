@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "Apoyo.h"
+#include "model/Analisis.h"
 #include "model/CostesTotales.h"
 #include "model/Numeros.h"
 #include "reports/Informes.h"
@@ -129,6 +130,12 @@ TEST_F(Analisis, PdfConTodasLasCifrasDelInformeDetallado)
         for (std::sregex_iterator it(l.begin(), l.end(), cifra), fin; it != fin; ++it, ++cifras)
             EXPECT_NE(texto.find(it->str()), std::string::npos) << it->str() << " de: " << l;
     EXPECT_GE(cifras, 28);
+    // The sensitivity table under its chart: each input's costs at ±10 % and its effect.
+    const Sensibilidad s = AnalizarSensibilidad(p.Calculado(), 10);
+    for (const auto& e : s.entradas)
+        for (double v : {e.menos, e.mas, e.efecto})
+            EXPECT_NE(texto.find(FormatoCuatroDecimales(v)), std::string::npos) << e.campo;
+    EXPECT_NE(texto.find("Efecto máximo (€/km)"), std::string::npos);
 }
 
 }  // namespace
