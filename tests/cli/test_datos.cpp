@@ -45,6 +45,12 @@ TEST(Datos, SalidasComoElFicheroDorado)
     // KilometrajeAnual moved to the very end, with no CR LF after it.
     EscribirBytes(f("ultima.txt"), Cifrado(ejemplo, "KilometrajeAnual") + CodificarLinea("KilometrajeAnual=120000"));
     // CR LF and LF ends, a byte-order mark, an empty line, Windows-1252 letters.
+    // A decimal point where a comma belongs; values no vehicle can have, beside a grouped "1.760" that loads.
+    EscribirBytes(f("punto.txt"), Cifrado(ejemplo, "CVPrecioBrutoDelGasoleo", "CVPrecioBrutoDelGasoleo=1.25"));
+    EscribirBytes(
+        f("imposible.txt"),
+        Cifrado(Cambiado(ejemplo, "CFIVTM=-500 CFSeguridadSocialEmpresa=132 CFDiasDeActividad=400 TipoSeguro=5"),
+                "CFHorasAnualesTrabajadas", "CFHorasAnualesTrabajadas=1.760"));
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
@@ -98,6 +104,11 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"exportar", bueno},
         {"exportar", "--xlsx", bueno, bueno},
         {"exportar", "--xlsx", f("libro.xlsx"), "--formato", "json", bueno},
+        {"informe", f("punto.txt")},
+        {"informe", "--formato", "json", f("punto.txt")},
+        {"informe", f("imposible.txt")},
+        {"presupuesto", "0", "-1", bueno},
+        {"presupuesto", "100", "6.5", bueno},
     };
     std::string texto;
     for (const auto& args : casos) {
