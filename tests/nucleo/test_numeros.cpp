@@ -26,8 +26,9 @@ TEST(TextoANumero, FormaEspanolaYErrores)
     for (const auto& [texto, valor] : numeros) EXPECT_EQ(TextoANumero(texto), valor) << texto;
     // A point only where it groups thousands: any other is a decimal point in
     // the wrong convention, and the text is not a number.
-    for (const char* texto : {"6.5", "1.25", "31.5", "1.5.3", "1.50", "1.5000", ".5", "1.", "0.500", "1234.567",
-                              "1.234,5.6", "", " ", "abc", "12abc", "1,5E", "5E", "E5", ","})
+    for (const char* texto :
+         {"6.5",      "1.25",      "31.5", "1.5.3", "1.50", "1.5000", "1.50.000", ".5", "1.", "0.500",
+          "1234.567", "1.234,5.6", "",     " ",     "abc",  "12abc",  "1,5E",     "5E", "E5", ","})
         EXPECT_EQ(NumeroDeError([texto] { (void)TextoANumero(texto); }), 13) << texto;
     EXPECT_EQ(NumeroDeError([] { (void)TextoANumero("1E400"); }), 6);
     // Only the exactly empty text counts as 0.

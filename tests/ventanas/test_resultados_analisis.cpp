@@ -104,7 +104,7 @@ TEST_F(Analisis, VariacionConDecimalesYFueraDeIntervalo)
     EXPECT_EQ(Exportar(FormatoExportacion::Json, p.Ruta("a.json")),
               "No se puede exportar el análisis: La variación debe estar entre 1 y 50.");
     caja->clear();
-    QTest::keyClick(caja, Qt::Key_Comma, Qt::KeypadModifier);
+    QTest::keyClick(caja, Qt::Key_Period, Qt::KeypadModifier);
     EXPECT_EQ(caja->text(), ",");
 }
 
