@@ -388,14 +388,10 @@ std::optional<double> VentanaAnalisis::Variacion() const
 
 void VentanaAnalisis::MostrarSensibilidad()
 {
+    // The reference curve does not depend on the variation: it stays in view.
     const std::optional<double> variacion = Variacion();
-    if (variacion) {
-        AnadirSensibilidad(datos_, *variacion);
-    } else {
-        datos_.sensibilidad.reset();
-        datos_.curvaReferencia.reset();
-        datos_.motivoSensibilidad = kVariacionFuera;
-    }
+    AnadirSensibilidad(datos_, variacion.value_or(0));
+    if (!variacion) datos_.motivoSensibilidad = kVariacionFuera;
     const Sensibilidad* s = datos_.sensibilidad ? &*datos_.sensibilidad : nullptr;
     motivoSensibilidad_->setText(s ? QString() : QStringLiteral("Sin análisis. ") + Q(datos_.motivoSensibilidad));
     tornado_->Actualizar(s);
