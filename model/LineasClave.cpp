@@ -48,7 +48,7 @@ std::string ExplicacionErrorCampo(const ErrorCampo& e)
     if (texto.size() > 40) {
         size_t corte = 40;
         while (corte > 0 && (static_cast<unsigned char>(texto[corte]) & 0xC0) == 0x80) --corte;
-        texto = texto.substr(0, corte) + "…";
+        texto.replace(corte, std::string::npos, "…");
     }
     const std::string dato = "El dato «" + EtiquetaCampo(clave) + "» (" + std::string(clave) + ") ";
     if (texto.empty()) return dato + "está vacío; escriba un número.";

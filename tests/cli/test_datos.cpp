@@ -51,6 +51,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
         f("imposible.txt"),
         Cifrado(Cambiado(ejemplo, "CFIVTM=-500 CFSeguridadSocialEmpresa=132 CFDiasDeActividad=400 TipoSeguro=5"),
                 "CFHorasAnualesTrabajadas", "CFHorasAnualesTrabajadas=1.760"));
+    EscribirBytes(f("largo.txt"), Cifrado(ejemplo, "CVConsumoMedio", "CVConsumoMedio=31.55" + RepetirTexto("ñ", 30)));
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
@@ -106,6 +107,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"exportar", "--xlsx", f("libro.xlsx"), "--formato", "json", bueno},
         {"informe", f("punto.txt")},
         {"informe", "--formato", "json", f("punto.txt")},
+        {"informe", f("largo.txt")},
         {"informe", f("imposible.txt")},
         {"presupuesto", "0", "-1", bueno},
         {"presupuesto", "100", "6.5", bueno},
