@@ -16,6 +16,7 @@
 #include "data/Ficheros.h"
 #include "data/Texto.h"
 #include "model/Analisis.h"
+#include "model/CostesServicio.h"
 #include "model/Errores.h"
 #include "model/Numeros.h"
 #include "model/Simulacion.h"
@@ -298,9 +299,10 @@ Simulacion CargarRegistro(const Origen& origen, const std::string& carpetaProgra
 }
 
 // The sequence of the result windows: the report, or the validation messages.
-int Informar(Simulacion& s, std::ostream& out, const EscritorInforme& escribir)
+int Informar(Simulacion& s, std::ostream& out, const EscritorInforme& escribir,
+             const TextosServicio* servicio = nullptr)
 {
-    const ResultadoInforme r = CalcularInforme(s, SeguroDesdeRegistro(s), escribir);
+    const ResultadoInforme r = CalcularInforme(s, SeguroDesdeRegistro(s), escribir, servicio);
     // The lines written before a failing step stay, as in the result list.
     EscribirLineas(out, r.lineas);
     if (r.error) throw *r.error;
@@ -310,9 +312,10 @@ int Informar(Simulacion& s, std::ostream& out, const EscritorInforme& escribir)
 // Validar, Calcular and the report as JSON (numbers and lines) or CSV; a
 // failing run-time step raises its error with nothing written.
 template <typename Escritor, typename Exportar>
-int InformarExportado(Simulacion& s, Formato formato, std::ostream& out, Escritor escribir, Exportar exportar)
+int InformarExportado(Simulacion& s, Formato formato, std::ostream& out, Escritor escribir, Exportar exportar,
+                      const TextosServicio* servicio = nullptr)
 {
-    const ResultadoInforme r = CalcularInforme(s, SeguroDesdeRegistro(s), escribir);
+    const ResultadoInforme r = CalcularInforme(s, SeguroDesdeRegistro(s), escribir, servicio);
     if (r.noValido) {
         if (formato == Formato::Json) out << JsonErrores(r.lineas);
         else EscribirLineas(out, r.lineas);
@@ -432,6 +435,7 @@ int InformeFlota(const Argumentos& a, const std::string& carpetaPrograma, std::o
         } catch (const ErrorEjecucion& e) {
             const ErrorEjecucion& causa = avisos.PrimerError() ? *avisos.PrimerError() : e;
             if (!avisos.PrimerError()) err << MensajeError(e) << '\n';
+            if (const auto* campo = dynamic_cast<const ErrorCampo*>(&e)) err << ExplicacionErrorCampo(*campo) << '\n';
             fila.error = MensajeError(causa);
             peor = kSalidaError;
         }
@@ -474,14 +478,16 @@ int ComandoPresupuesto(const std::vector<std::string>& args, const std::string& 
 {
     Argumentos a = Analizar(args, kOrigen | kFormato | kFormatoCsv);
     FijarOrigen(a, 2);
-    const std::string km = a.posicionales[0];
-    const std::string horas = a.posicionales[1];
+    const TextosServicio servicio{a.posicionales[0], a.posicionales[1]};
+    const std::string& km = servicio.km;
+    const std::string& horas = servicio.horas;
     // The result mode window refuses only an empty text; so does the tool.
     if (km.empty() || horas.empty()) throw ErrorUso{"Los kilómetros y las horas del servicio no pueden estar vacíos."};
     if (a.formato == Formato::Texto) {
         Simulacion s = CargarRegistro(a.origen, carpetaPrograma, avisos);
-        return Informar(s, out,
-                        [&](const Simulacion& r, std::vector<std::string>& l) { InformePresupuesto(r, km, horas, l); });
+        return Informar(
+            s, out, [&](const Simulacion& r, std::vector<std::string>& l) { InformePresupuesto(r, km, horas, l); },
+            &servicio);
     }
     return ConErrorJson(a.formato, out, avisos, [&] {
         Simulacion s = CargarRegistro(a.origen, carpetaPrograma, avisos);
@@ -491,7 +497,8 @@ int ComandoPresupuesto(const std::vector<std::string>& args, const std::string& 
             [&](const Simulacion& r, const std::vector<std::string>& lineas) {
                 const auto conceptos = ConceptosPresupuesto(r, km, horas);
                 return a.formato == Formato::Json ? JsonInforme(r, lineas, &conceptos) : CsvPresupuesto(conceptos);
-            });
+            },
+            &servicio);
     });
 }
 
@@ -648,6 +655,11 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
         } catch (const ErrorUso& e) {
             err << e.motivo << '\n' << TextoUsoDatos();
             return kSalidaUso;
+        } catch (const ErrorCampo& e) {
+            // A file edited by hand: the message says which line to mend, and how.
+            out.flush();
+            err << MensajeError(e) << '\n' << ExplicacionErrorCampo(e) << '\n';
+            return kSalidaError;
         } catch (...) {
             out.flush();
             err << MensajeError(ComoErrorEjecucion(std::current_exception())) << '\n';

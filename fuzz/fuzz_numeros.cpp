@@ -18,13 +18,16 @@ using namespace tarvelon::fuzz;
 
 namespace {
 
-// Blanks, sign, whole digits with points between digit groups, a comma with
-// decimals, an exponent; at least one digit before the exponent. The value is
-// the C library's reading of the same number with the points dropped. Gives
-// the error TextoANumero must raise: 13 for no number, 6 for one out of range.
+// Blanks, sign, whole digits (plain, or grouped in thousands by points: a
+// first group of 1 to 3 digits not begun by 0, then groups of exactly 3), a
+// comma with decimals, an exponent; at least one digit before the exponent.
+// The value is the C library's reading of the same number with the points
+// dropped. Gives the error TextoANumero must raise: 13 for no number, 6 for
+// one out of range.
 int Gramatica(const std::string& texto, double& valor)
 {
-    static const std::regex r(R"([ \t]*([+-]?)((?:\d+(?:\.\d+)*)?)(?:,(\d*))?(?:[eE]([+-]?\d+))?[ \t]*)");
+    static const std::regex r(
+        R"([ \t]*([+-]?)((?:[1-9]\d{0,2}(?:\.\d{3})+|\d+)?)(?:,(\d*))?(?:[eE]([+-]?\d+))?[ \t]*)");
     std::smatch m;
     if (!std::regex_match(texto, m, r) || (m[2].length() == 0 && m[3].length() == 0)) return kTiposNoCoinciden;
     std::string entero = m[2].str();

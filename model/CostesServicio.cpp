@@ -1,9 +1,25 @@
 #include "model/CostesServicio.h"
 
 #include "model/Aritmetica.h"
+#include "model/Errores.h"
 #include "model/Numeros.h"
 
 namespace tarvelon {
+
+std::string ValidarServicio(const TextosServicio& servicio)
+{
+    std::string mensajes;
+    auto regla = [&mensajes](std::string_view texto, const char* mensaje) {
+        try {
+            if (TextoANumero(texto) <= 0.0) mensajes += std::string("\r\n") + mensaje;
+        } catch (const ErrorEjecucion&) {
+            // Not a number: the budget fails on it where it is first used.
+        }
+    };
+    regla(servicio.km, "Error en Kilómetros del servicio: debe ser mayor que 0");
+    regla(servicio.horas, "Error en Horas del servicio: debe ser mayor que 0");
+    return mensajes;
+}
 
 CostesServicio CalcularCostesServicio(const Simulacion& s, std::string_view km, std::string_view horas)
 {

@@ -4,6 +4,7 @@
 // variable costs by its kilometres, the indirect cost per service as it is.
 #include <exception>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/Simulacion.h"
@@ -41,6 +42,18 @@ struct CostesServicio {
     std::optional<double> totales;
     std::exception_ptr error;
 };
+
+// The kilometres and hours of a service, as typed.
+struct TextosServicio {
+    std::string km;
+    std::string horas;
+};
+
+// The service's own validation, in the form of Validar's later rules: each
+// failing rule gives "\r\n" and its message, "" when both pass. Kilometres
+// and hours must be greater than 0; a text that is not a number is left to
+// the calculation, which stops on it with error 13.
+std::string ValidarServicio(const TextosServicio& servicio);
 
 // `km` and `horas` are the texts as typed; each becomes a number (regional
 // form) where it multiplies a quotient of an annual cost. `s` must have been

@@ -1,8 +1,8 @@
 #pragma once
 // Short Spanish names, with their unit, of the record's result fields and of
-// the inputs that the sensitivity analysis varies: the analysis window, its
-// charts, its PDF, the workbook and the CSV headers show these instead of the
-// field names.
+// the inputs: the analysis window, its charts, its PDF, the workbook and the
+// CSV headers show these instead of the field names, and so does a message
+// about a value that is not a number.
 #include <string>
 #include <string_view>
 

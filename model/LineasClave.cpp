@@ -1,4 +1,5 @@
 // The record's key=value line form.
+#include "model/EtiquetasCampos.h"
 #include "model/Simulacion.h"
 
 namespace tarvelon {
@@ -29,8 +30,31 @@ TablaLineas Simulacion::ToArray(TablaLineas& cLinea) const
 void Simulacion::FromArray(const TablaLineas& cLinea)
 {
     const auto& campos = CamposSimulacion();
-    for (int i = 0; i < kNumeroCampos; ++i)
-        AsignarCampoDesdeTexto(*this, i, BuscarClave(campos[static_cast<size_t>(i)].nombre, cLinea));
+    for (int i = 0; i < kNumeroCampos; ++i) {
+        const std::string& texto = BuscarClave(campos[static_cast<size_t>(i)].nombre, cLinea);
+        try {
+            AsignarCampoDesdeTexto(*this, i, texto);
+        } catch (const ErrorEjecucion& e) {
+            throw ErrorCampo(e, i, texto);
+        }
+    }
+}
+
+std::string ExplicacionErrorCampo(const ErrorCampo& e)
+{
+    const std::string_view clave = CamposSimulacion()[static_cast<size_t>(e.Campo())].nombre;
+    // A long text is cut on a character boundary: the start is enough to find it.
+    std::string texto = e.Texto();
+    if (texto.size() > 40) {
+        size_t corte = 40;
+        while (corte > 0 && (static_cast<unsigned char>(texto[corte]) & 0xC0) == 0x80) --corte;
+        texto.replace(corte, std::string::npos, "…");
+    }
+    const std::string dato = "El dato «" + EtiquetaCampo(clave) + "» (" + std::string(clave) + ") ";
+    if (texto.empty()) return dato + "está vacío; escriba un número.";
+    if (e.Numero() == kDesbordamiento) return dato + "se sale del intervalo de los números: «" + texto + "».";
+    return dato + "no es un número: «" + texto +
+           "». Escriba los decimales con coma (6,5); el punto solo separa los miles (1.500).";
 }
 
 }  // namespace tarvelon

@@ -131,17 +131,30 @@ double TextoANumero(std::string_view texto)
     c.reserve(n - i + 2);
     if (i < n && (texto[i] == '+' || texto[i] == '-')) c.push_back(texto[i++]);
     bool hayCifras = false;
-    // Whole part: a point between digits is a thousands mark.
+    // Whole part. A point is a thousands mark only where it groups thousands:
+    // a first group of one to three digits, not begun by 0, then groups of
+    // exactly three ("1.500", "1.234.567"). Any other point is a decimal
+    // point typed in the wrong convention ("6.5", "1.25", "0.500"): reading
+    // it as a thousands mark would silently multiply the value.
+    size_t grupo = 0;  // digits since the start or the last point
+    bool agrupado = false;
+    const size_t inicio = i;
     while (i < n) {
         if (EsDigito(texto[i])) {
             c.push_back(texto[i++]);
             hayCifras = true;
-        } else if (texto[i] == '.' && hayCifras && i + 1 < n && EsDigito(texto[i + 1])) {
+            ++grupo;
+        } else if (texto[i] == '.') {
+            const bool primero = !agrupado && grupo >= 1 && grupo <= 3 && texto[inicio] != '0';
+            if (!(primero || (agrupado && grupo == 3))) throw ErrorEjecucion(kTiposNoCoinciden);
+            agrupado = true;
+            grupo = 0;
             ++i;
         } else {
             break;
         }
     }
+    if (agrupado && grupo != 3) throw ErrorEjecucion(kTiposNoCoinciden);
     if (i < n && texto[i] == ',') {
         ++i;
         c.push_back('.');

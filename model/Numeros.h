@@ -7,10 +7,11 @@
 
 namespace tarvelon {
 
-// Strict conversion of a typed or stored text: blanks around allowed, points
-// between integer digits are thousands marks, comma is the decimal mark, an
-// exponent ("1E+16", "1,5E-05") is accepted. Empty or not a number: error 13;
-// beyond the Double range: error 6.
+// Strict conversion of a typed or stored text: blanks around allowed, comma
+// is the decimal mark, points are thousands marks only where they group
+// thousands ("1.500", "12.345,67"; "6.5", "1.50" or "0.500" are not numbers),
+// an exponent ("1E+16", "1,5E-05") is accepted. Empty or not a number: error
+// 13; beyond the Double range: error 6.
 double TextoANumero(std::string_view texto);
 
 // The same, but an exactly empty text counts as 0 (a text of blanks fails).

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "model/Errores.h"
 #include "model/TablaLineas.h"
 
 namespace tarvelon {
@@ -123,17 +125,40 @@ public:
 
     // Sets all 86 fields from a table; the first row with a key wins, a
     // missing key reads "0". Stops at the first value that does not convert
-    // (error 13 or 6), keeping the fields set so far; an undimensioned table
-    // is error 9.
+    // (error 13 or 6, raised as ErrorCampo naming the field), keeping the
+    // fields set so far; an undimensioned table is error 9.
     void FromArray(const TablaLineas& cLinea);
 
     // Computes every result from the inputs and the insurance window. The
     // first failing step raises its error; the earlier steps keep their results.
     void Calcular(const EntradaSeguro& seguro);
 
-    // Checks twelve inputs, rewrites ErrorMsg and answers whether it passed.
+    // Checks twelve inputs, then the values no vehicle can have (negative
+    // amounts, shares above 100 %, more days or hours than a year holds, an
+    // unknown insurance option); rewrites ErrorMsg and answers whether it passed.
     bool Validar();
 };
+
+// A value of the key=value form that does not convert: the run-time error
+// (13 or 6) as the user is shown it, with the field and the text it stopped at.
+class ErrorCampo : public ErrorEjecucion {
+public:
+    ErrorCampo(const ErrorEjecucion& e, int campo, std::string texto)
+        : ErrorEjecucion(e), campo_(campo), texto_(std::move(texto))
+    {
+    }
+    int Campo() const noexcept { return campo_; }
+    const std::string& Texto() const noexcept { return texto_; }
+
+private:
+    int campo_;
+    std::string texto_;
+};
+
+// For someone fixing a file by hand: the field by its Spanish name and key,
+// the text, and how numbers are written ("El dato «Consumo medio (l/100 km)»
+// (CVConsumoMedio) no es un número: «31.5». ...").
+std::string ExplicacionErrorCampo(const ErrorCampo& e);
 
 // Kinds of field, as the key=value form and the window transfers convert them.
 enum class TipoCampo { Texto, Double, Long, Integer };

@@ -6,11 +6,18 @@
 
 namespace tarvelon {
 
-ResultadoInforme CalcularInforme(Simulacion& s, const EntradaSeguro& seguro, const EscritorInforme& escribir)
+ResultadoInforme CalcularInforme(Simulacion& s, const EntradaSeguro& seguro, const EscritorInforme& escribir,
+                                 const TextosServicio* servicio)
 {
     ResultadoInforme r;
     try {
-        if (!s.Validar()) {
+        bool valido = s.Validar();
+        if (servicio) {
+            const std::string mensajes = ValidarServicio(*servicio);
+            s.ErrorMsg += mensajes;
+            valido = valido && mensajes.empty();
+        }
+        if (!valido) {
             r.noValido = true;
             r.lineas = LineasDeMensajes(s.ErrorMsg);
             return r;

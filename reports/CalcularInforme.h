@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/CostesServicio.h"
 #include "model/Errores.h"
 #include "model/Simulacion.h"
 
@@ -25,10 +26,12 @@ struct ResultadoInforme {
     std::optional<ErrorEjecucion> error;
 };
 
-// Validar; when it answers false, its messages and nothing else. Otherwise
-// Calcular with `seguro` (the insurance window as it stands) and `escribir`.
-// A failure of any step is returned as the numbered error the user is shown
+// Validar, and for a service budget (`servicio`) ValidarServicio after it;
+// when either fails, their messages and nothing else. Otherwise Calcular with
+// `seguro` (the insurance window as it stands) and `escribir`. A failure of
+// any step is returned as the numbered error the user is shown
 // (ComoErrorEjecucion), not thrown.
-ResultadoInforme CalcularInforme(Simulacion& s, const EntradaSeguro& seguro, const EscritorInforme& escribir);
+ResultadoInforme CalcularInforme(Simulacion& s, const EntradaSeguro& seguro, const EscritorInforme& escribir,
+                                 const TextosServicio* servicio = nullptr);
 
 }  // namespace tarvelon

@@ -1,7 +1,9 @@
 #include "windows/CajaTexto.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -11,11 +13,34 @@ namespace tarvelon {
 
 namespace {
 const QColor kFondoGris(224, 224, 224);
-}
+
+// Turns the numeric keypad's decimal key, which types a point or a comma as
+// the keyboard layout says, into the comma the numbers are written with.
+class ComaTeclado : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (evento->type() != QEvent::KeyPress) return false;
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (!(tecla->modifiers() & Qt::KeypadModifier) ||
+            (tecla->key() != Qt::Key_Period && tecla->key() != Qt::Key_Comma))
+            return false;
+        // The plain comma key, so that the box handles it as typed (read-only,
+        // maximum length, undo).
+        QKeyEvent coma(QEvent::KeyPress, Qt::Key_Comma, tecla->modifiers() & ~Qt::KeypadModifier, QStringLiteral(","));
+        QCoreApplication::sendEvent(objeto, &coma);
+        return true;
+    }
+};
+}  // namespace
 
 CajaTexto::CajaTexto(TipoCaja tipo, int maximo, QWidget* parent) : QLineEdit(parent), tipo_(tipo)
 {
     setMaxLength(maximo);
+    ComaEnTecladoNumerico(this);
     switch (tipo) {
     case TipoCaja::Entrada: setFocusPolicy(Qt::StrongFocus); break;
     case TipoCaja::Derivada:
@@ -52,6 +77,8 @@ void CajaTexto::mousePressEvent(QMouseEvent* e)
         SeleccionarTexto(this);
     }
 }
+
+void ComaEnTecladoNumerico(QWidget* caja) { caja->installEventFilter(new ComaTeclado(caja)); }
 
 void SeleccionarTexto(QLineEdit* caja)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The text boxes of the windows: their kinds (user input, derived net price,
-// reference value), select-all on focus entry, and writing texts from code
-// with the box's maximum length.
+// reference value), select-all on focus entry, the keypad's decimal comma, and
+// writing texts from code with the box's maximum length.
 #include <string>
 #include <string_view>
 
@@ -33,6 +33,10 @@ private:
     TipoCaja tipo_;
     QElapsedTimer foco_;  // since the focus came in
 };
+
+// The numeric keypad's decimal key types the decimal comma in `caja` (every
+// CajaTexto does this itself).
+void ComaEnTecladoNumerico(QWidget* caja);
 
 // Whole text selected: start 0, length the text's length.
 void SeleccionarTexto(QLineEdit* caja);

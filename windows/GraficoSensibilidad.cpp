@@ -36,7 +36,7 @@ void GraficoSensibilidad::Actualizar(const Sensibilidad* s)
     QChart* grafico = chart();
     grafico->removeAllSeries();
     categorias_->clear();
-    const QString p = s ? QString::fromStdString(FormatoMiles(s->variacion)) : QString();
+    const QString p = s ? QString::fromStdString(NumeroATexto(s->variacion)) : QString();
     auto* menos = new QBarSet(QStringLiteral("−") + p + QStringLiteral(" %"));
     auto* mas = new QBarSet(QStringLiteral("+") + p + QStringLiteral(" %"));
     menos->setColor(QColor(112, 96, 176));

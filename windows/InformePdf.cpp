@@ -277,7 +277,7 @@ std::string InformePdf::Generar() const
         if (datos_.sensibilidad) {
             Titulo(pg,
                    QStringLiteral("Sensibilidad del coste por km (±") +
-                       Q(FormatoMiles(datos_.sensibilidad->variacion)) + QStringLiteral(" %)"),
+                       Q(NumeroATexto(datos_.sensibilidad->variacion)) + QStringLiteral(" %)"),
                    300);
             Grafica<GraficoSensibilidad>(pg, 300, [&](GraficoSensibilidad& g) { g.Actualizar(&*datos_.sensibilidad); });
             TablaSensibilidad(pg, *datos_.sensibilidad);

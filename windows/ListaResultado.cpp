@@ -97,13 +97,14 @@ void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e)
     plataforma.Mostrar(aviso);
 }
 
-void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma, const EscritorInforme& escribir)
+void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma, const EscritorInforme& escribir,
+                     const TextosServicio* servicio)
 {
     lista->clear();
     EjecutarAccion(plataforma, [&] {
         Simulacion s;
         columna.LeerColumnaSimulacion(s);
-        const ResultadoInforme r = CalcularInforme(s, columna.SeguroActual(), escribir);
+        const ResultadoInforme r = CalcularInforme(s, columna.SeguroActual(), escribir, servicio);
         if (r.noValido) MostrarErroresEnLista(lista, r.lineas);
         if (r.informe) {
             FijarColorLista(lista, kColorInforme);

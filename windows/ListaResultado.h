@@ -45,8 +45,10 @@ void MostrarErrorEjecucion(Plataforma& plataforma, const ErrorEjecucion& e);
 // What every result button does: clear the list, fill a new record from the
 // simulation column and run CalcularInforme on it; the validation messages
 // in red, or the report of `escribir` in black. Lines written before a
-// run-time error stay in the list.
-void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma, const EscritorInforme& escribir);
+// run-time error stay in the list. A service budget passes its texts, which
+// are validated with the record.
+void CalcularEnLista(QListWidget* lista, Columnas& columna, Plataforma& plataforma, const EscritorInforme& escribir,
+                     const TextosServicio* servicio = nullptr);
 
 template <class Accion>
 void EjecutarAccion(Plataforma& plataforma, Accion&& accion)

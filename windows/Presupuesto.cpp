@@ -1,5 +1,6 @@
 #include "windows/Presupuesto.h"
 
+#include <tuple>
 #include <vector>
 
 #include <QHBoxLayout>
@@ -60,11 +61,13 @@ void Presupuesto::FijarTextosServicio(std::function<std::pair<std::string, std::
 
 void Presupuesto::btCalculoResumen_Click()
 {
-    CalcularEnLista(lstResultado_, columna_, plataforma_, [this](const Simulacion& s, auto& lineas) {
-        // The texts as they stand now in the result mode window.
-        const auto [km, horas] = textosServicio_ ? textosServicio_() : std::pair<std::string, std::string>{};
-        InformePresupuesto(s, km, horas, lineas);
-    });
+    // The texts as they stand now in the result mode window.
+    TextosServicio servicio;
+    if (textosServicio_) std::tie(servicio.km, servicio.horas) = textosServicio_();
+    CalcularEnLista(
+        lstResultado_, columna_, plataforma_,
+        [&servicio](const Simulacion& s, auto& lineas) { InformePresupuesto(s, servicio.km, servicio.horas, lineas); },
+        &servicio);
 }
 
 void Presupuesto::btImprimir_Click()

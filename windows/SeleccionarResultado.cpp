@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "data/Avisador.h"
+#include "model/Numeros.h"
 #include "windows/CajaTexto.h"
 #include "windows/ListaResultado.h"
 #include "windows/Plataforma.h"
@@ -81,6 +82,8 @@ SeleccionarResultado::SeleccionarResultado(Trayecto& trayecto, Presupuesto& pres
     connect(btCalcular_, &QPushButton::clicked, this, [this] { btCalcular_Click(); });
     txtKilometrosDelServicio_->installEventFilter(this);
     txtHorasDelServicio_->installEventFilter(this);
+    ComaEnTecladoNumerico(txtKilometrosDelServicio_);
+    ComaEnTecladoNumerico(txtHorasDelServicio_);
 
     // The budget reads the service figures from here whenever it is computed.
     presupuesto_.FijarTextosServicio([this] {
@@ -134,6 +137,17 @@ void SeleccionarResultado::btCalcular_Click()
         if (txtHorasDelServicio_->text().isEmpty()) {
             falta(txtHorasDelServicio_, "Debe rellenar la cantidad de horas del servicio");
             return;
+        }
+        // A text that is not a number ("6.5" typed with a point) stops here,
+        // with its box in front of the user, rather than half-way through the budget.
+        for (QLineEdit* campo : {txtKilometrosDelServicio_, txtHorasDelServicio_}) {
+            try {
+                (void)TextoANumero(campo->text().toStdString());
+            } catch (const ErrorEjecucion& e) {
+                MostrarErrorEjecucion(plataforma, e);
+                EnfocarCaja(campo);
+                return;
+            }
         }
         mostrarEnPaso_(&presupuesto_);
         presupuesto_.btCalculoResumen_Click();

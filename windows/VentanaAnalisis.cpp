@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -25,6 +24,7 @@
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 #include "reports/Xlsx.h"
+#include "windows/CajaTexto.h"
 #include "windows/Columnas.h"
 #include "windows/CostesFijosC.h"
 #include "windows/GraficoCurvaKm.h"
@@ -43,6 +43,9 @@ const QColor kMasCaro{192, 0, 0};
 const QColor kMasBarato{0, 128, 0};
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// As tarvelon-datos says it of --variacion.
+constexpr const char* kVariacionFuera = "La variación debe estar entre 1 y 50.";
 
 QLabel* Etiqueta(const QString& texto, QWidget* padre, const char* nombre = nullptr)
 {
@@ -154,7 +157,7 @@ VentanaAnalisis::VentanaAnalisis(Inicio& inicio, QWidget* parent) : QWidget(pare
     for (QRadioButton* opcion : inicio_.costesFijosC()->findChildren<QRadioButton*>())
         connect(opcion, &QRadioButton::toggled, this, &VentanaAnalisis::Cambio);
     connect(pestanas_, &QTabWidget::currentChanged, this, &VentanaAnalisis::MostrarPestana);
-    connect(variacion_, &QSpinBox::valueChanged, this, [this] {
+    connect(variacion_, &QLineEdit::textChanged, this, [this] {
         mostrada_[kSensibilidad] = false;
         MostrarPestana(pestanas_->currentIndex());
     });
@@ -241,14 +244,16 @@ QWidget* VentanaAnalisis::CrearSensibilidad()
     auto* disposicion = new QVBoxLayout(pagina);
     auto* fila = new QHBoxLayout;
     auto* etiqueta = Etiqueta(QStringLiteral("&Variación de cada dato:"), pagina);
-    variacion_ = new QSpinBox(pagina);
-    variacion_->setObjectName(QStringLiteral("spVariacion"));
-    variacion_->setRange(static_cast<int>(kVariacionMinima), static_cast<int>(kVariacionMaxima));
-    variacion_->setValue(static_cast<int>(kVariacionPorDefecto));
-    variacion_->setSuffix(QStringLiteral(" %"));
+    // A number box like the input windows': decimals with a comma ("12,5"),
+    // and a figure out of range is said, never cut to what fits.
+    variacion_ = new CajaTexto(TipoCaja::Entrada, 8, pagina);
+    variacion_->setObjectName(QStringLiteral("txtVariacion"));
+    variacion_->setText(QString::fromStdString(NumeroATexto(kVariacionPorDefecto)));
+    variacion_->setMaximumWidth(variacion_->fontMetrics().horizontalAdvance(QStringLiteral("000,000")) + 16);
     etiqueta->setBuddy(variacion_);
     fila->addWidget(etiqueta);
     fila->addWidget(variacion_);
+    fila->addWidget(Etiqueta(QStringLiteral("%"), pagina));
     motivoSensibilidad_ = Etiqueta(QString(), pagina, "lblMotivoSensibilidad");
     motivoSensibilidad_->setWordWrap(true);
     motivoSensibilidad_->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
@@ -370,14 +375,28 @@ void VentanaAnalisis::MostrarComparacion()
     }
 }
 
+std::optional<double> VentanaAnalisis::Variacion() const
+{
+    try {
+        const double v = TextoANumero(TextoCaja(variacion_));
+        if (v >= kVariacionMinima && v <= kVariacionMaxima) return v;
+    } catch (const ErrorEjecucion&) {
+        // Not a number: as out of range.
+    }
+    return std::nullopt;
+}
+
 void VentanaAnalisis::MostrarSensibilidad()
 {
-    AnadirSensibilidad(datos_, variacion_->value());
+    // The reference curve does not depend on the variation: it stays in view.
+    const std::optional<double> variacion = Variacion();
+    AnadirSensibilidad(datos_, variacion.value_or(0));
+    if (!variacion) datos_.motivoSensibilidad = kVariacionFuera;
     const Sensibilidad* s = datos_.sensibilidad ? &*datos_.sensibilidad : nullptr;
     motivoSensibilidad_->setText(s ? QString() : QStringLiteral("Sin análisis. ") + Q(datos_.motivoSensibilidad));
     tornado_->Actualizar(s);
     curva_->Actualizar(s ? &s->curvaKm : nullptr, datos_.curvaReferencia ? &*datos_.curvaReferencia : nullptr);
-    const QString p = QString::number(variacion_->value());
+    const QString p = variacion ? Q(NumeroATexto(*variacion)) : QStringLiteral("p");
     sensibilidad_->setHorizontalHeaderLabels(
         {QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −") + p + QStringLiteral(" %"),
          QStringLiteral("Coste/km con +") + p + QStringLiteral(" %"), QStringLiteral("Efecto máximo")});
@@ -411,6 +430,12 @@ void VentanaAnalisis::Exportar(FormatoExportacion formato)
         plataforma.Mostrar(aviso);
     };
     try {
+        const std::optional<double> variacion = Variacion();
+        if (!variacion) {
+            avisar(std::string("No se puede exportar el análisis: ") + kVariacionFuera, Icono::Exclamacion);
+            EnfocarCaja(variacion_);
+            return;
+        }
         PeticionFichero peticion;
         peticion.guardar = true;
         peticion.titulo = std::string("Exportar el análisis a ") + f.nombre;
@@ -434,7 +459,7 @@ void VentanaAnalisis::Exportar(FormatoExportacion formato)
             avisar("No se puede exportar el análisis: " + d.simulacion.motivo, Icono::Exclamacion);
             return;
         }
-        AnadirSensibilidad(d, variacion_->value());
+        AnadirSensibilidad(d, *variacion);
         switch (formato) {
         case FormatoExportacion::Pdf: InformePdf(d).Grabar(ruta); break;
         case FormatoExportacion::Excel:

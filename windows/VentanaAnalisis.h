@@ -3,6 +3,7 @@
 // the user types, the comparison of the simulation with the reference, the
 // sensitivity of the cost per km, and the exports of the whole analysis.
 #include <array>
+#include <optional>
 #include <string>
 
 #include <QWidget>
@@ -11,13 +12,13 @@
 
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 class QTimer;
 
 namespace tarvelon {
 
+class CajaTexto;
 class GraficoCurvaKm;
 class GraficoEstructura;
 class GraficoSensibilidad;
@@ -54,6 +55,8 @@ private:
     void MostrarResumen();
     void MostrarComparacion();
     void MostrarSensibilidad();
+    // The variation box as a number from 1 to 50; nothing when it is not one.
+    std::optional<double> Variacion() const;
 
     Inicio& inicio_;
     QTimer* temporizador_;
@@ -70,7 +73,7 @@ private:
     GraficoEstructura* estructura_;
     QLabel* cabeceraComparacion_;
     QTableWidget* comparacion_;
-    QSpinBox* variacion_;
+    CajaTexto* variacion_;  // the sensitivity's ±p, in %
     QLabel* motivoSensibilidad_;
     GraficoSensibilidad* tornado_;
     GraficoCurvaKm* curva_;

@@ -46,6 +46,13 @@ TEST(Datos, SalidasComoElFicheroDorado)
     // KilometrajeAnual moved to the very end, with no CR LF after it.
     EscribirBytes(f("ultima.txt"), Cifrado(ejemplo, "KilometrajeAnual") + CodificarLinea("KilometrajeAnual=120000"));
     // CR LF and LF ends, a byte-order mark, an empty line, Windows-1252 letters.
+    // A decimal point where a comma belongs; values no vehicle can have, beside a grouped "1.760" that loads.
+    EscribirBytes(f("punto.txt"), Cifrado(ejemplo, "CVPrecioBrutoDelGasoleo", "CVPrecioBrutoDelGasoleo=1.25"));
+    EscribirBytes(
+        f("imposible.txt"),
+        Cifrado(Cambiado(ejemplo, "CFIVTM=-500 CFSeguridadSocialEmpresa=132 CFDiasDeActividad=400 TipoSeguro=5"),
+                "CFHorasAnualesTrabajadas", "CFHorasAnualesTrabajadas=1.760"));
+    EscribirBytes(f("largo.txt"), Cifrado(ejemplo, "CVConsumoMedio", "CVConsumoMedio=31.55" + RepetirTexto("ñ", 30)));
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
     // A type that a spreadsheet would take for a formula; a file named as the
     // good one in another folder; the list for --lista (also fed as stdin to
@@ -115,6 +122,12 @@ TEST(Datos, SalidasComoElFicheroDorado)
         // Each side of a comparison named by its file or its type.
         {"comparar", "--formato", "json", bueno, "--tipo", tipo, "--config", f("b;2.txt")},
         {"comparar", "--formato", "csv", bueno, f("otra/bueno.txt")},
+        {"informe", f("punto.txt")},
+        {"informe", "--formato", "json", f("punto.txt")},
+        {"informe", f("largo.txt")},
+        {"informe", f("imposible.txt")},
+        {"presupuesto", "0", "-1", bueno},
+        {"presupuesto", "100", "6.5", bueno},
     };
     std::string texto;
     for (const auto& args : casos) {

@@ -65,12 +65,16 @@ TEST(Analisis, EstructuraSumaCienYComparacionConsigoMismaEsCero)
 }
 
 // Each figure is Calcular on a copy with that one input changed; an input at
-// the edge of the Double range makes its copy fail and carry the error.
+// the edge of the Double range makes its copy fail and carry the error. A
+// copy pushed past a validation bound (110 % financed, 403 days) is a what-if
+// and still calculated: only the record itself is validated.
 TEST(Analisis, SensibilidadYCurvaSonCalcularSobreCopias)
 {
     for (const double p : {1.0, 10.0, 33.3, 50.0}) {
         SCOPED_TRACE(p);
-        const Simulacion s = Cambiado(EjemploTrabajado(), "CFADR=1,79E+308");
+        const Simulacion s = Cambiado(EjemploTrabajado(),
+                                      "CFADR=1,79E+308 CFVehiculoCuantiaAFinanciar=100 CFDiasDeActividad=366 "
+                                      "CFSeguridadSocialEmpresa=100 CFHorasAnualesTrabajadas=8784");
         const Sensibilidad r = AnalizarSensibilidad(s, p);
         EXPECT_EQ(r.costeKm, CosteTotalPorKm(Calculada(s)));
         size_t noCero = 0;

@@ -18,16 +18,19 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(TextoANumero, FormaEspanolaYErrores)
 {
-    const std::tuple<const char*, double, int> casos[] = {{"1.500", 1500, 0}, {"1.234.567,89", 1234567.89, 0},
-                                                          {" 2,5 ", 2.5, 0},  {"-1,5E-05", -1.5e-5, 0},
-                                                          {"", 0, 13},        {"abc", 0, 13},
-                                                          {"12abc", 0, 13},   {"1,5E", 0, 13},
-                                                          {"1E400", 0, 6}};
-    for (const auto& [texto, valor, error] : casos) {
-        double v = -1;
-        EXPECT_EQ(NumeroDeError([&v, t = texto] { v = TextoANumero(t); }), error) << texto;
-        EXPECT_EQ(v, error ? -1 : valor) << texto;
-    }
+    const std::pair<const char*, double> numeros[] = {{"1.500", 1500},        {"12.345,67", 12345.67},
+                                                      {"1.234.567", 1234567}, {" 1.500 ", 1500},
+                                                      {"-1.500,5", -1500.5},  {"-1,5E-05", -1.5e-5},
+                                                      {"1,5E+20", 1.5e20},    {"-1,5E+20", -1.5e20},
+                                                      {"+1.000E3", 1e6},      {"12,", 12}};
+    for (const auto& [texto, valor] : numeros) EXPECT_EQ(TextoANumero(texto), valor) << texto;
+    // A point only where it groups thousands: any other is a decimal point in
+    // the wrong convention, and the text is not a number.
+    for (const char* texto :
+         {"6.5",      "1.25",      "31.5", "1.5.3", "1.50", "1.5000", "1.50.000", ".5", "1.", "0.500",
+          "1234.567", "1.234,5.6", "",     " ",     "abc",  "12abc",  "1,5E",     "5E", "E5", ","})
+        EXPECT_EQ(NumeroDeError([texto] { (void)TextoANumero(texto); }), 13) << texto;
+    EXPECT_EQ(NumeroDeError([] { (void)TextoANumero("1E400"); }), 6);
     // Only the exactly empty text counts as 0.
     EXPECT_EQ(TextoANumeroVacioCero(""), 0.0);
     EXPECT_EQ(TextoANumeroVacioCero("3,5"), 3.5);
@@ -68,6 +71,7 @@ TEST(Formatos, FormaGeneralYPatrones)
     const std::tuple<F, double, const char*> casos[] = {{gen, 2.0 / 3.0, "0,666666666666667"},
                                                         {gen, 0.0001, "0,0001"},
                                                         {gen, -1.5e-5, "-1,5E-05"},
+                                                        {gen, -1.5e20, "-1,5E+20"},
                                                         {gen, 999999999999999.0, "999999999999999"},
                                                         {gen, 1234567890123456.0, "1,23456789012346E+15"},
                                                         {dos, 1.005, "1,01"},
@@ -114,6 +118,20 @@ TEST(Texto, Windows1252)
     }
     // What Windows-1252 cannot hold, and broken or overlong UTF-8, becomes "?".
     EXPECT_EQ(Utf8ACp1252("中a😀\xFF\xC3\xC0\xAF"), "?a?????");  // the last two: an overlong "/"
+}
+
+// A valid sequence is one character; an invalid one, one per byte: the
+// smallest and largest code point of each length, overlong forms, encoded
+// surrogates and values beyond U+10FFFF.
+TEST(Texto, DecodificadorUtf8)
+{
+    const std::pair<const char*, size_t> casos[] = {
+        {"\xC2\x80", 1},     {"\xE0\xA0\x80", 1},     {"\xF0\x90\x80\x80", 1}, {"\xF4\x8F\xBF\xBF", 1},
+        {"\xED\x9F\xBF", 1}, {"\xEE\x80\x80", 1},     {"\xC0\xAF", 2},         {"\xC1\xBF", 2},
+        {"\xE0\x80\xAF", 3}, {"\xE0\x9F\xBF", 3},     {"\xF0\x8F\xBF\xBF", 4}, {"\xED\xA0\x80", 3},
+        {"\xED\xBF\xBF", 3}, {"\xF4\x90\x80\x80", 4}, {"\xF7\xBF\xBF\xBF", 4}, {"\xE2\x82", 2}};
+    for (const auto& [bytes, caracteres] : casos)
+        EXPECT_EQ(LongitudTexto(bytes), caracteres) << ::testing::PrintToString(std::string(bytes));
 }
 
 }  // namespace

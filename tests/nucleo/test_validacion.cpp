@@ -77,6 +77,31 @@ TEST(Validar, RedondeoYLimites)
                     .Validar());
 }
 
+// Values no vehicle can have, after the twelve rules; the bounds themselves pass.
+TEST(Validar, ValoresImposibles)
+{
+    const std::string negativo = ": valor negativo", cien = ": más del 100 %";
+    const std::pair<const char*, std::string> casos[] = {
+        {"CFSemiPrecioBruto=0 CFTAE=-1 CVDescuentoMedioNeumaticos=-5 TipoSeguro=3", ""},
+        {"CFVehiculoCuantiaAFinanciar=100 CFSemiValorResidual=100 CVPorcentajeDeServiciosQPaganPEajes=100", ""},
+        {"CFDiasDeActividad=366 CVDietasNumeroDeDias=366 CFHorasAnualesTrabajadas=8784", ""},
+        {"CFIVTM=-0,5", "Error en Impuesto de Vehículos de Tracción Mecánica" + negativo},
+        {"CVPorcentajeDeServiciosQPaganPEajes=-0,5", "Error en Porcentaje de servicios que pagan peajes" + negativo},
+        {"CFVehiculoCuantiaAFinanciar=100,5", "Error en Porcentaje a financiar del vehículo" + cien},
+        {"CFSeguridadSocialEmpresa=132", "Error en Seguridad Social Empresa" + cien},
+        {"CFDiasDeActividad=366,5", "Error en Días de actividad: más de 366 días al año"},
+        {"CFHorasAnualesTrabajadas=8784,5", "Error en Horas anuales trabajadas: más de 8.784 horas al año"},
+        {"TipoSeguro=-1", "Error en Tipo de seguro: opción desconocida"},
+        {"KilometrajeAnual=-1 CFSemiPrecioMedio=-1 TipoSeguro=4",
+         "\r\nError en Kilometros Anuales\r\nError en Precio neto del Semirremolque" + negativo +
+             "\r\nError en Tipo de seguro: opción desconocida"}};
+    for (const auto& [cambios, mensajes] : casos) {
+        Simulacion s = Cambiado(EjemploTrabajado(), cambios);
+        EXPECT_EQ(s.Validar(), mensajes.empty()) << cambios;
+        EXPECT_EQ(s.ErrorMsg, mensajes.empty() || mensajes[0] == '\r' ? mensajes : "\r\n" + mensajes) << cambios;
+    }
+}
+
 TEST(ComprobarDatosGenerales, Casos)
 {
     const std::string km = "El campo Kilometraje anual debe tener un valor mayor que 0";

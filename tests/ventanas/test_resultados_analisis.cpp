@@ -90,6 +90,25 @@ TEST_F(Analisis, ComparacionConsigoMismaSinDiferencias)
     }
 }
 
+// Decimals with a comma, as --variacion takes them; out of range is said, never cut.
+TEST_F(Analisis, VariacionConDecimalesYFueraDeIntervalo)
+{
+    v->pestanas()->setCurrentIndex(VentanaAnalisis::kSensibilidad);
+    auto* caja = En<QLineEdit>(v, "txtVariacion");
+    for (const char* texto : {"12,5", "60", "6.5", "1,5"}) {
+        caja->setText(QString::fromUtf8(texto));
+        const bool valida = texto[0] == '1';
+        EXPECT_EQ(Panel("lblMotivoSensibilidad"), valida ? "" : "Sin análisis. La variación debe estar entre 1 y 50.");
+        EXPECT_EQ(v->datos().sensibilidad ? v->datos().sensibilidad->variacion : 0, valida ? TextoANumero(texto) : 0);
+    }
+    caja->setText(QStringLiteral("0"));
+    EXPECT_EQ(Exportar(FormatoExportacion::Json, p.Ruta("a.json")),
+              "No se puede exportar el análisis: La variación debe estar entre 1 y 50.");
+    caja->clear();
+    QTest::keyClick(caja, Qt::Key_Period, Qt::KeypadModifier);
+    EXPECT_EQ(caja->text(), ",");
+}
+
 TEST_F(Analisis, CadaExportacionGrabaElFicheroYLoDice)
 {
     for (const auto& [formato, extension, inicio] : {std::tuple{FormatoExportacion::Pdf, ".pdf", "%PDF"},

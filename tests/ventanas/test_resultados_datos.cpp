@@ -170,7 +170,7 @@ TEST_F(Persona, CajaIlegibleQuedaALaVistaConElFocoAlGuardarYAlCalcular)
         Programa q;
         q.CopiarEjemplo();
         ASSERT_TRUE(q.Abrir(1));
-        q.Escribir("txtCFIVTM", "abc");
+        q.Escribir("txtCFIVTM", guardar ? "abc" : "1.25");  // a decimal point is no thousands mark
         const std::string ruta = q.Ruta("datos.txt");
         if (guardar) {
             q.plataforma.ficheros = {ruta};

@@ -48,10 +48,19 @@ TEST_F(Resultados, InformesIgualesAlDelNucleo)
         EXPECT_TRUE(p.presupuesto()->isVisible() && !p.modo()->isVisible());
         EXPECT_EQ(Lineas(p.presupuesto()), ComoLista(presupuesto)) << km;
     }
-    // Not a number: the lines written before the failure stay.
-    p.Resultado(true, "100", "dos");
-    EXPECT_EQ(Lineas(p.presupuesto()).size(), 9);
+    // A point where the comma belongs: no budget, the box to mend in front.
+    p.Resultado(true, "100", "6.5");
     EXPECT_EQ(p.plataforma.Textos(), std::vector<std::string>{kError13});
+    auto* horas = En<QLineEdit>(p.modo(), "txtHorasDelServicio");
+    ESPERAR(horas->hasFocus() && horas->selectedText() == "6.5");
+    // A service of no kilometres, in red; the keypad's decimal key types a comma.
+    p.Resultado(true, "0", "2");
+    EXPECT_EQ(Lineas(p.presupuesto()), (QStringList{"", "Error en Kilómetros del servicio: debe ser mayor que 0"}));
+    EXPECT_EQ(Color(p.presupuesto()), kRojo);
+    horas->clear();
+    QTest::keyClick(horas, Qt::Key_6);
+    QTest::keyClick(horas, Qt::Key_Period, Qt::KeypadModifier);
+    EXPECT_EQ(horas->text(), "6,");
 }
 
 TEST_F(Resultados, ValidacionEnRojoYErroresDeEjecucion)
