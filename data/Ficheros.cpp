@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,7 +12,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 
 #include "data/Texto.h"
@@ -65,7 +65,6 @@ int ErrorDeErrno(int e, const std::string& ruta)
 }
 
 constexpr std::string_view kPrefijoTemporal = ".tarvelon-";
-constexpr time_t kEdadHuerfano = 60;  // seconds untouched before a dead run's file is removed
 
 // The pid written in a name of our temporary pattern ".tarvelon-<pid>-XXXXXX"
 // (six letters or digits, as mkstemp makes them); 0 for any other name.
@@ -280,13 +279,17 @@ void QuitarHuerfanos(const std::string& carpeta)
 {
     DIR* d = ::opendir(carpeta.c_str());
     if (!d) return;
-    const time_t ahora = ::time(nullptr);
     while (const dirent* e = ::readdir(d)) {
         const pid_t pid = PidDeTemporal(e->d_name);
         if (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        // The writer holds a lock on its file while it writes: seen from
+        // another process namespace or machine, its pid may look gone.
+        const int fd = ::openat(::dirfd(d), e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
         struct stat st {};
-        if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
-        if (ahora - st.st_mtime >= kEdadHuerfano) ::unlinkat(::dirfd(d), e->d_name, 0);
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(d), e->d_name, 0);
+        ::close(fd);
     }
     ::closedir(d);
 }
@@ -324,6 +327,7 @@ EscrituraAtomica::EscrituraAtomica(const std::string& ruta) : ruta_(ruta), desti
         temporal_.clear();
         throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
     }
+    ::flock(fd_, LOCK_EX);  // tells QuitarHuerfanos in other runs that it is still being written
     if (::fchmod(fd_, modo) != 0) Fallar(ErrorDeErrno(errno, ruta_));
 }
 

@@ -55,9 +55,9 @@ private:
 
 // Removes from `carpeta` the temporary files of runs that were killed while
 // writing: only our own name pattern, only regular files, only when the
-// process named in it is gone and nothing touched the file for a minute (a
-// run in another process namespace, or on another machine sharing the
-// folder, may still be writing one).
+// process named in it is gone and no process holds the lock that every
+// writer keeps on its temporary file (a run in another process namespace,
+// or on another machine sharing the folder, may still be writing one).
 void QuitarHuerfanos(const std::string& carpeta);
 
 // Writes rows 1..last as scrambled lines. Refuses the bare name "Config.txt".

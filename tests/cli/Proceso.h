@@ -33,7 +33,9 @@ struct Salida {
     }
 };
 
-inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& exe = TARVELON_DATOS_EXE)
+// `salida` sends stdout elsewhere: a path (/dev/full), "-" closed, "|" a pipe nobody reads.
+inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& exe = TARVELON_DATOS_EXE,
+                       const std::string& salida = "")
 {
     static int llamadas = 0;
     const std::string base =
@@ -42,7 +44,13 @@ inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& 
     posix_spawn_file_actions_t acciones;
     posix_spawn_file_actions_init(&acciones);
     posix_spawn_file_actions_addopen(&acciones, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&acciones, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int tubo[2] = {-1, -1};
+    if (salida == "-") posix_spawn_file_actions_addclose(&acciones, 1);
+    else if (salida == "|" && ::pipe2(tubo, O_CLOEXEC) == 0 && ::close(tubo[0]) == 0)
+        posix_spawn_file_actions_adddup2(&acciones, tubo[1], 1);
+    else
+        posix_spawn_file_actions_addopen(&acciones, 1, (salida.empty() ? out : salida).c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&acciones, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<char*> argv = {const_cast<char*>(exe.c_str())};
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -51,6 +59,7 @@ inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& 
     pid_t pid = 0;
     const int rc = posix_spawn(&pid, exe.c_str(), &acciones, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&acciones);
+    if (tubo[1] >= 0) ::close(tubo[1]);
     if (rc != 0) {
         ADD_FAILURE() << "no se pudo iniciar " << exe;
         return s;

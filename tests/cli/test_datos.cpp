@@ -1,6 +1,9 @@
 // tarvelon-datos run as the user runs it: exit code, stdout and stderr of each
 // command, against a golden file checked by hand.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <filesystem>
 #include <string>
@@ -46,6 +49,22 @@ TEST(Datos, SalidasComoElFicheroDorado)
     EscribirBytes(f("ultima.txt"), Cifrado(ejemplo, "KilometrajeAnual") + CodificarLinea("KilometrajeAnual=120000"));
     // CR LF and LF ends, a byte-order mark, an empty line, Windows-1252 letters.
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
+    // For cifrar: text it cannot store as it is, UTF-16 either way, the input under other names.
+    EscribirBytes(f("latin1.txt"), "Tipo=A\r\nX=Cami\xF3n\r\n");
+    EscribirBytes(f("ajeno.txt"), "Tipo=A\nB=€ bien\nC=ł\n");
+    EscribirBytes(f("crlf.txt"), "a=ÃÀ\n");
+    EscribirBytes(f("u16le.txt"), std::string("\xFF\xFET\0=\0\xF3\0\r\0\n\0\xAC\x20", 14));
+    EscribirBytes(f("u16be.txt"), std::string("\xFE\xFF\0X\0\n\xD8\x3D\xDE\x00", 10));
+    EscribirBytes(f("u16roto.txt"), std::string("\xFF\xFE" "A\0\n\0\x00\xD8", 8));
+    std::filesystem::create_symlink(f("plano.txt"), f("enlace.txt"));
+    std::filesystem::create_hard_link(f("plano.txt"), f("duro.txt"));
+    std::filesystem::create_symlink(f("nada.txt"), f("roto.txt"));
+    // Targets that are no file: a device of our own (a pipe where mknod is not allowed) and a pipe.
+    if (::mknod(f("disp").c_str(), S_IFCHR | 0600, ::makedev(1, 7)) != 0) ::mkfifo(f("disp").c_str(), 0600);
+    ::mkfifo(f("fifo").c_str(), 0600);
+    // What a killed run left beside the files goes with the next write there; what is not ours stays.
+    EscribirBytes(f(".tarvelon-999999999-Abc123"), "x");
+    EscribirBytes(f(".tarvelon-notas"), "x");
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
         {"descifrar", f("cifrado.txt")},
@@ -63,7 +82,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"informe", c.Ruta().string()},
         {"descifrar", "/dev/zero"},
         {"tipos", falta},
-        {"cifrar", bueno, f("no/existe/salida.txt")},
+        {"cifrar", f("plano.txt"), f("no/existe/salida.txt")},
         {"informe", "--formato", "json", bueno},
         {"informe", "--formato", "json", malo},
         {"informe", "--formato", "json", falta},
@@ -98,6 +117,21 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"exportar", bueno},
         {"exportar", "--xlsx", bueno, bueno},
         {"exportar", "--xlsx", f("libro.xlsx"), "--formato", "json", bueno},
+        {"cifrar", f("latin1.txt"), f("x.txt")},
+        {"cifrar", f("ajeno.txt"), f("x.txt")},
+        {"cifrar", f("crlf.txt"), f("x.txt")},
+        {"cifrar", f("u16le.txt"), f("u16.txt")},
+        {"descifrar", f("u16.txt")},
+        {"cifrar", f("u16be.txt"), f("x.txt")},
+        {"cifrar", f("u16roto.txt"), f("x.txt")},
+        {"cifrar", f("plano.txt"), f("plano.txt")},
+        {"cifrar", f("plano.txt"), f("enlace.txt")},
+        {"cifrar", f("duro.txt"), f("plano.txt")},
+        {"cifrar", f("plano.txt"), f("roto.txt")},
+        {"cifrar", f("plano.txt"), f("disp")},
+        {"exportar", "--xlsx", f("disp"), bueno},
+        {"exportar", "--xlsx", f("fifo"), bueno},
+        {"exportar", "--xlsx", c.Ruta().string(), bueno},
     };
     std::string texto;
     for (const auto& args : casos) {
@@ -111,6 +145,43 @@ TEST(Datos, SalidasComoElFicheroDorado)
     ComoDorado(TARVELON_DATOS_CLI "/salidas.txt", texto);
     EXPECT_TRUE(std::filesystem::exists(f("libro.xlsx")));
     EXPECT_FALSE(std::filesystem::exists(f("no")));
+    EXPECT_FALSE(std::filesystem::exists(f("x.txt")));
+    EXPECT_FALSE(std::filesystem::is_regular_file(f("disp")));
+    EXPECT_TRUE(std::filesystem::is_fifo(f("fifo")));
+    EXPECT_FALSE(std::filesystem::exists(f(".tarvelon-999999999-Abc123")));
+    EXPECT_TRUE(std::filesystem::exists(f(".tarvelon-notas")));
+}
+
+// Output that does not reach its reader ends as error 61 or 57 with exit 2:
+// never a cut report with exit 0, nor a silent death by SIGPIPE.
+TEST(Datos, SalidaQueNoLlegaEsUnError)
+{
+    CarpetaTemporal c;
+    const std::string bueno = c.Fichero("bueno.txt"), grande = c.Fichero("grande.txt");
+    EscribirBytes(bueno, Cifrado(EjemploTrabajado()));
+    EscribirBytes(grande, Cifrado(Cambiado(EjemploTrabajado(), "ErrorMsg=" + std::string(200000, 'x'))));
+    const std::string lleno = "Se ha producido el error nº 61 ( Disco lleno) \n";
+    const std::string es = "Se ha producido el error nº 57 ( Error de E/S en el dispositivo) \n";
+    const std::pair<std::string, std::string> salidas[] = {{"/dev/full", lleno}, {"-", es}, {"|", es}};
+    for (const auto& [salida, error] : salidas)
+        for (const Lineas& orden : {Lineas{"informe", "--formato", "csv", bueno}, Lineas{"descifrar", grande}}) {
+            const Salida r = Ejecutar(orden, TARVELON_DATOS_EXE, salida);
+            EXPECT_EQ(r.codigo, 2) << salida << " " << orden[0];
+            EXPECT_EQ(r.err, error) << salida << " " << orden[0];
+        }
+    // A file size limit cuts the output part way, as a full disk does.
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit limite = antes;
+    limite.rlim_cur = 100000;
+    const auto senal = ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    const Salida r = Ejecutar({"descifrar", grande});
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    ::signal(SIGXFSZ, senal);
+    EXPECT_EQ(r.out.size(), 100000u);
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_EQ(r.err, lleno);
 }
 
 // By default, Config.txt beside the program, whatever the letter case of its name.

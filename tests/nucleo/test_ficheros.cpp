@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -228,6 +232,68 @@ TEST(GrabarLineas, UnaEscrituraFallidaNoDestruyeNada)
     AvisadorGrabador avisos;
     EXPECT_TRUE(GrabarLineas(previo, t, avisos));
     EXPECT_EQ(LeerBytes(previo).size(), 2u * 32767);
+}
+
+// Only a regular file is replaced; anything else is error 75 and stays as it
+// was. A link is written through to its file and stays a link.
+TEST(GrabarContenido, SoloReemplazaFicherosNormales)
+{
+    CarpetaTemporal c;
+    auto f = [&c](const std::string& n) { return c.Fichero(n); };
+    EscribirBytes(f("normal"), "antes");
+    fs::create_directory(f("carpeta"));
+    ASSERT_EQ(::mkfifo(f("tuberia").c_str(), 0600), 0);
+    sockaddr_un direccion{};
+    direccion.sun_family = AF_UNIX;
+    f("enchufe").copy(direccion.sun_path, sizeof direccion.sun_path - 1);
+    const int enchufe = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(enchufe, reinterpret_cast<sockaddr*>(&direccion), sizeof direccion), 0);
+    // A device node of our own, as root (CI); without root the pipe stands for it.
+    const bool root = ::mknod(f("disp").c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0;
+    fs::create_symlink(root ? f("disp") : f("tuberia"), f("a_disp"));
+    fs::create_symlink(f("normal"), f("enlace"));
+    fs::create_symlink(f("nada"), f("roto"));
+    const std::pair<std::string, bool> casos[] = {{"disp", false},  {"tuberia", false}, {"enchufe", false},
+                                                  {"carpeta", false}, {"a_disp", false},  {"roto", false},
+                                                  {"enlace", true},   {"nuevo", true}};
+    TablaLineas tabla;
+    tabla.AnadirFila("Tipo=", "B");
+    for (const auto& [nombre, escribe] : casos) {
+        if (nombre == "disp" && !root) continue;
+        SCOPED_TRACE(nombre);
+        const auto tipo = fs::symlink_status(f(nombre)).type();
+        EXPECT_EQ(NumeroDeError([&] { GrabarContenido(f(nombre), "nuevo"); }), escribe ? 0 : kErrorAcceso);
+        AvisadorGrabador avisos;
+        EXPECT_EQ(GrabarLineas(f(nombre), tabla, avisos), escribe);
+        if (!escribe) EXPECT_EQ(fs::symlink_status(f(nombre)).type(), tipo);
+    }
+    ::close(enchufe);
+    EXPECT_TRUE(fs::is_symlink(f("enlace")));
+    EXPECT_EQ(LeerBytes(f("normal")), Cifrado({"Tipo=B"}));
+    EXPECT_FALSE(fs::exists(f("nada")));
+    Textos todos = {"a_disp", "carpeta", "disp", "enchufe", "enlace", "normal", "nuevo", "roto", "tuberia"};
+    if (!root) todos.erase(todos.begin() + 2);
+    EXPECT_EQ(Contenido(c.Ruta()), todos);  // nothing left beside them
+}
+
+// What killed runs left behind goes with the next write to the folder; a
+// file whose writer lives on (its pid, or the lock it holds) stays, and so
+// does anything that is not ours.
+TEST(GrabarContenido, QuitaLosTemporalesDeEjecucionesMuertas)
+{
+    CarpetaTemporal c;
+    const std::string vivo = ".tarvelon-" + std::to_string(::getpid()) + "-Abc123";
+    const std::pair<std::string, bool> casos[] = {
+        {".tarvelon-999999999-Abc123", false}, {vivo, true}, {".tarvelon-999999998-Bloque", true},
+        {".tarvelon-999999999-Abc12", true},   {".tarvelon-0-Abc123", true}, {"otro.txt", true}};
+    for (const auto& [nombre, queda] : casos) EscribirBytes(c.Fichero(nombre), "x");
+    fs::create_directory(c.Fichero(".tarvelon-999999997-Carpet"));
+    const int bloqueo = ::open(c.Fichero(".tarvelon-999999998-Bloque").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(bloqueo, LOCK_EX), 0);
+    GrabarContenido(c.Fichero("libro.xlsx"), "x");
+    ::close(bloqueo);
+    for (const auto& [nombre, queda] : casos) EXPECT_EQ(fs::exists(c.Fichero(nombre)), queda) << nombre;
+    EXPECT_TRUE(fs::is_directory(c.Fichero(".tarvelon-999999997-Carpet")));
 }
 
 }  // namespace
