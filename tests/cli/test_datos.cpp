@@ -7,6 +7,8 @@
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -186,6 +188,37 @@ TEST(Datos, SalidaQueNoLlegaEsUnError)
     ::signal(SIGXFSZ, senal);
     EXPECT_EQ(std::to_string(r.codigo) + r.err, lleno);
     EXPECT_EQ(r.out.size(), 100000u);
+}
+
+// An export killed while it writes its workbook (by SIGXFSZ here, as by kill -9)
+// leaves nothing in the temporary folder; what it left beside the target goes
+// with the next export there.
+TEST(Datos, ExportarInterrumpidoNoDejaRastro)
+{
+    CarpetaTemporal c;
+    const std::string bueno = c.Fichero("bueno.txt"), tmp = c.Fichero("tmp"), libro = c.Fichero("libro.xlsx");
+    EscribirBytes(bueno, Cifrado(EjemploTrabajado()));
+    std::filesystem::create_directory(tmp);
+    auto nombres = [&c] {
+        std::string r;
+        for (const auto& e : std::filesystem::directory_iterator(c.Ruta())) r += e.path().filename().string()[0];
+        std::sort(r.begin(), r.end());
+        return r;
+    };
+    const char* previo = std::getenv("TMPDIR");
+    const std::string tmpPrevio = previo ? previo : "";
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    const rlimit limite{4000, antes.rlim_max};
+    ::setenv("TMPDIR", tmp.c_str(), 1);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_EQ(Ejecutar({"exportar", "--xlsx", libro, bueno}).codigo, -1);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    previo ? ::setenv("TMPDIR", tmpPrevio.c_str(), 1) : ::unsetenv("TMPDIR");
+    EXPECT_TRUE(std::filesystem::is_empty(tmp));
+    EXPECT_EQ(nombres(), ".bt");
+    EXPECT_EQ(Ejecutar({"exportar", "--xlsx", libro, bueno}).codigo, 0);
+    EXPECT_EQ(nombres(), "blt");
 }
 
 // By default, Config.txt beside the program, whatever the letter case of its name.

@@ -227,4 +227,20 @@ TEST(GrabarContenido, QuitaLosTemporalesDeEjecucionesMuertas)
                                             ".tarvelon-999999998-Bloque", ".tarvelon-999999999-Abc12", "libro.xlsx"}));
 }
 
+// A writer holds the lock on its temporary file; a target swapped for a pipe
+// while it wrote is not replaced either.
+TEST(GrabarContenido, DestinoCambiadoMientrasSeEscribe)
+{
+    CarpetaTemporal c;
+    const std::string ruta = c.Fichero("datos.txt");
+    EscrituraAtomica e(ruta);
+    const int otro = ::open(e.Temporal().c_str(), O_RDONLY);
+    EXPECT_NE(::flock(otro, LOCK_EX | LOCK_NB), 0);
+    ::close(otro);
+    ASSERT_EQ(::mkfifo(ruta.c_str(), 0600), 0);
+    EXPECT_EQ(NumeroDeError([&] { e.Completar(); }), kErrorAcceso);
+    EXPECT_EQ(Contenido(c.Ruta()), Textos{"datos.txt"});
+    EXPECT_TRUE(fs::is_fifo(ruta));
+}
+
 }  // namespace
