@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,8 +35,9 @@ struct Salida {
 };
 
 // `salida` sends stdout elsewhere: a path (/dev/full), "-" closed, "|" a pipe nobody reads.
+// `limite`: the file size limit of the run (RLIMIT_FSIZE), 0 for none.
 inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& exe = TARVELON_DATOS_EXE,
-                       const std::string& salida = "")
+                       const std::string& salida = "", rlim_t limite = 0)
 {
     static int llamadas = 0;
     const std::string base =
@@ -57,7 +59,12 @@ inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& 
     argv.push_back(nullptr);
     Salida s;
     pid_t pid = 0;
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    const rlimit limitado{limite, antes.rlim_max};
+    if (limite) ::setrlimit(RLIMIT_FSIZE, &limitado);
     const int rc = posix_spawn(&pid, exe.c_str(), &acciones, nullptr, argv.data(), environ);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
     posix_spawn_file_actions_destroy(&acciones);
     if (tubo[1] >= 0) ::close(tubo[1]);
     if (rc != 0) {

@@ -210,36 +210,28 @@ TEST(GrabarLineas, UnaEscrituraFallidaNoDestruyeNada)
 }
 
 // What killed runs left behind goes with the next write to the folder; a
-// file whose writer lives on (its pid, or the lock it holds) stays, and so
-// does anything that is not ours.
-TEST(GrabarContenido, QuitaLosTemporalesDeEjecucionesMuertas)
+// file whose writer lives on (its pid, or the lock that every writer holds)
+// stays, and so does anything not ours. A target swapped for a pipe while it
+// was being written is not replaced.
+TEST(EscrituraAtomica, QuitaLosTemporalesDeEjecucionesMuertas)
 {
     CarpetaTemporal c;
+    const std::string ruta = c.Fichero("datos.txt");
     const std::string casos[] = {".tarvelon-999999999-Abc123", ".tarvelon-" + std::to_string(::getpid()) + "-Abc123",
                                  ".tarvelon-999999998-Bloque", ".tarvelon-999999999-Abc12", ".tarvelon-0-Abc123"};
     for (const auto& nombre : casos) EscribirBytes(c.Fichero(nombre), "x");
     fs::create_directory(c.Fichero(".tarvelon-999999997-Carpet"));
     const int bloqueo = ::open(c.Fichero(casos[2]).c_str(), O_RDONLY);
     ASSERT_EQ(::flock(bloqueo, LOCK_EX), 0);
-    GrabarContenido(c.Fichero("libro.xlsx"), "x");
-    ::close(bloqueo);
-    EXPECT_EQ(Contenido(c.Ruta()), (Textos{".tarvelon-0-Abc123", casos[1], ".tarvelon-999999997-Carpet",
-                                            ".tarvelon-999999998-Bloque", ".tarvelon-999999999-Abc12", "libro.xlsx"}));
-}
-
-// A writer holds the lock on its temporary file; a target swapped for a pipe
-// while it wrote is not replaced either.
-TEST(GrabarContenido, DestinoCambiadoMientrasSeEscribe)
-{
-    CarpetaTemporal c;
-    const std::string ruta = c.Fichero("datos.txt");
     EscrituraAtomica e(ruta);
     const int otro = ::open(e.Temporal().c_str(), O_RDONLY);
-    EXPECT_NE(::flock(otro, LOCK_EX | LOCK_NB), 0);
+    EXPECT_NE(::flock(otro, LOCK_EX | LOCK_NB), 0);  // the writer's own lock
+    ::close(bloqueo);
     ::close(otro);
     ASSERT_EQ(::mkfifo(ruta.c_str(), 0600), 0);
     EXPECT_EQ(NumeroDeError([&] { e.Completar(); }), kErrorAcceso);
-    EXPECT_EQ(Contenido(c.Ruta()), Textos{"datos.txt"});
+    EXPECT_EQ(Contenido(c.Ruta()), (Textos{".tarvelon-0-Abc123", casos[1], ".tarvelon-999999997-Carpet",
+                                            ".tarvelon-999999998-Bloque", ".tarvelon-999999999-Abc12", "datos.txt"}));
     EXPECT_TRUE(fs::is_fifo(ruta));
 }
 
