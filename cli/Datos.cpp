@@ -148,8 +148,8 @@ std::string Utf16AUtf8(std::string_view b, bool grande, const std::string& ruta)
 // Plain lines of a text file for `cifrar`: UTF-8 (an initial byte-order mark
 // dropped) or UTF-16 with its mark; LF or CR LF ends. Every line must become
 // Windows-1252 as it is: a byte that is not UTF-8, a character Windows-1252
-// cannot hold (it would be stored as "?") or the pair that is stored as
-// CR LF (it would split the line) is refused with its line.
+// cannot hold (it would be stored as "?"), a zero byte or the pair that is
+// stored as CR LF (it would split the line) is refused with its line.
 std::vector<std::string> LeerLineasPlanas(const std::string& ruta)
 {
     std::string todo = LeerFicheroEntero(ruta);
@@ -171,6 +171,9 @@ std::vector<std::string> LeerLineasPlanas(const std::string& ruta)
             throw ErrorTexto{EnLinea(ruta, lineas.size() + 1) + "el carácter «" + fallo->caracter + "» (" + codigo +
                              ") no se puede guardar en Windows-1252."};
         }
+        // A zero byte is no text (a UTF-32 file read as UTF-16, a binary file).
+        if (linea.find('\0') != std::string::npos)
+            throw ErrorTexto{EnLinea(ruta, lineas.size() + 1) + "contiene el carácter nulo (U+0000)."};
         if (Utf8ACp1252(linea).find("\xC3\xC0") != std::string::npos)
             throw ErrorTexto{EnLinea(ruta, lineas.size() + 1) + "«ÃÀ» se guardaría como un fin de línea."};
         lineas.push_back(std::move(linea));

@@ -84,6 +84,14 @@ pid_t PidDeTemporal(std::string_view nombre)
     return pid;
 }
 
+// Only a regular file is replaced, or a name not taken yet: renaming over a
+// device, a pipe or a socket would put a file in its place.
+bool Reemplazable(const std::string& ruta)
+{
+    struct stat st {};
+    return ::lstat(ruta.c_str(), &st) != 0 || S_ISREG(st.st_mode);
+}
+
 void MostrarError(Avisador& avisos, const ErrorEjecucion& e)
 {
     Aviso a;
@@ -296,20 +304,19 @@ void QuitarHuerfanos(const std::string& carpeta)
 
 EscrituraAtomica::EscrituraAtomica(const std::string& ruta) : ruta_(ruta), destino_(ruta)
 {
+    struct stat st {};
+    if (::lstat(ruta.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        // Through the link to its file, which is replaced in its own folder;
+        // a link that leads nowhere names no file to write.
+        char* real = ::realpath(ruta.c_str(), nullptr);
+        if (!real) throw ErrorEjecucion(kErrorAcceso);
+        destino_ = real;
+        std::free(real);
+    }
+    if (!Reemplazable(destino_)) throw ErrorEjecucion(kErrorAcceso);
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     mode_t modo;
-    struct stat st {};
-    if (::lstat(ruta.c_str(), &st) == 0) {
-        if (S_ISLNK(st.st_mode)) {
-            // Through the link to its file, which is replaced in its own folder;
-            // a link that leads nowhere names no file to write.
-            char* real = ::stat(ruta.c_str(), &st) == 0 ? ::realpath(ruta.c_str(), nullptr) : nullptr;
-            if (!real) throw ErrorEjecucion(kErrorAcceso);
-            destino_ = real;
-            std::free(real);
-        }
-        // Replacing a device, a pipe or a socket would put a file in its place.
-        if (!S_ISREG(st.st_mode)) throw ErrorEjecucion(kErrorAcceso);
+    if (::stat(destino_.c_str(), &st) == 0) {
         modo = st.st_mode & 07777;
     } else if (errno == ENOENT) {
         const mode_t mascara = ::umask(0);
@@ -363,8 +370,7 @@ void EscrituraAtomica::Completar()
     fd_ = -1;
     if (::close(fd) != 0) Fallar(ErrorDeErrno(errno, ruta_));
     // The target may have been swapped for something else while writing.
-    struct stat st {};
-    if (::lstat(destino_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) Fallar(kErrorAcceso);
+    if (!Reemplazable(destino_)) Fallar(kErrorAcceso);
     if (::rename(temporal_.c_str(), destino_.c_str()) != 0) Fallar(ErrorDeErrno(errno, ruta_));
     temporal_.clear();
 }
