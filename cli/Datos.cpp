@@ -95,10 +95,7 @@ struct ErrorTexto {
     std::string motivo;
 };
 
-std::string EnLinea(const std::string& ruta, size_t linea)
-{
-    return ruta + ", línea " + std::to_string(linea) + ": ";
-}
+std::string EnLinea(const std::string& ruta, size_t linea) { return ruta + ", línea " + std::to_string(linea) + ": "; }
 
 void AnadirUtf8(std::string& s, char32_t cp)
 {

@@ -130,7 +130,8 @@ std::optional<FalloCp1252> BuscarFalloCp1252(std::string_view utf8)
     for (size_t i = 0; i < utf8.size();) {
         auto [cp, n] = LeerUtf8(utf8, i);
         if (cp < 0) return FalloCp1252{};
-        if (cp != 0 && ByteCp1252(cp) == 0) return FalloCp1252{std::string(utf8.substr(i, n)), static_cast<char32_t>(cp)};
+        if (cp != 0 && ByteCp1252(cp) == 0)
+            return FalloCp1252{std::string(utf8.substr(i, n)), static_cast<char32_t>(cp)};
         i += n;
     }
     return std::nullopt;

@@ -58,7 +58,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
     EscribirBytes(f("crlf.txt"), "a=ÃÀ\n");
     EscribirBytes(f("u16le.txt"), std::string("\xFF\xFET\0=\0\xF3\0\r\0\n\0\xAC\x20", 14));
     EscribirBytes(f("u16be.txt"), std::string("\xFE\xFF\0X\0\n\xD8\x3D\xDE\x00", 10));
-    EscribirBytes(f("u16roto.txt"), std::string("\xFF\xFE" "A\0\n\0\x00\xD8", 8));
+    EscribirBytes(f("u16roto.txt"), std::string("\xFF\xFE\x41\0\n\0\x00\xD8", 8));
     EscribirBytes(f("u32.txt"), std::string("\xFF\xFE\0\0A\0\0\0", 8));
     std::filesystem::create_symlink(f("plano.txt"), f("enlace.txt"));
     std::filesystem::create_hard_link(f("plano.txt"), f("duro.txt"));

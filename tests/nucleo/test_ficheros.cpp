@@ -231,7 +231,7 @@ TEST(EscrituraAtomica, QuitaLosTemporalesDeEjecucionesMuertas)
     ASSERT_EQ(::mkfifo(ruta.c_str(), 0600), 0);
     EXPECT_EQ(NumeroDeError([&] { e.Completar(); }), kErrorAcceso);
     EXPECT_EQ(Contenido(c.Ruta()), (Textos{".tarvelon-0-Abc123", casos[1], ".tarvelon-999999997-Carpet",
-                                            ".tarvelon-999999998-Bloque", ".tarvelon-999999999-Abc12", "datos.txt"}));
+                                           ".tarvelon-999999998-Bloque", ".tarvelon-999999999-Abc12", "datos.txt"}));
     EXPECT_TRUE(fs::is_fifo(ruta));
 }
 
