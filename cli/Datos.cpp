@@ -1,6 +1,10 @@
 #include "cli/Datos.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -87,12 +91,70 @@ void EscribirLineas(std::ostream& out, const std::vector<std::string>& lineas)
     for (const auto& l : lineas) out << l << '\n';
 }
 
-// Plain UTF-8 lines of a text file (LF or CR LF ends, an initial byte-order
-// mark dropped), for `cifrar`.
+// A text file that `cifrar` cannot turn into the data file it stands for;
+// the reason names the file and the line.
+struct ErrorTexto {
+    std::string motivo;
+};
+
+std::string EnLinea(const std::string& ruta, size_t linea) { return ruta + ", línea " + std::to_string(linea) + ": "; }
+
+void AnadirUtf8(std::string& s, char32_t cp)
+{
+    auto b = [&s](unsigned v) { s.push_back(static_cast<char>(v)); };
+    if (cp < 0x80) {
+        b(cp);
+    } else if (cp < 0x800) {
+        b(0xC0 | (cp >> 6));
+        b(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        b(0xE0 | (cp >> 12));
+        b(0x80 | ((cp >> 6) & 0x3F));
+        b(0x80 | (cp & 0x3F));
+    } else {
+        b(0xF0 | (cp >> 18));
+        b(0x80 | ((cp >> 12) & 0x3F));
+        b(0x80 | ((cp >> 6) & 0x3F));
+        b(0x80 | (cp & 0x3F));
+    }
+}
+
+// UTF-16 bytes after their byte-order mark as UTF-8; an odd last byte or a
+// lone surrogate is refused with its line.
+std::string Utf16AUtf8(std::string_view b, bool grande, const std::string& ruta)
+{
+    auto unidad = [&](size_t i) -> char32_t {
+        const auto x = static_cast<unsigned char>(b[i]), y = static_cast<unsigned char>(b[i + 1]);
+        return grande ? (x << 8 | y) : (y << 8 | x);
+    };
+    std::string r;
+    size_t linea = 1;
+    for (size_t i = 0; i < b.size(); i += 2) {
+        char32_t cp = i + 1 < b.size() ? unidad(i) : 0xDC00;
+        const char32_t siguiente = i + 3 < b.size() ? unidad(i + 2) : 0;
+        if (cp >= 0xD800 && cp < 0xDC00 && siguiente >= 0xDC00 && siguiente < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (siguiente - 0xDC00);
+            i += 2;
+        } else if (cp >= 0xD800 && cp < 0xE000) {
+            throw ErrorTexto{EnLinea(ruta, linea) + "no es texto UTF-16 válido."};
+        }
+        if (cp == '\n') ++linea;
+        AnadirUtf8(r, cp);
+    }
+    return r;
+}
+
+// Plain lines of a text file for `cifrar`: UTF-8 (an initial byte-order mark
+// dropped) or UTF-16 with its mark; LF or CR LF ends. Every line must become
+// Windows-1252 as it is: a byte that is not UTF-8, a character Windows-1252
+// cannot hold (it would be stored as "?"), a zero byte or the pair that is
+// stored as CR LF (it would split the line) is refused with its line.
 std::vector<std::string> LeerLineasPlanas(const std::string& ruta)
 {
     std::string todo = LeerFicheroEntero(ruta);
     if (todo.rfind("\xEF\xBB\xBF", 0) == 0) todo.erase(0, 3);
+    else if (todo.rfind("\xFF\xFE", 0) == 0) todo = Utf16AUtf8(std::string_view(todo).substr(2), false, ruta);
+    else if (todo.rfind("\xFE\xFF", 0) == 0) todo = Utf16AUtf8(std::string_view(todo).substr(2), true, ruta);
 
     std::vector<std::string> lineas;
     size_t inicio = 0;
@@ -101,6 +163,18 @@ std::vector<std::string> LeerLineasPlanas(const std::string& ruta)
         if (fin == std::string::npos) fin = todo.size();
         std::string linea = todo.substr(inicio, fin - inicio);
         if (!linea.empty() && linea.back() == '\r') linea.pop_back();
+        if (const auto fallo = BuscarFalloCp1252(linea)) {
+            if (fallo->caracter.empty()) throw ErrorTexto{EnLinea(ruta, lineas.size() + 1) + "no es texto UTF-8."};
+            char codigo[16];
+            std::snprintf(codigo, sizeof codigo, "U+%04X", static_cast<unsigned>(fallo->codigo));
+            throw ErrorTexto{EnLinea(ruta, lineas.size() + 1) + "el carácter «" + fallo->caracter + "» (" + codigo +
+                             ") no se puede guardar en Windows-1252."};
+        }
+        // A zero byte is no text (a UTF-32 file read as UTF-16, a binary file).
+        if (linea.find('\0') != std::string::npos)
+            throw ErrorTexto{EnLinea(ruta, lineas.size() + 1) + "contiene el carácter nulo (U+0000)."};
+        if (Utf8ACp1252(linea).find("\xC3\xC0") != std::string::npos)
+            throw ErrorTexto{EnLinea(ruta, lineas.size() + 1) + "«ÃÀ» se guardaría como un fin de línea."};
         lineas.push_back(std::move(linea));
         inicio = fin + 1;
     }
@@ -365,6 +439,10 @@ int ComandoCifrar(const std::vector<std::string>& args)
 {
     Argumentos a = Analizar(args, 0);
     if (a.posicionales.size() != 2) throw ErrorUso{"Número de argumentos incorrecto."};
+    // The same file under another name, through a link or a hard link too.
+    std::error_code ec;
+    if (std::filesystem::equivalent(a.posicionales[0], a.posicionales[1], ec))
+        throw ErrorUso{"El fichero de salida no puede ser el de entrada."};
     const auto lineas = LeerLineasPlanas(a.posicionales[0]);
     GrabarLineasCifradas(a.posicionales[1], lineas);
     return kSalidaBien;
@@ -606,7 +684,43 @@ int ComandoExportar(const std::vector<std::string>& args, const std::string& car
     return kSalidaBien;
 }
 
+// A report that did not reach its reader is a failure, not a result: the
+// output is flushed and its first write failure becomes the run-time error.
+void ComprobarSalida(std::ostream& out)
+{
+    out.flush();
+    if (out) return;
+    const auto* salida = dynamic_cast<const SalidaDescriptor*>(out.rdbuf());
+    const int e = salida ? salida->ErrorSistema() : 0;
+    throw ErrorEjecucion(e == ENOSPC || e == EDQUOT || e == EFBIG ? kDiscoLleno : kErrorES);
+}
+
 }  // namespace
+
+SalidaDescriptor::SalidaDescriptor(int fd) : fd_(fd) { setp(buffer_, buffer_ + sizeof buffer_); }
+
+bool SalidaDescriptor::Vaciar()
+{
+    for (const char* p = pbase(); error_ == 0 && p < pptr();) {
+        const ssize_t n = ::write(fd_, p, static_cast<size_t>(pptr() - p));
+        if (n < 0 && errno != EINTR) error_ = errno;
+        if (n > 0) p += n;
+    }
+    setp(buffer_, buffer_ + sizeof buffer_);
+    return error_ == 0;
+}
+
+SalidaDescriptor::int_type SalidaDescriptor::overflow(int_type c)
+{
+    if (!Vaciar()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+        *pptr() = traits_type::to_char_type(c);
+        pbump(1);
+    }
+    return traits_type::not_eof(c);
+}
+
+int SalidaDescriptor::sync() { return Vaciar() ? 0 : -1; }
 
 std::string TextoUsoDatos()
 {
@@ -636,12 +750,9 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
         try {
             if (args.empty()) throw ErrorUso{"Falta la orden."};
             const std::string& orden = args[0];
-            if (orden == "--ayuda" || orden == "-h" || orden == "--help" || orden == "ayuda") {
-                out << TextoUsoDatos();
-                return kSalidaBien;
-            }
-            int codigo;
-            if (orden == "tipos") codigo = ComandoTipos(args, carpetaPrograma, out, avisos);
+            int codigo = kSalidaBien;
+            if (orden == "--ayuda" || orden == "-h" || orden == "--help" || orden == "ayuda") out << TextoUsoDatos();
+            else if (orden == "tipos") codigo = ComandoTipos(args, carpetaPrograma, out, avisos);
             else if (orden == "descifrar") codigo = ComandoDescifrar(args, out);
             else if (orden == "cifrar") codigo = ComandoCifrar(args);
             else if (orden == "informe") codigo = ComandoInforme(args, carpetaPrograma, out, err, avisos);
@@ -650,7 +761,7 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
             else if (orden == "sensibilidad") codigo = ComandoSensibilidad(args, carpetaPrograma, out, avisos);
             else if (orden == "exportar") codigo = ComandoExportar(args, carpetaPrograma, out, avisos);
             else throw ErrorUso{"Orden desconocida: " + orden + "."};
-            out.flush();
+            ComprobarSalida(out);
             return codigo;
         } catch (const ErrorUso& e) {
             err << e.motivo << '\n' << TextoUsoDatos();
@@ -659,6 +770,9 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
             // A file edited by hand: the message says which line to mend, and how.
             out.flush();
             err << MensajeError(e) << '\n' << ExplicacionErrorCampo(e) << '\n';
+            return kSalidaError;
+        } catch (const ErrorTexto& e) {
+            err << e.motivo << '\n';
             return kSalidaError;
         } catch (...) {
             out.flush();

@@ -1,11 +1,16 @@
 #include "data/Ficheros.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -59,58 +64,32 @@ int ErrorDeErrno(int e, const std::string& ruta)
     }
 }
 
-// Writes `contenido` beside `ruta` and puts it in place only once complete,
-// so that a failed write never destroys the file that was there.
-void EscribirCompleto(const std::string& ruta, std::string_view contenido)
+constexpr std::string_view kPrefijoTemporal = ".tarvelon-";
+
+// The pid written in a name of our temporary pattern ".tarvelon-<pid>-XXXXXX"
+// (six letters or digits, as mkstemp makes them); 0 for any other name.
+pid_t PidDeTemporal(std::string_view nombre)
 {
-    namespace fs = std::filesystem;
-    const fs::path destino(ruta);
-    fs::path carpeta = destino.parent_path();
-    if (carpeta.empty()) carpeta = ".";
-    std::string plantilla = (carpeta / ("." + destino.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(plantilla.data());
-    if (fd < 0) throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
-    auto fallar = [&](int e) {
-        ::close(fd);
-        ::unlink(plantilla.c_str());
-        throw ErrorEjecucion(ErrorDeErrno(e, ruta));
-    };
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    if (nombre.substr(0, kPrefijoTemporal.size()) != kPrefijoTemporal) return 0;
+    nombre.remove_prefix(kPrefijoTemporal.size());
+    const size_t guion = nombre.find('-');
+    if (guion == 0 || guion > 9 || nombre.size() != guion + 7) return 0;
+    pid_t pid = 0;
+    for (char c : nombre.substr(0, guion)) {
+        if (c < '0' || c > '9') return 0;
+        pid = pid * 10 + (c - '0');
+    }
+    for (char c : nombre.substr(guion + 1))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return 0;
+    return pid;
+}
+
+// Only a regular file is replaced, or a name not taken yet: renaming over a
+// device, a pipe or a socket would put a file in its place.
+bool Reemplazable(const std::string& ruta)
+{
     struct stat st {};
-    mode_t modo;
-    if (::stat(ruta.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            ::close(fd);
-            ::unlink(plantilla.c_str());
-            throw ErrorEjecucion(kErrorAcceso);
-        }
-        modo = st.st_mode & 07777;
-    } else {
-        const mode_t mascara = ::umask(0);
-        ::umask(mascara);
-        modo = 0666 & ~mascara;
-    }
-    if (::fchmod(fd, modo) != 0) fallar(errno);
-    size_t hecho = 0;
-    while (hecho < contenido.size()) {
-        const ssize_t n = ::write(fd, contenido.data() + hecho, contenido.size() - hecho);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fallar(errno);
-        }
-        hecho += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0) fallar(errno);
-    if (::close(fd) != 0) {
-        const int e = errno;
-        ::unlink(plantilla.c_str());
-        throw ErrorEjecucion(ErrorDeErrno(e, ruta));
-    }
-    if (::rename(plantilla.c_str(), ruta.c_str()) != 0) {
-        const int e = errno;
-        ::unlink(plantilla.c_str());
-        throw ErrorEjecucion(ErrorDeErrno(e, ruta));
-    }
+    return ::lstat(ruta.c_str(), &st) != 0 || S_ISREG(st.st_mode);
 }
 
 void MostrarError(Avisador& avisos, const ErrorEjecucion& e)
@@ -293,11 +272,109 @@ bool GrabarLineas(const std::string& ruta, const TablaLineas& tabla, Avisador& a
             contenido += CodificarLinea(Utf8ACp1252(tabla.Linea(fila)));
             contenido += "\r\n";
         }
-        EscribirCompleto(ruta, contenido);
+        GrabarContenido(ruta, contenido);
     });
 }
 
-void GrabarContenido(const std::string& ruta, std::string_view contenido) { EscribirCompleto(ruta, contenido); }
+void GrabarContenido(const std::string& ruta, std::string_view contenido)
+{
+    EscrituraAtomica e(ruta);
+    e.Escribir(contenido);
+    e.Completar();
+}
+
+void QuitarHuerfanos(const std::string& carpeta)
+{
+    DIR* d = ::opendir(carpeta.c_str());
+    if (!d) return;
+    // cppcheck-suppress readdirCalled ; the stream is this call's own, as readdir_r's would be
+    while (const dirent* e = ::readdir(d)) {
+        const pid_t pid = PidDeTemporal(e->d_name);
+        if (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        // The writer holds a lock on its file while it writes: seen from
+        // another process namespace or machine, its pid may look gone.
+        const int fd = ::openat(::dirfd(d), e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(d), e->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(d);
+}
+
+EscrituraAtomica::EscrituraAtomica(const std::string& ruta) : ruta_(ruta), destino_(ruta)
+{
+    struct stat st {};
+    if (::lstat(ruta.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        // Through the link to its file, which is replaced in its own folder;
+        // a link that leads nowhere names no file to write.
+        char* real = ::realpath(ruta.c_str(), nullptr);
+        if (!real) throw ErrorEjecucion(kErrorAcceso);
+        destino_ = real;
+        std::free(real);
+    }
+    if (!Reemplazable(destino_)) throw ErrorEjecucion(kErrorAcceso);
+    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    mode_t modo;
+    if (::stat(destino_.c_str(), &st) == 0) {
+        modo = st.st_mode & 07777;
+    } else if (errno == ENOENT) {
+        const mode_t mascara = ::umask(0);
+        ::umask(mascara);
+        modo = 0666 & ~mascara;
+    } else {
+        throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
+    }
+    carpeta_ = std::filesystem::path(destino_).parent_path().string();
+    if (carpeta_.empty()) carpeta_ = ".";
+    QuitarHuerfanos(carpeta_);
+    temporal_ = carpeta_ + "/" + std::string(kPrefijoTemporal) + std::to_string(::getpid()) + "-XXXXXX";
+    fd_ = ::mkostemp(temporal_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        temporal_.clear();
+        throw ErrorEjecucion(ErrorDeErrno(errno, ruta));
+    }
+    ::flock(fd_, LOCK_EX);  // tells QuitarHuerfanos in other runs that it is still being written
+    if (::fchmod(fd_, modo) != 0) Fallar(ErrorDeErrno(errno, ruta_));
+}
+
+EscrituraAtomica::~EscrituraAtomica()
+{
+    if (fd_ >= 0) ::close(fd_);
+    if (!temporal_.empty()) ::unlink(temporal_.c_str());
+}
+
+void EscrituraAtomica::Fallar(int numero)
+{
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temporal_.empty()) ::unlink(temporal_.c_str());
+    temporal_.clear();
+    throw ErrorEjecucion(numero);
+}
+
+void EscrituraAtomica::Escribir(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        // cppcheck-suppress invalidLifetime ; the caller's bytes, alive for the whole call
+        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+        if (n < 0 && errno != EINTR) Fallar(ErrorDeErrno(errno, ruta_));
+        if (n > 0) bytes.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
+void EscrituraAtomica::Completar()
+{
+    if (::fsync(fd_) != 0) Fallar(ErrorDeErrno(errno, ruta_));
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) Fallar(ErrorDeErrno(errno, ruta_));
+    // The target may have been swapped for something else while writing.
+    if (!Reemplazable(destino_)) Fallar(kErrorAcceso);
+    if (::rename(temporal_.c_str(), destino_.c_str()) != 0) Fallar(ErrorDeErrno(errno, ruta_));
+    temporal_.clear();
+}
 
 std::string BuscarFichero(const std::string& carpeta, std::string_view nombre)
 {
@@ -337,7 +414,7 @@ void GrabarLineasCifradas(const std::string& ruta, const std::vector<std::string
         contenido += CodificarLinea(Utf8ACp1252(l));
         contenido += "\r\n";
     }
-    EscribirCompleto(ruta, contenido);
+    GrabarContenido(ruta, contenido);
 }
 
 }  // namespace tarvelon

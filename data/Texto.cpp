@@ -98,6 +98,20 @@ std::string CortarTexto(std::string_view texto, size_t n)
     return std::string(texto.substr(0, i));
 }
 
+namespace {
+
+// The Windows-1252 byte of a code point, or 0 when it has none.
+unsigned char ByteCp1252(long cp)
+{
+    if (cp < 0) return 0;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+    for (int k = 0; k < 32; ++k)
+        if (kAltos[k] == static_cast<char32_t>(cp)) return static_cast<unsigned char>(0x80 + k);
+    return 0;
+}
+
+}  // namespace
+
 std::string Utf8ACp1252(std::string_view utf8)
 {
     std::string r;
@@ -105,18 +119,22 @@ std::string Utf8ACp1252(std::string_view utf8)
     for (size_t i = 0; i < utf8.size();) {
         auto [cp, n] = LeerUtf8(utf8, i);
         i += n;
-        if (cp < 0) {
-            r.push_back('?');
-        } else if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            r.push_back(static_cast<char>(cp));
-        } else {
-            char c = '?';
-            for (int k = 0; k < 32; ++k)
-                if (kAltos[k] == static_cast<char32_t>(cp)) c = static_cast<char>(0x80 + k);
-            r.push_back(c);
-        }
+        const unsigned char b = ByteCp1252(cp);
+        r.push_back(b != 0 || cp == 0 ? static_cast<char>(b) : '?');
     }
     return r;
+}
+
+std::optional<FalloCp1252> BuscarFalloCp1252(std::string_view utf8)
+{
+    for (size_t i = 0; i < utf8.size();) {
+        auto [cp, n] = LeerUtf8(utf8, i);
+        if (cp < 0) return FalloCp1252{};
+        if (cp != 0 && ByteCp1252(cp) == 0)
+            return FalloCp1252{std::string(utf8.substr(i, n)), static_cast<char32_t>(cp)};
+        i += n;
+    }
+    return std::nullopt;
 }
 
 std::string Cp1252AUtf8(std::string_view bytes)

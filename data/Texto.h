@@ -2,6 +2,7 @@
 // Small text operations shared by windows and reports. Texts are UTF-8 inside
 // the program; widths and lengths count characters, not bytes.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,15 @@ std::string CortarTexto(std::string_view texto, size_t n);
 // (or a byte that is not valid UTF-8) becomes "?".
 std::string Utf8ACp1252(std::string_view utf8);
 std::string Cp1252AUtf8(std::string_view bytes);
+
+// What would become "?" in Utf8ACp1252: the first byte that is not valid
+// UTF-8 (`caracter` empty) or the first character Windows-1252 cannot hold
+// (`caracter` is its UTF-8, `codigo` its code point).
+struct FalloCp1252 {
+    std::string caracter;
+    char32_t codigo = 0;
+};
+std::optional<FalloCp1252> BuscarFalloCp1252(std::string_view utf8);
 
 // A text cut to a box's maximum length. A number in exponent form keeps its
 // exponent and gives up mantissa digits instead (1,23456789012345E-05 in 14

@@ -1,12 +1,9 @@
 #include "reports/Xlsx.h"
 
-#include <unistd.h>
+#include <sys/stat.h>
 #include <xlsxwriter.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 
 #include "data/Ficheros.h"
 #include "data/Texto.h"
@@ -54,28 +51,16 @@ const FilaResumen kResumen[] = {
     {"Costes por días", "Costes Fijos Por Horas", &Simulacion::CostesFijosPorHora, false},
 };
 
-// A scratch file for the library to write, always removed.
-class Temporal {
-public:
-    Temporal() : ruta_((std::filesystem::temp_directory_path() / "tarvelon_xlsx_XXXXXX").string())
-    {
-        const int fd = ::mkstemp(ruta_.data());
-        if (fd < 0) throw ErrorEjecucion(kErrorAcceso);
-        ::close(fd);
-    }
-    ~Temporal() { ::unlink(ruta_.c_str()); }
-    Temporal(const Temporal&) = delete;
-    Temporal& operator=(const Temporal&) = delete;
-    const std::string& Ruta() const { return ruta_; }
-
-private:
-    std::string ruta_;
-};
 
 class Libro {
 public:
-    explicit Libro(const std::string& ruta) : libro_(workbook_new(ruta.c_str()))
+    // The library writes the zip to `ruta` and its own scratch files (removed
+    // as soon as they are opened) in `carpeta`, the target's folder.
+    Libro(const std::string& ruta, std::string carpeta) : carpeta_(std::move(carpeta))
     {
+        lxw_workbook_options opciones{};
+        opciones.tmpdir = carpeta_.data();
+        libro_ = workbook_new_opt(ruta.c_str(), &opciones);
         if (!libro_) throw ErrorEjecucion(kMemoria);
         negrita_ = workbook_add_format(libro_);
         format_set_bold(negrita_);
@@ -130,6 +115,7 @@ private:
         format_set_num_format(f, patron);
         return f;
     }
+    std::string carpeta_;
     lxw_workbook* libro_;
 };
 
@@ -329,19 +315,20 @@ void HojaSensibilidad(Libro& l, const Sensibilidad& s)
 void GrabarXlsx(const std::string& ruta, const Simulacion& calculada, const Comparacion* comparacion,
                 const Sensibilidad& sensibilidad)
 {
-    Temporal temporal;
+    // Assembled beside the target (not in the temporary folder, where a killed
+    // run would leave it) and put in its place only once complete.
+    EscrituraAtomica destino(ruta);
     {
-        Libro libro(temporal.Ruta());
+        Libro libro(destino.Temporal(), destino.Carpeta());
         HojaResumen(libro, calculada);
         HojaEstructura(libro, calculada);
         HojaComparacion(libro, comparacion);
         HojaSensibilidad(libro, sensibilidad);
         libro.Cerrar();
     }
-    std::ifstream f(temporal.Ruta(), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad() || bytes.empty()) throw ErrorEjecucion(kErrorES);
-    GrabarContenido(ruta, bytes);
+    struct stat st {};
+    if (::stat(destino.Temporal().c_str(), &st) != 0 || st.st_size == 0) throw ErrorEjecucion(kErrorES);
+    destino.Completar();
 }
 
 }  // namespace tarvelon

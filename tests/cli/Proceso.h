@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,7 +35,10 @@ struct Salida {
     }
 };
 
+// `salida` sends stdout elsewhere: a path (/dev/full), "-" closed, "|" a pipe nobody reads.
+// `limite`: the file size limit of the run (RLIMIT_FSIZE), 0 for none; `entrada` is stdin.
 inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& exe = TARVELON_DATOS_EXE,
+                       const std::string& salida = "", rlim_t limite = 0,
                        const std::string& entrada = "/dev/null")
 {
     static int llamadas = 0;
@@ -44,15 +48,27 @@ inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& 
     posix_spawn_file_actions_t acciones;
     posix_spawn_file_actions_init(&acciones);
     posix_spawn_file_actions_addopen(&acciones, 0, entrada.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&acciones, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int tubo[2] = {-1, -1};
+    if (salida == "-") posix_spawn_file_actions_addclose(&acciones, 1);
+    else if (salida == "|" && ::pipe2(tubo, O_CLOEXEC) == 0 && ::close(tubo[0]) == 0)
+        posix_spawn_file_actions_adddup2(&acciones, tubo[1], 1);
+    else
+        posix_spawn_file_actions_addopen(&acciones, 1, (salida.empty() ? out : salida).c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&acciones, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<char*> argv = {const_cast<char*>(exe.c_str())};
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     Salida s;
     pid_t pid = 0;
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    const rlimit limitado{limite, antes.rlim_max};
+    if (limite) ::setrlimit(RLIMIT_FSIZE, &limitado);
     const int rc = posix_spawn(&pid, exe.c_str(), &acciones, nullptr, argv.data(), environ);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
     posix_spawn_file_actions_destroy(&acciones);
+    if (tubo[1] >= 0) ::close(tubo[1]);
     if (rc != 0) {
         ADD_FAILURE() << "no se pudo iniciar " << exe;
         return s;

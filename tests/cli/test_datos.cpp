@@ -1,9 +1,15 @@
 // tarvelon-datos run as the user runs it: exit code, stdout and stderr of each
 // command, against a golden file checked by hand.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -62,6 +68,27 @@ TEST(Datos, SalidasComoElFicheroDorado)
     EscribirBytes(f("otra/bueno.txt"), Cifrado(Cambiado(ejemplo, "CFTAE=0")));
     EscribirBytes(f("lista.txt"),
                   "\xEF\xBB\xBF" + bueno + "\r\n\r\n" + f("formula.txt") + "\n \t\n" + falta + "\r\n" + malo);
+    // For cifrar: text it cannot store as it is, UTF-16 either way, the input under other names.
+    EscribirBytes(f("latin1.txt"), "Tipo=A\r\nX=Cami\xF3n\r\n");
+    EscribirBytes(f("ajeno.txt"), "Tipo=A\nB=€ bien\nC=ł\n");
+    EscribirBytes(f("crlf.txt"), "a=ÃÀ\n");
+    EscribirBytes(f("u16le.txt"), std::string("\xFF\xFET\0=\0\xF3\0\r\0\n\0\xAC\x20", 14));
+    EscribirBytes(f("u16be.txt"), std::string("\xFE\xFF\0X\0\n\xD8\x3D\xDE\x00", 10));
+    EscribirBytes(f("u16roto.txt"), std::string("\xFF\xFE\x41\0\n\0\x00\xD8", 8));
+    EscribirBytes(f("u32.txt"), std::string("\xFF\xFE\0\0A\0\0\0", 8));
+    std::filesystem::create_symlink(f("plano.txt"), f("enlace.txt"));
+    std::filesystem::create_hard_link(f("plano.txt"), f("duro.txt"));
+    std::filesystem::create_symlink(f("nada.txt"), f("roto.txt"));
+    // Targets that are no file: a device of our own (a pipe where mknod is not allowed), a pipe, a
+    // socket, links to them; a link to a file is written through.
+    if (::mknod(f("disp").c_str(), S_IFCHR | 0600, ::makedev(1, 7)) != 0) ::mkfifo(f("disp").c_str(), 0600);
+    ::mkfifo(f("fifo").c_str(), 0600);
+    sockaddr_un enchufe{AF_UNIX, {}};
+    f("enchufe").copy(enchufe.sun_path, sizeof enchufe.sun_path - 1);
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&enchufe), sizeof enchufe), 0);
+    std::filesystem::create_symlink(f("disp"), f("a_disp"));
+    std::filesystem::create_symlink(f("cifrado.txt"), f("a_cifrado.txt"));
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
         {"descifrar", f("cifrado.txt")},
@@ -79,7 +106,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"informe", c.Ruta().string()},
         {"descifrar", "/dev/zero"},
         {"tipos", falta},
-        {"cifrar", bueno, f("no/existe/salida.txt")},
+        {"cifrar", f("plano.txt"), f("no/existe/salida.txt")},
         {"informe", "--formato", "json", bueno},
         {"informe", "--formato", "json", malo},
         {"informe", "--formato", "json", falta},
@@ -128,10 +155,29 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"informe", f("imposible.txt")},
         {"presupuesto", "0", "-1", bueno},
         {"presupuesto", "100", "6.5", bueno},
+        {"cifrar", f("latin1.txt"), f("x.txt")},
+        {"cifrar", f("ajeno.txt"), f("x.txt")},
+        {"cifrar", f("crlf.txt"), f("x.txt")},
+        {"cifrar", f("u16le.txt"), f("a_cifrado.txt")},
+        {"descifrar", f("cifrado.txt")},
+        {"cifrar", f("u16be.txt"), f("x.txt")},
+        {"cifrar", f("u16roto.txt"), f("x.txt")},
+        {"cifrar", f("u32.txt"), f("x.txt")},
+        {"cifrar", f("plano.txt"), f("plano.txt")},
+        {"cifrar", f("plano.txt"), f("enlace.txt")},
+        {"cifrar", f("duro.txt"), f("plano.txt")},
+        {"cifrar", f("plano.txt"), f("roto.txt")},
+        {"cifrar", f("plano.txt"), f("disp")},
+        {"cifrar", f("plano.txt"), f("a_disp")},
+        {"exportar", "--xlsx", f("enchufe"), bueno},
+        {"exportar", "--xlsx", f("disp"), bueno},
+        {"tipos", f("fifo")},  // refused at once, not waiting for a writer (a hang is killed and fails)
+        {"exportar", "--xlsx", f("fifo"), bueno},
+        {"exportar", "--xlsx", c.Ruta().string(), bueno},
     };
     std::string texto;
     for (const auto& args : casos) {
-        const Salida r = Ejecutar(args, TARVELON_DATOS_EXE, f("lista.txt"));
+        const Salida r = Ejecutar(args, TARVELON_DATOS_EXE, "", 0, f("lista.txt"));
         texto += "$";
         for (const auto& a : args) texto += " " + a;
         texto += "\n[" + std::to_string(r.codigo) + "]\n" + r.out + "--- stderr\n" + r.err;
@@ -149,6 +195,54 @@ TEST(Datos, SalidasComoElFicheroDorado)
     }
     EXPECT_TRUE(std::filesystem::exists(f("libro.xlsx")));
     EXPECT_FALSE(std::filesystem::exists(f("no")));
+    EXPECT_FALSE(std::filesystem::exists(f("x.txt")));
+    ::close(s);
+    EXPECT_FALSE(std::filesystem::is_regular_file(f("disp")));
+    EXPECT_TRUE(std::filesystem::is_fifo(f("fifo")) && std::filesystem::is_socket(f("enchufe")));
+    EXPECT_TRUE(std::filesystem::is_symlink(f("a_disp")) && std::filesystem::is_symlink(f("a_cifrado.txt")));
+}
+
+// Output that does not reach its reader ends as error 61 or 57 with exit 2:
+// never a cut report with exit 0, nor a silent death by SIGPIPE.
+TEST(Datos, SalidaQueNoLlegaEsUnError)
+{
+    CarpetaTemporal c;
+    const std::string grande = c.Fichero("grande.txt");  // its records and lines pass 64 KiB
+    EscribirBytes(grande, Cifrado(Cambiado(EjemploTrabajado(), "ErrorMsg=" + std::string(200000, 'x'))));
+    const std::string lleno = "2Se ha producido el error nº 61 ( Disco lleno) \n";
+    const std::string es = "2Se ha producido el error nº 57 ( Error de E/S en el dispositivo) \n";
+    for (const auto& [salida, error] : {std::pair{"/dev/full", lleno}, {"-", es}, {"|", es}})
+        for (const Lineas& orden : {Lineas{"informe", "--formato", "csv", grande}, Lineas{"descifrar", grande}}) {
+            const Salida r = Ejecutar(orden, TARVELON_DATOS_EXE, salida);
+            EXPECT_EQ(std::to_string(r.codigo) + r.err, error) << salida << " " << orden[0];
+        }
+    // A file size limit cuts the output part way, as a full disk does.
+    const auto senal = ::signal(SIGXFSZ, SIG_IGN);
+    const Salida r = Ejecutar({"descifrar", grande}, TARVELON_DATOS_EXE, "", 100000);
+    ::signal(SIGXFSZ, senal);
+    EXPECT_EQ(std::to_string(r.codigo) + r.err, lleno);
+    EXPECT_EQ(r.out.size(), 100000u);
+}
+
+// An export killed while it writes its workbook (by SIGXFSZ here, as by kill -9)
+// leaves nothing in the temporary folder; what it left beside the target goes
+// with the next export there.
+TEST(Datos, ExportarInterrumpidoNoDejaRastro)
+{
+    CarpetaTemporal c;
+    const std::string bueno = c.Fichero("bueno.txt"), tmp = c.Fichero("tmp"), libro = c.Fichero("libro.xlsx");
+    EscribirBytes(bueno, Cifrado(EjemploTrabajado()));
+    std::filesystem::create_directory(tmp);
+    auto cuantos = [&c] { return std::distance(std::filesystem::directory_iterator(c.Ruta()), {}); };
+    const char* previo = std::getenv("TMPDIR");
+    const std::string tmpPrevio = previo ? previo : "";
+    ::setenv("TMPDIR", tmp.c_str(), 1);
+    EXPECT_EQ(Ejecutar({"exportar", "--xlsx", libro, bueno}, TARVELON_DATOS_EXE, "", 4000).codigo, -1);
+    previo ? ::setenv("TMPDIR", tmpPrevio.c_str(), 1) : ::unsetenv("TMPDIR");
+    EXPECT_TRUE(std::filesystem::is_empty(tmp));
+    EXPECT_EQ(cuantos(), 3);  // with the one left beside the workbook
+    EXPECT_EQ(Ejecutar({"exportar", "--xlsx", libro, bueno}).codigo, 0);
+    EXPECT_TRUE(std::filesystem::exists(libro) && cuantos() == 3);
 }
 
 // By default, Config.txt beside the program, whatever the letter case of its name.
