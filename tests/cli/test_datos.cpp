@@ -46,6 +46,14 @@ TEST(Datos, SalidasComoElFicheroDorado)
     EscribirBytes(f("ultima.txt"), Cifrado(ejemplo, "KilometrajeAnual") + CodificarLinea("KilometrajeAnual=120000"));
     // CR LF and LF ends, a byte-order mark, an empty line, Windows-1252 letters.
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
+    // Files that are no data files, and a reference file of several types.
+    EscribirBytes(f("vacio.txt"), "");
+    EscribirBytes(f("basura.bin"), std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\x01", 18));
+    std::string referencia;
+    for (const char* l :
+         {"Tipo=Camión rígido de 2 ejes", "Tipo=Camión rígido de 3 ejes", "Tipo= Furgón ", "Tipo=Tractora"})
+        referencia += CodificarLinea(Utf8ACp1252(l)) + "\r\n";
+    EscribirBytes(f("ref.txt"), referencia);
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
         {"descifrar", f("cifrado.txt")},
@@ -98,6 +106,19 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"exportar", bueno},
         {"exportar", "--xlsx", bueno, bueno},
         {"exportar", "--xlsx", f("libro.xlsx"), "--formato", "json", bueno},
+        // Each failure names what failed.
+        {"informe", f("plano.txt")},
+        {"informe", f("basura.bin")},
+        {"informe", "--formato", "json", f("vacio.txt")},
+        {"tipos", f("vacio.txt")},
+        {"informe", "--tipo", "camion 3", "--config", f("ref.txt")},
+        {"informe", "--tipo", "CAMIÓN RÍGIDO DE 2 EJES", "--config", f("ref.txt")},
+        {"comparar", bueno, "--tipo", "Furgón", "--config", f("ref.txt")},
+        {"informe", "--tipo", "X", "--config", f("plano.txt")},
+        {"presupuesto", "abc", "5", bueno},
+        {"informe", "--detallado", "--help"},
+        {"ayuda", "presupuesto"},
+        {"--help"},
     };
     std::string texto;
     for (const auto& args : casos) {
