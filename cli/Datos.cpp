@@ -170,6 +170,25 @@ std::string OpcionDesconocida(const std::vector<std::string>& args, const CLI::A
     return {};
 }
 
+// The option given without its value, or a flag given one, for the message.
+std::string OpcionMalDada(const std::vector<std::string>& args, const CLI::App& app)
+{
+    for (size_t i = 1; i < args.size() && args[i] != "--"; ++i) {
+        const std::string& x = args[i];
+        if (x.compare(0, 2, "--") != 0) continue;
+        const size_t igual = x.find('=');
+        const std::string nombre = x.substr(0, igual);
+        for (const CLI::Option* o : app.get_options()) {
+            if (!o->check_lname(nombre.substr(2))) continue;
+            const bool conValor = o->get_expected_min() > 0;
+            if (!conValor && igual != std::string::npos) return "La opción " + nombre + " no lleva valor.";
+            const bool ultima = i + 1 == args.size() || args[i + 1] == "--";
+            if (conValor && igual == std::string::npos && ultima) return "Falta el valor de la opción " + nombre + ".";
+        }
+    }
+    return {};
+}
+
 // Splits the arguments after the command. The parser's own messages are in
 // English; each of its errors becomes a Spanish reason above the usage text.
 Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
@@ -203,7 +222,8 @@ Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
         const std::string x = OpcionDesconocida(args, app);
         throw ErrorUso{x.empty() ? std::string("Número de argumentos incorrecto.") : "Opción desconocida: " + x + "."};
     } catch (const CLI::ParseError&) {
-        throw ErrorUso{"Falta el valor de una opción o sobra un argumento."};
+        const std::string motivo = OpcionMalDada(args, app);
+        throw ErrorUso{motivo.empty() ? std::string("Falta el valor de una opción o sobra un argumento.") : motivo};
     }
 
     for (const auto& p : posicionales) a.posicionales.push_back(Desmarcar(p));

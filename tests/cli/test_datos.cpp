@@ -116,6 +116,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"comparar", bueno, "--tipo", "Furgón", "--config", f("ref.txt")},
         {"informe", "--tipo", "X", "--config", f("plano.txt")},
         {"presupuesto", "abc", "5", bueno},
+        {"informe", "--detallado=si", bueno},
         {"informe", "--detallado", "--help"},
         {"ayuda", "presupuesto"},
         {"--help"},
