@@ -13,6 +13,7 @@
 #include <optional>
 #include <ostream>
 #include <string_view>
+#include <tuple>
 
 #include <CLI/CLI.hpp>
 
@@ -22,6 +23,7 @@
 #include "model/Analisis.h"
 #include "model/CostesServicio.h"
 #include "model/Errores.h"
+#include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 #include "model/Simulacion.h"
 #include "reports/CalcularInforme.h"
@@ -39,6 +41,22 @@ namespace {
 struct ErrorUso {
     std::string motivo;
 };
+
+// "Se ha producido el error nº N ( DESC) " back into its number and description.
+std::optional<ErrorEjecucion> ErrorDeMensaje(const std::string& texto)
+{
+    static const std::string prefijo = "Se ha producido el error nº ";
+    if (texto.rfind(prefijo, 0) != 0) return std::nullopt;
+    const size_t abre = texto.find(" ( ", prefijo.size());
+    const size_t cierra = texto.rfind(") ");
+    if (abre == std::string::npos || cierra == std::string::npos || cierra < abre) return std::nullopt;
+    try {
+        return ErrorEjecucion(std::stoi(texto.substr(prefijo.size(), abre - prefijo.size())),
+                              texto.substr(abre + 3, cierra - abre - 3));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
 
 // Message boxes raised by the core become lines on the error stream; there
 // is nobody to answer them, so every box is taken as accepted.
@@ -64,22 +82,6 @@ public:
     void OlvidarError() noexcept { primerError_.reset(); }
 
 private:
-    // "Se ha producido el error nº N ( DESC) " back into its number and description.
-    static std::optional<ErrorEjecucion> ErrorDeMensaje(const std::string& texto)
-    {
-        static const std::string prefijo = "Se ha producido el error nº ";
-        if (texto.rfind(prefijo, 0) != 0) return std::nullopt;
-        const size_t abre = texto.find(" ( ", prefijo.size());
-        const size_t cierra = texto.rfind(") ");
-        if (abre == std::string::npos || cierra == std::string::npos || cierra < abre) return std::nullopt;
-        try {
-            return ErrorEjecucion(std::stoi(texto.substr(prefijo.size(), abre - prefijo.size())),
-                                  texto.substr(abre + 3, cierra - abre - 3));
-        } catch (const std::exception&) {
-            return std::nullopt;
-        }
-    }
-
     std::ostream& err_;
     int mostrados_ = 0;
     bool callado_ = false;
@@ -246,6 +248,25 @@ std::string OpcionDesconocida(const std::vector<std::string>& args, const CLI::A
     return {};
 }
 
+// The option given without its value, or a flag given one, for the message.
+std::string OpcionMalDada(const std::vector<std::string>& args, const CLI::App& app)
+{
+    for (size_t i = 1; i < args.size() && args[i] != "--"; ++i) {
+        const std::string& x = args[i];
+        if (x.compare(0, 2, "--") != 0) continue;
+        const size_t igual = x.find('=');
+        const std::string nombre = x.substr(0, igual);
+        for (const CLI::Option* o : app.get_options()) {
+            if (!o->check_lname(nombre.substr(2))) continue;
+            const bool conValor = o->get_expected_min() > 0;
+            if (!conValor && igual != std::string::npos) return "La opción " + nombre + " no lleva valor.";
+            const bool ultima = i + 1 == args.size() || args[i + 1] == "--";
+            if (conValor && igual == std::string::npos && ultima) return "Falta el valor de la opción " + nombre + ".";
+        }
+    }
+    return {};
+}
+
 // Splits the arguments after the command. The parser's own messages are in
 // English; each of its errors becomes a Spanish reason above the usage text.
 Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
@@ -280,7 +301,8 @@ Argumentos Analizar(const std::vector<std::string>& args, unsigned opciones)
         const std::string x = OpcionDesconocida(args, app);
         throw ErrorUso{x.empty() ? std::string("Número de argumentos incorrecto.") : "Opción desconocida: " + x + "."};
     } catch (const CLI::ParseError&) {
-        throw ErrorUso{"Falta el valor de una opción o sobra un argumento."};
+        const std::string motivo = OpcionMalDada(args, app);
+        throw ErrorUso{motivo.empty() ? std::string("Falta el valor de una opción o sobra un argumento.") : motivo};
     }
 
     for (const auto& p : posicionales) a.posicionales.push_back(Desmarcar(p));
@@ -354,21 +376,226 @@ std::string RutaConfigPorDefecto(const std::string& carpetaPrograma)
     return BuscarFichero(carpetaPrograma, "Config.txt");
 }
 
+// The core's readers show a failure as a message box and answer an empty
+// result; here the failure is kept, silently, to be raised once with the
+// file's name.
+class AvisadorFallo : public Avisador {
+public:
+    Respuesta Mostrar(const Aviso& aviso) override
+    {
+        if (!error_) error_ = ErrorDeMensaje(aviso.texto).value_or(ErrorEjecucion(kErrorInterno, aviso.texto));
+        return Respuesta::Aceptar;
+    }
+    const std::optional<ErrorEjecucion>& Error() const noexcept { return error_; }
+
+private:
+    std::optional<ErrorEjecucion> error_;
+};
+
+// The same error, naming the file it happened on.
+ErrorEjecucion EnFichero(const ErrorEjecucion& e, const std::string& ruta)
+{
+    return ErrorEjecucion(e.Numero(), e.Descripcion() + ": «" + ruta + "»");
+}
+
+// Runs a core reader; its failure is raised naming the file.
+template <typename F>
+auto LeerNombrando(const std::string& ruta, F&& leer)
+{
+    AvisadorFallo fallo;
+    auto r = leer(fallo);
+    if (fallo.Error()) throw EnFichero(*fallo.Error(), ruta);
+    return r;
+}
+
+// The run-time error number of a file in a format the program cannot read.
+constexpr int kFormatoNoValido = 321;
+
+// Why a file that holds nothing usable is no data file, for the message:
+// empty, or a plain text never scrambled (a line of the record's readable as
+// it stands); empty when neither.
+std::string PorQueNoEsDeDatos(const std::string& ruta)
+{
+    std::string bytes;
+    try {
+        bytes = LeerFicheroEntero(ruta);
+    } catch (const ErrorEjecucion&) {
+        return {};
+    }
+    if (bytes.empty()) return "está vacío";
+    const std::string_view d(bytes);
+    for (size_t i = d.starts_with("\xEF\xBB\xBF") ? 3 : 0; i < d.size();) {
+        const size_t fin = std::min(d.find('\n', i), d.size());
+        const std::string_view linea = d.substr(i, fin - i);
+        const size_t igual = linea.find('=');
+        if (igual != std::string_view::npos && IndiceCampo(linea.substr(0, igual)) >= 0)
+            return "parece un texto sin cifrar; conviértalo con «tarvelon-datos cifrar»";
+        i = fin + 1;
+    }
+    return {};
+}
+
+// A whole file read as a record must hold at least one of the record's keys
+// (the keys it lacks load as 0); otherwise it is something else: empty, plain
+// text, another program's file.
+bool EsRegistro(const TablaLineas& tabla)
+{
+    if (!tabla.Dimensionada()) return false;
+    for (int fila = 1; fila <= tabla.UltimaFila(); ++fila)
+        if (IndiceCampo(tabla.Clave(fila)) >= 0) return true;
+    return false;
+}
+
+ErrorEjecucion NoEsFicheroDeDatos(const std::string& ruta)
+{
+    const std::string motivo = PorQueNoEsDeDatos(ruta);
+    return ErrorEjecucion(kFormatoNoValido, "El fichero «" + ruta + "» no es un fichero de datos de TARVELON: " +
+                                                (motivo.empty() ? "ninguna de sus líneas es un dato" : motivo));
+}
+
+// Code points of a UTF-8 text, the capitals of Windows-1252 made small, so
+// that type names compare without regard to case; for likeness, also the
+// accents taken off (á a, ñ n).
+std::u32string Plegado(std::string_view s, bool sinAcentos = false)
+{
+    static const std::u32string kBase = U"aaaaaa\u00e6ceeeeiiii\u00f0nooooo\u00f7ouuuuy\u00fey";  // à to ÿ
+    std::u32string r;
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        char32_t u = n == 1 ? c : c & (0x7F >> n);
+        for (size_t k = 1; k < n && i + k < s.size(); ++k) u = (u << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) u += 0x20;
+        else if (u == 0x152 || u == 0x160 || u == 0x17D) u += 1;  // Œ Š Ž
+        else if (u == 0x178) u = 0xFF;                            // Ÿ
+        if (sinAcentos && u >= 0xE0 && u <= 0xFF) u = kBase[u - 0xE0];
+        r.push_back(u);
+        i += n;
+    }
+    return r;
+}
+
+template <typename Texto>
+Texto SinBlancosAlrededor(const Texto& t)
+{
+    const size_t a = t.find_first_not_of(' ');
+    return a == Texto::npos ? Texto() : t.substr(a, t.find_last_not_of(' ') - a + 1);
+}
+
+// Edits (insert, delete, replace) from a text to the closest beginning of a
+// name, so that a shortened name is near its whole; long names count by their
+// first 200 characters.
+size_t DistanciaAlPrincipio(std::u32string a, std::u32string b)
+{
+    a.resize(std::min<size_t>(a.size(), 200));
+    b.resize(std::min<size_t>(b.size(), 200));
+    std::vector<size_t> fila(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) fila[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = fila[0];
+        fila[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t arriba = fila[j];
+            fila[j] = std::min({arriba + 1, fila[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = arriba;
+        }
+    }
+    return *std::min_element(fila.begin(), fila.end());
+}
+
+// A type with no block in the reference file: a name that differs only in
+// letter case or surrounding blanks is still refused (the block is found by
+// its exact line), but named; otherwise the closest names are offered.
+ErrorEjecucion TipoDesconocido(const std::string& tipo, const std::string& ruta)
+{
+    std::vector<std::string> nombres;  // as written after "Tipo=", each once, in file order
+    try {
+        for (const auto& l : LeerLineasDescifradas(ruta))
+            if (l.starts_with("Tipo=") && std::find(nombres.begin(), nombres.end(), l.substr(5)) == nombres.end())
+                nombres.push_back(l.substr(5));
+    } catch (const ErrorEjecucion& e) {
+        throw EnFichero(e, ruta);
+    }
+    std::string m = "El tipo «" + tipo + "» no existe en el fichero de referencia «" + ruta + "»";
+    if (nombres.empty()) {
+        const std::string motivo = PorQueNoEsDeDatos(ruta);
+        return ErrorEjecucion(
+            kSubindice, m + ", que no tiene ningún tipo de vehículo" + (motivo.empty() ? "" : " (" + motivo + ")"));
+    }
+    const std::u32string buscado = Plegado(tipo);
+    // Likeness: every word typed is in the name, then fewest edits.
+    std::vector<std::u32string> palabras;
+    const std::u32string simple = Plegado(tipo, true);
+    for (size_t i = 0, j; i < simple.size(); i = j + 1) {
+        j = std::min(simple.find(U' ', i), simple.size());
+        if (j > i) palabras.push_back(simple.substr(i, j - i));
+    }
+    struct Parecido {
+        bool todas;
+        size_t distancia;
+        size_t orden;
+    };
+    std::vector<Parecido> parecidos;
+    for (size_t i = 0; i < nombres.size(); ++i) {
+        const std::u32string nombre = Plegado(nombres[i]);
+        if (SinBlancosAlrededor(nombre) == SinBlancosAlrededor(buscado)) {
+            const char* diferencia = nombre == buscado ? "mayúsculas y minúsculas"
+                                     : SinBlancosAlrededor(nombres[i]) == SinBlancosAlrededor(tipo)
+                                         ? "los espacios del principio o del final"
+                                         : "mayúsculas, minúsculas y espacios";
+            return ErrorEjecucion(kSubindice, m + "; solo difiere en " + diferencia + " de «" + nombres[i] +
+                                                  "», que ha de escribirse exactamente así");
+        }
+        const std::u32string parecido = Plegado(nombres[i], true);
+        const bool todas = std::all_of(palabras.begin(), palabras.end(),
+                                       [&](const auto& p) { return parecido.find(p) != std::u32string::npos; });
+        parecidos.push_back({todas, DistanciaAlPrincipio(simple, parecido), i});
+    }
+    std::sort(parecidos.begin(), parecidos.end(), [](const Parecido& a, const Parecido& b) {
+        return std::tuple(!a.todas, a.distancia, a.orden) < std::tuple(!b.todas, b.distancia, b.orden);
+    });
+    m += ". Los más parecidos: ";
+    for (size_t i = 0; i < std::min<size_t>(parecidos.size(), 3); ++i)
+        m += (i ? ", «" : "«") + nombres[parecidos[i].orden] + "»";
+    if (nombres.size() > 3) m += " (la orden tipos los lista todos)";
+    return ErrorEjecucion(kSubindice, m);
+}
+
+// A value FromArray could not convert: the message names the field by its
+// label and key, its value, where it was read, and how numbers are written.
+ErrorEjecucion ConCampo(const ErrorEjecucion& e, const std::string& donde)
+{
+    const auto* campo = dynamic_cast<const ErrorCampo*>(&e);
+    if (!campo) return e;
+    return ErrorEjecucion(e.Numero(), e.Descripcion() + ". " + ExplicacionErrorCampo(*campo, donde));
+}
+
 // The record as the result windows would build it: the personalised file, or
-// the reference block of a type.
-Simulacion CargarRegistro(const Origen& origen, const std::string& carpetaPrograma, Avisador& avisos)
+// the reference block of a type. Every failure names its file (and the field,
+// the type) and is raised once.
+Simulacion CargarRegistro(const Origen& origen, const std::string& carpetaPrograma)
 {
     std::string ruta;
     std::string tipo;
+    std::string donde;
     if (origen.tipo) {
         ruta = origen.config ? *origen.config : RutaConfigPorDefecto(carpetaPrograma);
         tipo = *origen.tipo;
+        donde = "el tipo «" + tipo + "» de «" + ruta + "»";
     } else {
         ruta = *origen.fichero;
+        donde = "«" + ruta + "»";
     }
-    const TablaLineas tabla = LeerBloque(ruta, tipo, avisos);
+    const TablaLineas tabla = LeerNombrando(ruta, [&](Avisador& a) { return LeerBloque(ruta, tipo, a); });
+    // An empty name reads the whole file, as for a personalised file.
+    if (!tipo.empty() && !tabla.Dimensionada()) throw TipoDesconocido(tipo, ruta);
+    if (tipo.empty() && !EsRegistro(tabla)) throw NoEsFicheroDeDatos(ruta);
     Simulacion s;
-    s.FromArray(tabla);
+    try {
+        s.FromArray(tabla);
+    } catch (const ErrorEjecucion& e) {
+        throw ConCampo(e, donde);
+    }
     return s;
 }
 
@@ -416,22 +643,32 @@ int ConErrorJson(Formato formato, std::ostream& out, AvisadorConsola& avisos, F&
 std::string Fuente(const Origen& o) { return o.tipo ? "--tipo " + *o.tipo : *o.fichero; }
 
 int ComandoTipos(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
-                 AvisadorConsola& avisos)
+                 std::ostream& err)
 {
     Argumentos a = Analizar(args, 0);
     if (a.posicionales.size() > 1) throw ErrorUso{"Número de argumentos incorrecto."};
     const std::string ruta = a.posicionales.empty() ? RutaConfigPorDefecto(carpetaPrograma) : a.posicionales[0];
-    const auto tipos = LeerTipos(ruta, avisos);
+    const auto tipos = LeerNombrando(ruta, [&](Avisador& fallo) { return LeerTipos(ruta, fallo); });
+    // A file read without a single type is no reference file: said, not left as an empty list.
+    if (tipos.empty()) {
+        const std::string motivo = PorQueNoEsDeDatos(ruta);
+        err << "El fichero «" << ruta << "» no tiene ningún tipo de vehículo (ninguna línea «Tipo=»"
+            << (motivo.empty() ? "" : "; " + motivo) << ").\n";
+        return kSalidaValidacion;
+    }
     EscribirLineas(out, tipos);
-    // LeerTipos shows its failure and answers an empty list: still a failure here.
-    return avisos.Mostrados() > 0 ? kSalidaError : kSalidaBien;
+    return kSalidaBien;
 }
 
 int ComandoDescifrar(const std::vector<std::string>& args, std::ostream& out)
 {
     Argumentos a = Analizar(args, 0);
     if (a.posicionales.size() != 1) throw ErrorUso{"Número de argumentos incorrecto."};
-    EscribirLineas(out, LeerLineasDescifradas(a.posicionales[0]));
+    try {
+        EscribirLineas(out, LeerLineasDescifradas(a.posicionales[0]));
+    } catch (const ErrorEjecucion& e) {
+        throw EnFichero(e, a.posicionales[0]);
+    }
     return kSalidaBien;
 }
 
@@ -497,7 +734,7 @@ int InformeFlota(const Argumentos& a, const std::string& carpetaPrograma, std::o
         fila.fichero = o.tipo ? (o.config ? *o.config : RutaConfigPorDefecto(carpetaPrograma)) : *o.fichero;
         avisos.OlvidarError();
         try {
-            Simulacion s = CargarRegistro(o, carpetaPrograma, avisos);
+            Simulacion s = CargarRegistro(o, carpetaPrograma);
             fila.tipo = s.Tipo;
             // The report sequence without a report: only the figures go to the table.
             const ResultadoInforme r =
@@ -513,7 +750,6 @@ int InformeFlota(const Argumentos& a, const std::string& carpetaPrograma, std::o
         } catch (const ErrorEjecucion& e) {
             const ErrorEjecucion& causa = avisos.PrimerError() ? *avisos.PrimerError() : e;
             if (!avisos.PrimerError()) err << MensajeError(e) << '\n';
-            if (const auto* campo = dynamic_cast<const ErrorCampo*>(&e)) err << ExplicacionErrorCampo(*campo) << '\n';
             fila.error = MensajeError(causa);
             peor = kSalidaError;
         }
@@ -539,13 +775,13 @@ int ComandoInforme(const std::vector<std::string>& args, const std::string& carp
         else InformeResumen(r, l);
     };
     if (a.formato == Formato::Texto) {
-        Simulacion s = CargarRegistro(a.origen, carpetaPrograma, avisos);
+        Simulacion s = CargarRegistro(a.origen, carpetaPrograma);
         if (a.detallado)
             return Informar(s, out, [](const Simulacion& r, std::vector<std::string>& l) { InformeDetallado(r, l); });
         return Informar(s, out, [](const Simulacion& r, std::vector<std::string>& l) { InformeResumen(r, l); });
     }
     return ConErrorJson(a.formato, out, avisos, [&] {
-        Simulacion s = CargarRegistro(a.origen, carpetaPrograma, avisos);
+        Simulacion s = CargarRegistro(a.origen, carpetaPrograma);
         return InformarExportado(s, a.formato, out, escribir,
                                  [](const Simulacion& r, const auto& lineas) { return JsonInforme(r, lineas); });
     });
@@ -559,16 +795,26 @@ int ComandoPresupuesto(const std::vector<std::string>& args, const std::string& 
     const TextosServicio servicio{a.posicionales[0], a.posicionales[1]};
     const std::string& km = servicio.km;
     const std::string& horas = servicio.horas;
-    // The result mode window refuses only an empty text; so does the tool.
+    // The result mode window refuses only an empty text and leaves the rest to
+    // the calculation; here a text that is no number is a slip in the command
+    // and is refused with the usage. Numbers out of range are the data checks'.
     if (km.empty() || horas.empty()) throw ErrorUso{"Los kilómetros y las horas del servicio no pueden estar vacíos."};
+    for (const auto& [texto, que] : {std::pair{km, "Los kilómetros"}, std::pair{horas, "Las horas"}}) {
+        try {
+            TextoANumero(texto);
+        } catch (const ErrorEjecucion&) {
+            throw ErrorUso{std::string(que) + " del servicio han de ser un número, con coma decimal (6,5): «" + texto +
+                           "» no lo es."};
+        }
+    }
     if (a.formato == Formato::Texto) {
-        Simulacion s = CargarRegistro(a.origen, carpetaPrograma, avisos);
+        Simulacion s = CargarRegistro(a.origen, carpetaPrograma);
         return Informar(
             s, out, [&](const Simulacion& r, std::vector<std::string>& l) { InformePresupuesto(r, km, horas, l); },
             &servicio);
     }
     return ConErrorJson(a.formato, out, avisos, [&] {
-        Simulacion s = CargarRegistro(a.origen, carpetaPrograma, avisos);
+        Simulacion s = CargarRegistro(a.origen, carpetaPrograma);
         return InformarExportado(
             s, a.formato, out,
             [&](const Simulacion& r, std::vector<std::string>& l) { InformePresupuesto(r, km, horas, l); },
@@ -583,11 +829,11 @@ int ComandoPresupuesto(const std::vector<std::string>& args, const std::string& 
 // Loads and validates the record of each source; the messages of those that
 // fail are written (text: under the source's name) and answered as false.
 bool CargarValidos(const std::vector<Origen>& origenes, Formato formato, const std::string& carpetaPrograma,
-                   std::ostream& out, AvisadorConsola& avisos, std::vector<Simulacion>& registros)
+                   std::ostream& out, std::vector<Simulacion>& registros)
 {
     std::vector<std::string> mensajes;
     for (const auto& o : origenes) {
-        registros.push_back(CargarRegistro(o, carpetaPrograma, avisos));
+        registros.push_back(CargarRegistro(o, carpetaPrograma));
         Simulacion& s = registros.back();
         if (s.Validar()) continue;
         if (origenes.size() > 1 && formato == Formato::Texto) mensajes.push_back(Fuente(o) + ":");
@@ -610,7 +856,7 @@ int ComandoComparar(const std::vector<std::string>& args, const std::string& car
         origenes.push_back(esTipo ? Origen{std::nullopt, valor, a.origen.config} : Origen{valor, {}, {}});
     return ConErrorJson(a.formato, out, avisos, [&] {
         std::vector<Simulacion> r;
-        if (!CargarValidos(origenes, a.formato, carpetaPrograma, out, avisos, r)) return kSalidaValidacion;
+        if (!CargarValidos(origenes, a.formato, carpetaPrograma, out, r)) return kSalidaValidacion;
         Comparacion c = Comparar(Calculada(r[0]), Calculada(r[1]));
         // A file side goes by its file name; by the whole path when both names are alike.
         std::string nombres[2];
@@ -638,7 +884,7 @@ int ComandoSensibilidad(const std::vector<std::string>& args, const std::string&
     FijarOrigen(a, 0);
     return ConErrorJson(a.formato, out, avisos, [&] {
         std::vector<Simulacion> r;
-        if (!CargarValidos({a.origen}, a.formato, carpetaPrograma, out, avisos, r)) return kSalidaValidacion;
+        if (!CargarValidos({a.origen}, a.formato, carpetaPrograma, out, r)) return kSalidaValidacion;
         const Sensibilidad sens = AnalizarSensibilidad(r[0], a.variacion);
         if (a.formato == Formato::Json) out << JsonSensibilidad(sens);
         else if (a.formato == Formato::Csv) out << CsvSensibilidad(sens);
@@ -667,20 +913,23 @@ int ComandoExportar(const std::vector<std::string>& args, const std::string& car
             throw ErrorUso{"El fichero de salida no puede ser el de los datos."};
     }
     std::vector<Simulacion> r;
-    if (!CargarValidos({a.origen}, Formato::Texto, carpetaPrograma, out, avisos, r)) return kSalidaValidacion;
+    if (!CargarValidos({a.origen}, Formato::Texto, carpetaPrograma, out, r)) return kSalidaValidacion;
     const Simulacion calculada = Calculada(r[0]);
     std::optional<Comparacion> comparacion;
     avisos.Callar(true);
     try {
-        Simulacion referencia =
-            CargarRegistro(Origen{std::nullopt, calculada.Tipo, a.origen.config}, carpetaPrograma, avisos);
+        Simulacion referencia = CargarRegistro(Origen{std::nullopt, calculada.Tipo, a.origen.config}, carpetaPrograma);
         if (referencia.Validar()) comparacion = Comparar(calculada, Calculada(referencia));
     } catch (const ErrorEjecucion&) {
         // No usable reference: the sheet says so.
     }
     avisos.Callar(false);
     const Sensibilidad sens = AnalizarSensibilidad(r[0], a.variacion);
-    GrabarXlsx(a.xlsx, calculada, comparacion ? &*comparacion : nullptr, sens);
+    try {
+        GrabarXlsx(a.xlsx, calculada, comparacion ? &*comparacion : nullptr, sens);
+    } catch (const ErrorEjecucion& e) {
+        throw EnFichero(e, a.xlsx);
+    }
     return kSalidaBien;
 }
 
@@ -693,6 +942,91 @@ void ComprobarSalida(std::ostream& out)
     const auto* salida = dynamic_cast<const SalidaDescriptor*>(out.rdbuf());
     const int e = salida ? salida->ErrorSistema() : 0;
     throw ErrorEjecucion(e == ENOSPC || e == EDQUOT || e == EFBIG ? kDiscoLleno : kErrorES);
+}
+
+// The help of each command: usage, what it does, the options it shares with
+// others (--formato, --tipo) and an example.
+struct AyudaOrden {
+    std::string_view orden, uso, texto;
+    bool formato, tipo;
+    std::string_view ejemplo;
+};
+
+constexpr AyudaOrden kAyudas[] = {
+    {"tipos", "tipos [FICHERO]",
+     "Lista los tipos de vehículo de un fichero de datos de referencia (por defecto,\n"
+     "Config.txt en la carpeta del programa), uno por línea y en el orden del fichero.\n"
+     "Si el fichero no tiene ningún tipo, lo dice y sale con 1.\n",
+     false, false, "tipos Config.txt"},
+    {"descifrar", "descifrar FICHERO",
+     "Escribe las líneas de un fichero de datos del programa (personalizados o de\n"
+     "referencia) en texto legible UTF-8, para revisarlas o corregirlas y volver a\n"
+     "convertirlas con cifrar.\n",
+     false, false, "descifrar Config.txt > config.txt.plano"},
+    {"cifrar", "cifrar ENTRADA SALIDA",
+     "Convierte un texto legible (UTF-8, una línea CLAVE=valor por dato, empezando por\n"
+     "Tipo=NOMBRE) en un fichero de datos del programa: así se preparan los ficheros\n"
+     "de datos personalizados y el de referencia. Los números, con coma decimal.\n",
+     false, false, "cifrar config.txt.plano Config.txt"},
+    {"informe", "informe [--detallado|--resumen] [--formato texto|json|csv] FICHERO...",
+     "Informe anual de costes de un fichero de datos personalizados, como en la ventana\n"
+     "de resultados: el resumen (--resumen, por defecto) o el detallado (--detallado).\n"
+     "Con --formato csv admite varios ficheros: tabla de flota, una fila por fichero.\n",
+     true, true, "informe --detallado misdatos.txt"},
+    {"presupuesto", "presupuesto [--formato texto|json|csv] KM HORAS FICHERO",
+     "Coste de un servicio de KM kilómetros y HORAS horas. KM y HORAS son números con\n"
+     "coma decimal; un texto que no es un número es un error de la orden (salida 64).\n",
+     true, true, "presupuesto 350 6,5 misdatos.txt"},
+    {"comparar", "comparar [--formato texto|json|csv] A B",
+     "Cada resultado de A junto al de B (la referencia), con la diferencia y la\n"
+     "diferencia en %. A y B son cada uno un FICHERO o --tipo NOMBRE; --config FICHERO\n"
+     "indica el fichero de referencia de los dos --tipo.\n",
+     true, false, "comparar misdatos.txt --tipo \"Tractora con semirremolque frigorífico\""},
+    {"sensibilidad", "sensibilidad [--variacion P] [--formato texto|json|csv] FICHERO",
+     "Coste total por km al bajar y subir un P % (de 1 a 50; 10 si no se indica) cada\n"
+     "dato que interviene en el cálculo, de más a menos influyente, y la curva del coste\n"
+     "por km entre el 50 % y el 150 % de los kilómetros anuales.\n",
+     true, true, "sensibilidad --variacion 12,5 misdatos.txt"},
+    {"exportar", "exportar --xlsx SALIDA [--variacion P] FICHERO",
+     "Libro de hoja de cálculo con las hojas Resumen, Estructura, Comparación (con los\n"
+     "datos de referencia del mismo tipo de vehículo) y Sensibilidad (variación P %, de\n"
+     "1 a 50; 10 si no se indica). SALIDA no puede ser el fichero de datos ni el de\n"
+     "referencia; no admite --formato.\n",
+     false, true, "exportar --xlsx costes.xlsx misdatos.txt"},
+};
+
+// The words that ask for help: as the command ("ayuda", "--help"...), or,
+// after a command, as an option ("informe --help"). Letter case does not matter.
+bool EsAyuda(std::string a, bool comoOrden)
+{
+    std::transform(a.begin(), a.end(), a.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    return a == "--help" || a == "-h" || a == "--ayuda" || (comoOrden && a == "ayuda");
+}
+
+// The help of a command; the general help for none (or a help word); empty
+// for a command it does not know.
+std::string TextoAyuda(const std::string& orden)
+{
+    if (orden.empty() || EsAyuda(orden, true))
+        return TextoUsoDatos() +
+               "Ayuda de cada orden: tarvelon-datos ORDEN --help (o tarvelon-datos ayuda ORDEN).\n"
+               "Los ficheros de datos, personalizados o de referencia, son ficheros del programa:\n"
+               "los guarda el programa, o se escriben en texto legible (una línea CLAVE=valor por\n"
+               "dato) y se convierten con tarvelon-datos cifrar.\n"
+               "Los números llevan coma decimal (6,5); el punto solo separa los miles, en grupos\n"
+               "de tres (120.000): un número con el punto en otro lugar (6.5) no se admite.\n";
+    for (const auto& a : kAyudas) {
+        if (a.orden != orden) continue;
+        std::string t = "Uso: tarvelon-datos " + std::string(a.uso) + "\n" + std::string(a.texto);
+        if (a.formato) t += "--formato: texto (por defecto), json o csv.\n";
+        if (a.tipo)
+            t += "--tipo NOMBRE [--config FICHERO] en lugar de FICHERO toma los datos de referencia de\n"
+                 "ese tipo de vehículo (por defecto, de Config.txt en la carpeta del programa).\n";
+        return t + "Ejemplo:\n  tarvelon-datos " + std::string(a.ejemplo) +
+               "\nSalida: 0 bien, 1 datos no válidos, 2 error, 64 argumentos incorrectos.\n";
+    }
+    return {};
 }
 
 }  // namespace
@@ -750,9 +1084,26 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
         try {
             if (args.empty()) throw ErrorUso{"Falta la orden."};
             const std::string& orden = args[0];
-            int codigo = kSalidaBien;
-            if (orden == "--ayuda" || orden == "-h" || orden == "--help" || orden == "ayuda") out << TextoUsoDatos();
-            else if (orden == "tipos") codigo = ComandoTipos(args, carpetaPrograma, out, avisos);
+            if (EsAyuda(orden, true)) {
+                if (args.size() > 2) throw ErrorUso{"Número de argumentos incorrecto."};
+                const std::string ayuda = TextoAyuda(args.size() == 2 ? args[1] : "");
+                if (ayuda.empty()) throw ErrorUso{"Orden desconocida: " + args[1] + "."};
+                out << ayuda;
+                ComprobarSalida(out);
+                return kSalidaBien;
+            }
+            // "ORDEN --help" anywhere before "--": the help of that command, whatever else was given.
+            const auto finOpciones = std::find(args.begin() + 1, args.end(), "--");
+            if (std::any_of(args.begin() + 1, finOpciones, [](const std::string& x) { return EsAyuda(x, false); })) {
+                const std::string ayuda = TextoAyuda(orden);
+                if (!ayuda.empty()) {
+                    out << ayuda;
+                    ComprobarSalida(out);
+                    return kSalidaBien;
+                }
+            }
+            int codigo;
+            if (orden == "tipos") codigo = ComandoTipos(args, carpetaPrograma, out, err);
             else if (orden == "descifrar") codigo = ComandoDescifrar(args, out);
             else if (orden == "cifrar") codigo = ComandoCifrar(args);
             else if (orden == "informe") codigo = ComandoInforme(args, carpetaPrograma, out, err, avisos);

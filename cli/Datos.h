@@ -11,7 +11,7 @@ namespace tarvelon {
 
 // Exit codes of the tool.
 inline constexpr int kSalidaBien = 0;
-inline constexpr int kSalidaValidacion = 1;  // the record did not pass Validar
+inline constexpr int kSalidaValidacion = 1;  // the record did not pass Validar; `tipos` found no type
 inline constexpr int kSalidaError = 2;       // a run-time error (file, number, calculation)
 inline constexpr int kSalidaUso = 64;        // wrong arguments
 
@@ -21,7 +21,7 @@ inline constexpr int kSalidaUso = 64;        // wrong arguments
 int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
                   std::ostream& err);
 
-// The short usage text printed for wrong arguments.
+// The short usage text printed for wrong arguments (the general help adds to it).
 std::string TextoUsoDatos();
 
 // The tool's standard output: a buffer written straight to a descriptor that

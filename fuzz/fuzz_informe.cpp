@@ -7,9 +7,21 @@
 #include "ApoyoFuzz.h"
 #include "cli/Datos.h"
 #include "data/Ficheros.h"
+#include "model/Numeros.h"
 
 using namespace tarvelon;
 using namespace tarvelon::fuzz;
+
+// Kilometres and hours that are no numbers are a usage error.
+static bool EsNumero(const std::string& texto)
+{
+    try {
+        TextoANumero(texto);
+        return true;
+    } catch (const ErrorEjecucion&) {
+        return false;
+    }
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -46,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         bien = e.starts_with("Se ha producido el error nº ") && e.find("nº 51 ") == std::string::npos &&
                e.find("nº 7 ") == std::string::npos;
         break;
-    case kSalidaUso: bien = modo == 2 && (km.empty() || horas.empty()); break;
+    case kSalidaUso: bien = modo == 2 && (!EsNumero(km) || !EsNumero(horas)); break;
     }
     if (!bien) Fallo("salida de tarvelon-datos", std::to_string(codigo) + "\n" + o, e);
     return 0;

@@ -40,7 +40,7 @@ void Simulacion::FromArray(const TablaLineas& cLinea)
     }
 }
 
-std::string ExplicacionErrorCampo(const ErrorCampo& e)
+std::string ExplicacionErrorCampo(const ErrorCampo& e, std::string_view donde)
 {
     const std::string_view clave = CamposSimulacion()[static_cast<size_t>(e.Campo())].nombre;
     // A long text is cut on a character boundary: the start is enough to find it.
@@ -50,7 +50,8 @@ std::string ExplicacionErrorCampo(const ErrorCampo& e)
         while (corte > 0 && (static_cast<unsigned char>(texto[corte]) & 0xC0) == 0x80) --corte;
         texto.replace(corte, std::string::npos, "…");
     }
-    const std::string dato = "El dato «" + EtiquetaCampo(clave) + "» (" + std::string(clave) + ") ";
+    const std::string dato = "El dato «" + EtiquetaCampo(clave) + "» (" + std::string(clave) + ") " +
+                             (donde.empty() ? "" : "de " + std::string(donde) + " ");
     if (texto.empty()) return dato + "está vacío; escriba un número.";
     if (e.Numero() == kDesbordamiento) return dato + "se sale del intervalo de los números: «" + texto + "».";
     return dato + "no es un número: «" + texto +

@@ -157,8 +157,9 @@ private:
 
 // For someone fixing a file by hand: the field by its Spanish name and key,
 // the text, and how numbers are written ("El dato «Consumo medio (l/100 km)»
-// (CVConsumoMedio) no es un número: «31.5». ...").
-std::string ExplicacionErrorCampo(const ErrorCampo& e);
+// (CVConsumoMedio) no es un número: «31.5». ..."); `donde` names the file
+// when given ("de «misdatos.txt»").
+std::string ExplicacionErrorCampo(const ErrorCampo& e, std::string_view donde = {});
 
 // Kinds of field, as the key=value form and the window transfers convert them.
 enum class TipoCampo { Texto, Double, Long, Integer };

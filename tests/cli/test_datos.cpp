@@ -89,6 +89,14 @@ TEST(Datos, SalidasComoElFicheroDorado)
     ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&enchufe), sizeof enchufe), 0);
     std::filesystem::create_symlink(f("disp"), f("a_disp"));
     std::filesystem::create_symlink(f("cifrado.txt"), f("a_cifrado.txt"));
+    // Files that are no data files, and a reference file of several types.
+    EscribirBytes(f("vacio.txt"), "");
+    EscribirBytes(f("basura.bin"), std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\x01", 18));
+    std::string referencia;
+    for (const char* l :
+         {"Tipo=Tractora", "Tipo=Camión rígido de 3 ejes", "Tipo= Furgón ", "Tipo=Camión rígido de 2 ejes"})
+        referencia += CodificarLinea(Utf8ACp1252(l)) + "\r\n";
+    EscribirBytes(f("ref.txt"), referencia);
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
         {"descifrar", f("cifrado.txt")},
@@ -174,6 +182,20 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"tipos", f("fifo")},  // refused at once, not waiting for a writer (a hang is killed and fails)
         {"exportar", "--xlsx", f("fifo"), bueno},
         {"exportar", "--xlsx", c.Ruta().string(), bueno},
+        // Each failure names what failed.
+        {"informe", f("plano.txt")},
+        {"informe", f("basura.bin")},
+        {"informe", "--formato", "json", f("vacio.txt")},
+        {"tipos", f("vacio.txt")},
+        {"informe", "--tipo", "camion 2", "--config", f("ref.txt")},
+        {"informe", "--tipo", "CAMIÓN RÍGIDO DE 2 EJES", "--config", f("ref.txt")},
+        {"comparar", bueno, "--tipo", "Furgón", "--config", f("ref.txt")},
+        {"informe", "--tipo", "X", "--config", f("plano.txt")},
+        {"presupuesto", "abc", "5", bueno},
+        {"informe", "--detallado=si", bueno},
+        {"informe", "--detallado", "--help"},
+        {"ayuda", "presupuesto"},
+        {"--help"},
     };
     std::string texto;
     for (const auto& args : casos) {
