@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/ComandosPrecio.h"
 #include "data/Avisador.h"
 #include "data/Ficheros.h"
 #include "data/Texto.h"
@@ -562,7 +563,8 @@ std::string TextoUsoDatos()
            "  tarvelon-datos descifrar FICHERO\n"
            "  tarvelon-datos cifrar ENTRADA SALIDA\n"
            "  tarvelon-datos informe [--detallado|--resumen] [--formato texto|json|csv] FICHERO...\n"
-           "  tarvelon-datos presupuesto [--formato texto|json|csv] KM HORAS FICHERO\n"
+           "  tarvelon-datos presupuesto [--formato texto|json|csv] KM HORAS FICHERO\n" +
+           TextoUsoPrecio() +
            "  tarvelon-datos comparar [--formato texto|json|csv] A B\n"
            "  tarvelon-datos sensibilidad [--variacion P] [--formato texto|json|csv] FICHERO\n"
            "  tarvelon-datos exportar --xlsx SALIDA [--variacion P] FICHERO\n"
@@ -594,6 +596,8 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
             else if (orden == "comparar") codigo = ComandoComparar(args, carpetaPrograma, out, avisos);
             else if (orden == "sensibilidad") codigo = ComandoSensibilidad(args, carpetaPrograma, out, avisos);
             else if (orden == "exportar") codigo = ComandoExportar(args, carpetaPrograma, out, avisos);
+            else if (orden == "precio") codigo = ComandoPrecio(args, carpetaPrograma, out, err, avisos);
+            else if (orden == "revision") codigo = ComandoRevision(args, out, err);
             else throw ErrorUso{"Orden desconocida: " + orden + "."};
             out.flush();
             return codigo;
