@@ -26,7 +26,7 @@ SerieGasoleo CargarSerie(const std::string& ruta)
     try {
         return SerieGasoleo::Leer(contenido);
     } catch (const ErrorSerie& e) {
-        throw ErrorEjecucion(kTiposNoCoinciden, ruta + ", " + e.what());
+        throw ErrorEjecucion(kTiposNoCoinciden, ruta + ", línea " + std::to_string(e.Linea()) + ": " + e.Motivo());
     }
 }
 
@@ -74,7 +74,7 @@ int Lote(const ArgumentosOrden& a, std::ostream& out, std::ostream& err)
         if (entrada.bad()) throw ErrorEjecucion(kErrorES);
         return r.erroneos > 0 ? kSalidaValidacion : kSalidaBien;
     } catch (const ErrorSerie& e) {
-        throw ErrorEjecucion(kTiposNoCoinciden, ruta + ", " + e.what());
+        throw ErrorEjecucion(kTiposNoCoinciden, ruta + ", línea " + std::to_string(e.Linea()) + ": " + e.Motivo());
     }
 }
 

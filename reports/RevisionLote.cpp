@@ -48,7 +48,7 @@ std::array<std::string_view, 5> Campos(std::string_view linea)
 double Numero(std::string_view texto, const char* nombre)
 {
     try {
-        return TextoANumero(texto);
+        return LeerImporte(texto);
     } catch (const ErrorEjecucion&) {
         throw LineaMala{std::string(nombre) + " «" + std::string(texto) + "» no es un número"};
     }

@@ -45,6 +45,11 @@ TEST(Datos, SalidasComoElFicheroDorado)
     // KilometrajeAnual moved to the very end, with no CR LF after it.
     EscribirBytes(f("ultima.txt"), Cifrado(ejemplo, "KilometrajeAnual") + CodificarLinea("KilometrajeAnual=120000"));
     // CR LF and LF ends, a byte-order mark, an empty line, Windows-1252 letters.
+    EscribirBytes(f("serie.csv"), "mes;euros_litro\r\n2024-01;1,40\r\n2024-03;1,47\r\n");
+    EscribirBytes(f("serie_mala.csv"), "2024-01;1,40\r\n2024-03;1.47\r\n");
+    EscribirBytes(f("servicios.csv"), "referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\nA;2024-01-02;"
+                                      "2024-03-31;1.000,00;40\r\nB;2024-01-02;2024-02-30;500;12\r\nC;2024-03-01;"
+                                      "2024-01-01;2.500,5;12\r\n");
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
@@ -98,6 +103,24 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"exportar", bueno},
         {"exportar", "--xlsx", bueno, bueno},
         {"exportar", "--xlsx", f("libro.xlsx"), "--formato", "json", bueno},
+        // The price of a service and the fuel-price revision.
+        {"precio", "--precio", "1.259,00", "--margen", "15", "350", "6", bueno},
+        {"precio", "--formato", "json", "--precio", "100", "350", "6", bueno},
+        {"precio", "--formato", "csv", "--precio", "900", "--margen", "0", "350", "6", bueno},
+        {"precio", "--formato", "json", "--precio", "900", "10", "1", malo},
+        {"precio", "--formato", "json", "--precio", "900", "10", "1", falta},
+        {"precio", "--precio", "1259.5", "350", "6", bueno},
+        {"precio", "--precio", "900", "--margen", "100", "350", "6", bueno},
+        {"revision", "--precio", "1000", "--variacion", "7,45", "--masa", "40"},
+        {"revision", "--formato", "json", "--precio", "1000", "--gasoleo", "1,5", "1,4", "--masa", "12"},
+        {"revision", "--formato", "csv", "--precio", "1000", "--variacion", "-4,99", "--coeficiente", "0,3"},
+        {"revision", "--precio", "800", "--serie", f("serie.csv"), "--desde", "2024-01", "--hasta=2024-03",
+         "--masa", "3,5", "--umbral", "4"},
+        {"revision", "--formato", "json", "--precio", "8", "--serie", f("serie_mala.csv"), "--desde", "2024-01",
+         "--hasta", "2024-03", "--masa", "3"},
+        {"revision", "--servicios", f("servicios.csv"), "--serie", f("serie.csv")},
+        {"revision", "--precio", "1000", "--variacion", "6", "--gasoleo", "1", "2", "--masa", "40"},
+        {"revision", "--precio", "1000", "--variacion", "6", "--masa", "40", "--umbral", "6"},
     };
     std::string texto;
     for (const auto& args : casos) {
