@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "data/Ficheros.h"
@@ -31,6 +32,7 @@ QLineEdit* Caja(const char* nombre, QWidget* padre)
 {
     auto* c = new QLineEdit(padre);
     c->setObjectName(QString::fromLatin1(nombre));
+    c->setMinimumWidth(c->fontMetrics().horizontalAdvance(QStringLiteral("Transportes del Norte, S.L.")));
     return c;
 }
 
@@ -48,10 +50,14 @@ std::string Euros(double v) { return FormatoDosDecimales(RedondearCentimos(v)) +
 
 }  // namespace
 
-PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QWidget(parent), inicio_(inicio)
+PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QScrollArea(parent), inicio_(inicio)
 {
     setObjectName(QStringLiteral("PestanaPrecio"));
-    auto* datos = new QGroupBox(QStringLiteral("Servicio"), this);
+    // Scrolls rather than forcing the window beyond a small or scaled screen.
+    auto* pagina = new QWidget(this);
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    auto* datos = new QGroupBox(QStringLiteral("Servicio"), pagina);
     auto* formulario = new QFormLayout(datos);
     km_ = Caja("txtKmServicio", datos);
     horas_ = Caja("txtHorasServicio", datos);
@@ -69,7 +75,7 @@ PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QWidget(parent),
     formulario->addRow(QStringLiteral("&Referencia:"), referencia_);
     formulario->addRow(QStringLiteral("C&liente:"), cliente_);
 
-    auto* resultado = new QGroupBox(QStringLiteral("Precio frente a coste"), this);
+    auto* resultado = new QGroupBox(QStringLiteral("Precio frente a coste"), pagina);
     auto* rejilla = new QGridLayout(resultado);
     rejilla->setHorizontalSpacing(24);
     const std::pair<const char*, QLabel**> filas[] = {
@@ -84,7 +90,7 @@ PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QWidget(parent),
         *destino = Cifra(nombres[f], resultado);
         rejilla->addWidget(*destino, f++, 1);
     }
-    veredicto_ = new QLabel(this);
+    veredicto_ = new QLabel(pagina);
     veredicto_->setObjectName(QStringLiteral("lblVeredicto"));
     veredicto_->setWordWrap(true);
     QFont grande = veredicto_->font();
@@ -93,22 +99,23 @@ PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QWidget(parent),
     veredicto_->setFont(grande);
     veredicto_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    hoja_ = new QPushButton(QStringLiteral("Hoja «Coste del servicio» en PDF…"), this);
+    hoja_ = new QPushButton(QStringLiteral("Hoja «Coste del servicio» en PDF…"), pagina);
     hoja_->setObjectName(QStringLiteral("btHojaCosteServicio"));
     connect(hoja_, &QPushButton::clicked, this, &PestanaPrecio::GrabarHoja);
     auto* nota = new QLabel(QStringLiteral("El coste es el del presupuesto del servicio (paso 8) con los datos de la "
                                            "columna «DATOS DE SIMULACIÓN». Las cifras cambian al escribir."),
-                            this);
+                            pagina);
     nota->setWordWrap(true);
     nota->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
 
     auto* arriba = new QHBoxLayout;
     arriba->addWidget(datos);
-    arriba->addWidget(resultado, 1);
+    arriba->addWidget(resultado);
+    arriba->addStretch();
     auto* botones = new QHBoxLayout;
     botones->addWidget(hoja_);
     botones->addStretch();
-    auto* disposicion = new QVBoxLayout(this);
+    auto* disposicion = new QVBoxLayout(pagina);
     disposicion->addLayout(arriba);
     disposicion->addWidget(veredicto_);
     disposicion->addWidget(nota);
@@ -118,6 +125,7 @@ PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QWidget(parent),
     for (QLineEdit* c : {km_, horas_, precioTexto_, margen_})
         connect(c, &QLineEdit::textChanged, this, &PestanaPrecio::Recalcular);
     Recalcular();
+    setWidget(pagina);
 }
 
 void PestanaPrecio::Actualizar(const DatosAnalisis& datos)

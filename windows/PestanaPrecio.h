@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include <QWidget>
+#include <QScrollArea>
 
 #include "model/PrecioServicio.h"
 #include "model/Simulacion.h"
@@ -20,7 +20,7 @@ namespace tarvelon {
 class Inicio;
 struct DatosAnalisis;
 
-class PestanaPrecio : public QWidget {
+class PestanaPrecio : public QScrollArea {
     Q_OBJECT
 public:
     explicit PestanaPrecio(Inicio& inicio, QWidget* parent = nullptr);

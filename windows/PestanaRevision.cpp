@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -75,18 +76,22 @@ double Numero(const QLineEdit* caja) { return LeerImporte(caja->text().toStdStri
 
 }  // namespace
 
-PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QWidget(parent), inicio_(inicio)
+PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(parent), inicio_(inicio)
 {
     setObjectName(QStringLiteral("PestanaRevision"));
-    auto* entradas = new QGroupBox(QStringLiteral("Datos del contrato"), this);
+    // Scrolls rather than forcing the window beyond a small or scaled screen.
+    auto* pagina = new QWidget(this);
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    auto* entradas = new QGroupBox(QStringLiteral("Datos del contrato"), pagina);
     auto* rejilla = new QGridLayout(entradas);
     precio_ = Caja("txtPrecioPactado", entradas);
     rejilla->addWidget(new QLabel(QStringLiteral("Precio pactado (€ sin IVA):"), entradas), 0, 0);
     rejilla->addWidget(precio_, 0, 1, 1, 2);
 
-    porIndice_ = new QRadioButton(QStringLiteral("Variación publicada G (%):"), entradas);
+    porIndice_ = new QRadioButton(QStringLiteral("G publicada (%):"), entradas);
     porIndice_->setObjectName(QStringLiteral("optIndice"));
-    porPrecios_ = new QRadioButton(QStringLiteral("Precio medio del gasóleo (€/l), contrato y porte:"), entradas);
+    porPrecios_ = new QRadioButton(QStringLiteral("Gasóleo (€/l), contrato y porte:"), entradas);
     porPrecios_->setObjectName(QStringLiteral("optPrecios"));
     porSerie_ = new QRadioButton(QStringLiteral("Meses de la serie, contrato y porte:"), entradas);
     porSerie_->setObjectName(QStringLiteral("optSerie"));
@@ -104,6 +109,7 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QWidget(pare
     rejilla->addWidget(p0_, 2, 1);
     rejilla->addWidget(p1_, 2, 2);
     rejilla->addWidget(porSerie_, 3, 0);
+    porSerie_->setToolTip(QStringLiteral("Mes del contrato y mes del porte en la serie de precios medios"));
     rejilla->addWidget(mesContrato_, 3, 1);
     rejilla->addWidget(mesServicio_, 3, 2);
 
@@ -113,6 +119,8 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QWidget(pare
     clase_->addItem(QStringLiteral("Más de 3,5 t y menos de 20 t, o de obras de más de 3,5 t (k = 0,2)"));
     clase_->addItem(QStringLiteral("20 t o más de MMA, vehículo o conjunto (k = 0,3)"));
     clase_->setCurrentIndex(2);
+    clase_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    clase_->setMinimumContentsLength(24);
     coeficiente_ = Caja("txtCoeficiente", entradas, QStringLiteral("0,3"));
     umbral_ = Caja("txtUmbral", entradas, QStringLiteral("5"));
     rejilla->addWidget(new QLabel(QStringLiteral("Vehículo:"), entradas), 4, 0);
@@ -122,7 +130,7 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QWidget(pare
     rejilla->addWidget(new QLabel(QStringLiteral("Umbral pactado (%, 5 o menos):"), entradas), 6, 0);
     rejilla->addWidget(umbral_, 6, 1);
 
-    auto* resultado = new QGroupBox(QStringLiteral("Revisión"), this);
+    auto* resultado = new QGroupBox(QStringLiteral("Revisión"), pagina);
     auto* formulario = new QFormLayout(resultado);
     variacion_ = Cifra("lblVariacion", resultado);
     aplica_ = Cifra("lblAplica", resultado);
@@ -138,20 +146,21 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QWidget(pare
     peso_->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
     formulario->addRow(peso_);
 
-    factura_ = Caja("txtLineaFactura", this);
+    factura_ = Caja("txtLineaFactura", pagina);
     factura_->setReadOnly(true);
-    copiar_ = new QPushButton(QStringLiteral("Co&piar"), this);
+    factura_->setMinimumWidth(200);
+    copiar_ = new QPushButton(QStringLiteral("Co&piar"), pagina);
     copiar_->setObjectName(QStringLiteral("btCopiarLinea"));
     connect(copiar_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(factura_->text()); });
     auto* lineaFactura = new QHBoxLayout;
-    lineaFactura->addWidget(new QLabel(QStringLiteral("Línea para la factura:"), this));
+    lineaFactura->addWidget(new QLabel(QStringLiteral("Línea para la factura:"), pagina));
     lineaFactura->addWidget(factura_, 1);
     lineaFactura->addWidget(copiar_);
 
-    auto* importar = new QPushButton(QStringLiteral("&Importar serie…"), this);
+    auto* importar = new QPushButton(QStringLiteral("&Importar serie…"), pagina);
     importar->setObjectName(QStringLiteral("btImportarSerie"));
     connect(importar, &QPushButton::clicked, this, &PestanaRevision::ImportarSerie);
-    origenSerie_ = new QLabel(this);
+    origenSerie_ = new QLabel(pagina);
     origenSerie_->setObjectName(QStringLiteral("lblOrigenSerie"));
     origenSerie_->setWordWrap(true);
     auto* filaSerie = new QHBoxLayout;
@@ -178,22 +187,22 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QWidget(pare
         s->attachAxis(ejeMeses_);
         s->attachAxis(ejePrecio_);
     }
-    grafico_ = new QChartView(grafico, this);
+    grafico_ = new QChartView(grafico, pagina);
     grafico_->setObjectName(QStringLiteral("graficoSerieGasoleo"));
     grafico_->setRenderHint(QPainter::Antialiasing);
-    grafico_->setMinimumHeight(220);
+    grafico_->setMinimumHeight(200);
 
     auto* aviso = new QLabel(QStringLiteral("G es la variación del precio medio del gasóleo entre el día del contrato y "
                                             "el del porte (tabla publicada de precios medios). El programa calcula; "
                                             "el contrato y la factura son responsabilidad del usuario."),
-                             this);
+                             pagina);
     aviso->setWordWrap(true);
     aviso->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
 
     auto* arriba = new QHBoxLayout;
     arriba->addWidget(entradas, 3);
     arriba->addWidget(resultado, 2);
-    auto* disposicion = new QVBoxLayout(this);
+    auto* disposicion = new QVBoxLayout(pagina);
     disposicion->addLayout(arriba);
     disposicion->addLayout(lineaFactura);
     disposicion->addLayout(filaSerie);
@@ -210,6 +219,7 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QWidget(pare
         coeficiente_->setText(Q(NumeroATexto(CoeficienteDeClase(static_cast<ClaseVehiculo>(i)))));
     });
     CargarSerie();
+    setWidget(pagina);
 }
 
 void PestanaRevision::Actualizar(const DatosAnalisis& datos)

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include <QWidget>
+#include <QScrollArea>
 
 #include "model/RevisionCombustible.h"
 #include "model/SerieGasoleo.h"
@@ -30,7 +30,7 @@ namespace tarvelon {
 class Inicio;
 struct DatosAnalisis;
 
-class PestanaRevision : public QWidget {
+class PestanaRevision : public QScrollArea {
     Q_OBJECT
 public:
     explicit PestanaRevision(Inicio& inicio, QWidget* parent = nullptr);
