@@ -105,14 +105,20 @@ SerieGasoleo SerieGasoleo::Leer(std::string_view contenido)
         if (!s.precios_.emplace(*mes, precio).second)
             throw ErrorSerie(numero, "el mes " + TextoMes(*mes) + " ya aparece antes");
     }
+    if (!s.precios_.empty()) {
+        s.primero_ = s.precios_.begin()->first;
+        s.porMes_.assign(static_cast<size_t>(s.precios_.rbegin()->first - s.primero_ + 1), 0.0);
+        for (const auto& [mes, precio] : s.precios_) s.porMes_[static_cast<size_t>(mes - s.primero_)] = precio;
+    }
     return s;
 }
 
 std::optional<double> SerieGasoleo::Precio(Mes mes) const
 {
-    const auto i = precios_.find(mes);
-    if (i == precios_.end()) return std::nullopt;
-    return i->second;
+    if (mes < primero_ || mes - primero_ >= static_cast<Mes>(porMes_.size())) return std::nullopt;
+    const double p = porMes_[static_cast<size_t>(mes - primero_)];
+    if (p == 0) return std::nullopt;
+    return p;
 }
 
 std::string SerieGasoleo::Texto() const

@@ -48,6 +48,10 @@ public:
 
 private:
     std::map<Mes, double> precios_;
+    // The same by position from the first month (0 where a month is missing):
+    // a list of services looks a month up twice per line.
+    Mes primero_ = 0;
+    std::vector<double> porMes_;
 };
 
 // Year, month and day of "AAAA-MM-DD" (a real calendar date) as its Mes.

@@ -1,6 +1,8 @@
 #include "reports/RevisionLote.h"
 
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -77,6 +79,65 @@ RevisionCombustible Revisar(std::string_view linea, const SerieGasoleo& serie, d
     }
 }
 
+constexpr size_t kBloque = 1 << 16;
+
+// The lines of a stream, read in blocks; a line ends at LF, a CR before it is
+// dropped. Only the unfinished line is kept between blocks.
+class LectorLineas {
+public:
+    explicit LectorLineas(std::istream& entrada) : entrada_(entrada) {}
+
+    bool Siguiente(std::string_view& linea)
+    {
+        for (;;) {
+            const size_t fin = datos_.find('\n', pos_);
+            if (fin != std::string::npos || (agotado_ && pos_ < datos_.size())) {
+                const size_t hasta = fin == std::string::npos ? datos_.size() : fin;
+                linea = std::string_view(datos_).substr(pos_, hasta - pos_);
+                if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
+                pos_ = hasta + 1;
+                return true;
+            }
+            if (agotado_) return false;
+            datos_.erase(0, pos_);
+            pos_ = 0;
+            const size_t antes = datos_.size();
+            datos_.resize(antes + kBloque);
+            entrada_.read(datos_.data() + antes, static_cast<std::streamsize>(kBloque));
+            datos_.resize(antes + static_cast<size_t>(entrada_.gcount()));
+            agotado_ = entrada_.gcount() == 0;
+        }
+    }
+
+private:
+    std::istream& entrada_;
+    std::string datos_;
+    size_t pos_ = 0;
+    bool agotado_ = false;
+};
+
+// A figure already rounded to two decimals, appended in the CSV form
+// (NumeroCsv gives the same digits: "1015,35", "15", "-4,7") without a
+// general conversion, which would cost more than the revision itself.
+void AnadirNumero(std::string& destino, double valor)
+{
+    if (!(std::fabs(valor) < 1e13)) {
+        destino += NumeroCsv(valor);
+        return;
+    }
+    const double escalado = valor * 100;
+    int64_t centimos = static_cast<int64_t>(escalado + (escalado < 0 ? -0.5 : 0.5));
+    if (centimos < 0) destino += '-', centimos = -centimos;
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, centimos / 100);
+    destino.append(buf, r.ptr);
+    const int resto = static_cast<int>(centimos % 100);
+    if (resto == 0) return;
+    destino += ',';
+    destino += static_cast<char>('0' + resto / 10);
+    if (resto % 10) destino += static_cast<char>('0' + resto % 10);
+}
+
 bool EsCabecera(std::string_view linea)
 {
     linea = Recortado(linea);
@@ -92,34 +153,32 @@ ResumenLote RevisarServicios(std::istream& entrada, std::ostream& salida, std::o
                              const SerieGasoleo& serie, double umbral)
 {
     ResumenLote resumen;
-    std::string linea;
-    std::string fila;
+    LectorLineas lector(entrada);
+    std::string_view linea;
     int64_t numero = 1;
-    bool hay = static_cast<bool>(std::getline(entrada, linea));
-    if (hay && !linea.empty() && linea.back() == '\r') linea.pop_back();
-    std::string_view cabecera = linea;
-    if (cabecera.substr(0, 3) == "\xEF\xBB\xBF") cabecera.remove_prefix(3);
-    if (!hay || !EsCabecera(cabecera))
-        throw ErrorSerie(1, "falta la cabecera «" + std::string(kCabeceraServicios) + "»");
-    salida << "\xEF\xBB\xBF" << Recortado(cabecera) << ";variacion;coeficiente;aplica;revision;precio_revisado\r\n";
+    const bool hay = lector.Siguiente(linea);
+    if (linea.substr(0, 3) == "\xEF\xBB\xBF") linea.remove_prefix(3);
+    if (!hay || !EsCabecera(linea)) throw ErrorSerie(1, "falta la cabecera «" + std::string(kCabeceraServicios) + "»");
+    // Written in blocks: one stream call per line would cost more than the revision.
+    std::string bloque = "\xEF\xBB\xBF";
+    bloque += Recortado(linea);
+    bloque += ";variacion;coeficiente;aplica;revision;precio_revisado\r\n";
     double totalPrecio = 0, totalRevision = 0, totalRevisado = 0;
-    while (std::getline(entrada, linea)) {
+    while (lector.Siguiente(linea)) {
         ++numero;
-        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
         if (Recortado(linea).empty()) continue;
         try {
             const RevisionCombustible r = Revisar(linea, serie, umbral);
-            fila.assign(linea);
-            fila += ';';
-            fila += NumeroCsv(r.variacion);
-            fila += ';';
-            fila += NumeroCsv(r.coeficiente);
-            fila += r.aplica ? ";sí;" : ";no;";
-            fila += NumeroCsv(r.revision);
-            fila += ';';
-            fila += NumeroCsv(r.precioRevisado);
-            fila += "\r\n";
-            salida << fila;
+            bloque += linea;
+            bloque += ';';
+            AnadirNumero(bloque, r.variacion);
+            bloque += ';';
+            AnadirNumero(bloque, r.coeficiente);
+            bloque += r.aplica ? ";sí;" : ";no;";
+            AnadirNumero(bloque, r.revision);
+            bloque += ';';
+            AnadirNumero(bloque, r.precioRevisado);
+            bloque += "\r\n";
             totalPrecio += r.precio;
             totalRevision += r.revision;
             totalRevisado += r.precioRevisado;
@@ -128,10 +187,14 @@ ResumenLote RevisarServicios(std::istream& entrada, std::ostream& salida, std::o
             errores << "Línea " << numero << ": " << m.motivo << '\n';
             ++resumen.erroneos;
         }
+        if (bloque.size() >= kBloque) {
+            salida.write(bloque.data(), static_cast<std::streamsize>(bloque.size()));
+            bloque.clear();
+        }
     }
-    salida << "Total;;;" << NumeroCsv(RedondearCentimos(totalPrecio)) << ";;;;;"
-           << NumeroCsv(RedondearCentimos(totalRevision)) << ';' << NumeroCsv(RedondearCentimos(totalRevisado))
-           << "\r\n";
+    bloque += "Total;;;" + NumeroCsv(RedondearCentimos(totalPrecio)) + ";;;;;" +
+              NumeroCsv(RedondearCentimos(totalRevision)) + ';' + NumeroCsv(RedondearCentimos(totalRevisado)) + "\r\n";
+    salida.write(bloque.data(), static_cast<std::streamsize>(bloque.size()));
     return resumen;
 }
 
