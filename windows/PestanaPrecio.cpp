@@ -146,11 +146,15 @@ void PestanaPrecio::Actualizar(const DatosAnalisis& datos)
 void PestanaPrecio::Recalcular()
 {
     precio_.reset();
+    // The cost shows as soon as the service is known, before any price.
+    std::optional<PrecioServicio> servicio;
     QString motivo;
     try {
         if (!calculada_) throw ErrorEjecucion(kDesbordamiento, "Simulación sin calcular. " + motivo_);
-        if (km_->text().isEmpty() || horas_->text().isEmpty() || precioTexto_->text().isEmpty())
-            throw ErrorEjecucion(0, "Escriba los kilómetros, las horas y el precio ofrecido.");
+        if (km_->text().isEmpty() || horas_->text().isEmpty())
+            throw ErrorEjecucion(0, "Escriba los kilómetros y las horas del servicio.");
+        servicio = CalcularPrecioServicio(*calculada_, km_->text().toStdString(), horas_->text().toStdString(), 0);
+        if (precioTexto_->text().trimmed().isEmpty()) throw ErrorEjecucion(0, "Escriba el precio ofrecido.");
         double precio = 0;
         std::optional<double> margen;
         try {
@@ -162,25 +166,24 @@ void PestanaPrecio::Recalcular()
         if (!(precio > 0)) throw ErrorEjecucion(0, "El precio ofrecido debe ser mayor que cero.");
         if (margen && !(*margen >= 0 && *margen < kMargenMaximo))
             throw ErrorEjecucion(0, "El margen objetivo debe estar entre 0 y menos de 100 %.");
-        precio_ = CalcularPrecioServicio(*calculada_, km_->text().toStdString(), horas_->text().toStdString(), precio,
-                                         margen);
+        precio_ = EvaluarPrecio(servicio->kilometros, servicio->horas, servicio->coste, precio, margen);
     } catch (...) {
         const ErrorEjecucion e = ComoErrorEjecucion(std::current_exception());
         motivo = e.Numero() == 0 ? Q(e.Descripcion()) : Q(MensajeError(e));
     }
     const PrecioServicio* p = precio_ ? &*precio_ : nullptr;
-    auto porKm = [](const std::optional<double>& v) { return v ? Q(FormatoCuatroDecimales(*v) + " €/km") : QStringLiteral("—"); };
-    coste_->setText(p ? Q(Euros(p->coste)) : QStringLiteral("—"));
-    costeKm_->setText(p ? porKm(p->costeKm) : QStringLiteral("—"));
-    precioKm_->setText(p ? porKm(p->precioKm) : QStringLiteral("—"));
-    margenEuros_->setText(p ? Q(Euros(p->margen)) : QStringLiteral("—"));
-    margenPorcentaje_->setText(p && p->margenPorcentaje ? Q(FormatoDosDecimales(*p->margenPorcentaje) + " %")
-                                                        : QStringLiteral("—"));
-    precioMinimo_->setText(p && p->precioMinimo ? Q(Euros(*p->precioMinimo)) : QStringLiteral("—"));
-    const bool bien = p && p->cubre;
+    const QString nada = QStringLiteral("—");
+    auto porKm = [&](const std::optional<double>& v) { return v ? Q(FormatoCuatroDecimales(*v) + " €/km") : nada; };
+    coste_->setText(servicio ? Q(Euros(servicio->coste)) : nada);
+    costeKm_->setText(servicio ? porKm(servicio->costeKm) : nada);
+    precioKm_->setText(p ? porKm(p->precioKm) : nada);
+    margenEuros_->setText(p ? Q(Euros(p->margen)) : nada);
+    margenPorcentaje_->setText(p && p->margenPorcentaje ? Q(FormatoDosDecimales(*p->margenPorcentaje) + " %") : nada);
+    precioMinimo_->setText(p && p->precioMinimo ? Q(Euros(*p->precioMinimo)) : nada);
     veredicto_->setText(p ? Q(VeredictoPrecio(*p)) : motivo);
-    veredicto_->setStyleSheet(p ? (bien ? QStringLiteral("color: rgb(0, 128, 0);") : QStringLiteral("color: rgb(192, 0, 0);"))
-                                : QStringLiteral("color: rgb(90, 90, 90);"));
+    veredicto_->setStyleSheet(!p ? QStringLiteral("color: rgb(90, 90, 90);")
+                                 : p->cubre ? QStringLiteral("color: rgb(0, 128, 0);")
+                                            : QStringLiteral("color: rgb(192, 0, 0);"));
     hoja_->setEnabled(p != nullptr);
 }
 
