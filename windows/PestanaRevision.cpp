@@ -115,9 +115,9 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(
 
     clase_ = new QComboBox(entradas);
     clase_->setObjectName(QStringLiteral("cbClaseVehiculo"));
-    clase_->addItem(QStringLiteral("Hasta 3,5 t de MMA (k = 0,1)"));
-    clase_->addItem(QStringLiteral("Más de 3,5 t y menos de 20 t, o de obras de más de 3,5 t (k = 0,2)"));
-    clase_->addItem(QStringLiteral("20 t o más de MMA, vehículo o conjunto (k = 0,3)"));
+    clase_->addItem(QStringLiteral("Hasta 3,5 t (k = 0,1)"));
+    clase_->addItem(QStringLiteral("Más de 3,5 t y menos de 20 t; de obras (k = 0,2)"));
+    clase_->addItem(QStringLiteral("20 t o más, vehículo o conjunto (k = 0,3)"));
     clase_->setCurrentIndex(2);
     clase_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     clase_->setMinimumContentsLength(24);
