@@ -13,7 +13,7 @@ set -eu
 RAIZ=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$RAIZ/build-fuzz}
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
-FUZZ_TARGETS=${FUZZ_TARGETS:-"fuzz_lectura fuzz_fromarray fuzz_numeros fuzz_informe"}
+FUZZ_TARGETS=${FUZZ_TARGETS:-"fuzz_lectura fuzz_fromarray fuzz_numeros fuzz_informe fuzz_revision"}
 JOBS=${JOBS:-2}
 
 CXX_FUZZ=${CXX_FUZZ:-clang++-14}

@@ -1,4 +1,5 @@
 #include "cli/Datos.h"
+#include "cli/Origen.h"
 
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/ComandosPrecio.h"
 #include "data/Avisador.h"
 #include "data/Ficheros.h"
 #include "data/Texto.h"
@@ -184,12 +186,6 @@ std::vector<std::string> LeerLineasPlanas(const std::string& ruta)
 }
 
 // Where a record comes from.
-struct Origen {
-    std::optional<std::string> fichero;  // personalised data file
-    std::optional<std::string> tipo;     // reference block of this type
-    std::optional<std::string> config;   // reference data file for --tipo
-};
-
 enum class Formato { Texto, Json, Csv };
 
 // The options a command accepts.
@@ -570,9 +566,8 @@ ErrorEjecucion ConCampo(const ErrorEjecucion& e, const std::string& donde)
     return ErrorEjecucion(e.Numero(), e.Descripcion() + ". " + ExplicacionErrorCampo(*campo, donde));
 }
 
-// The record as the result windows would build it: the personalised file, or
-// the reference block of a type. Every failure names its file (and the field,
-// the type) and is raised once.
+}  // namespace
+
 Simulacion CargarRegistro(const Origen& origen, const std::string& carpetaPrograma)
 {
     std::string ruta;
@@ -598,6 +593,8 @@ Simulacion CargarRegistro(const Origen& origen, const std::string& carpetaProgra
     }
     return s;
 }
+
+namespace {
 
 // The sequence of the result windows: the report, or the validation messages.
 int Informar(Simulacion& s, std::ostream& out, const EscritorInforme& escribir,
@@ -993,6 +990,22 @@ constexpr AyudaOrden kAyudas[] = {
      "1 a 50; 10 si no se indica). SALIDA no puede ser el fichero de datos ni el de\n"
      "referencia; no admite --formato.\n",
      false, true, "exportar --xlsx costes.xlsx misdatos.txt"},
+    {"precio", "precio --precio P [--margen M] [--formato texto|json|csv] KM HORAS FICHERO",
+     "El precio ofrecido P (euros sin IVA) frente al coste del servicio de KM kilómetros\n"
+     "y HORAS horas (el total del presupuesto): margen en euros y en % del precio, precio\n"
+     "y coste por km y si el precio cubre el coste. Con --margen M (de 0 a menos de 100),\n"
+     "el precio mínimo que deja ese margen.\n",
+     true, true, "precio --precio 1.250 --margen 10 350 6,5 misdatos.txt"},
+    {"revision",
+     "revision --precio P (--variacion G | --gasoleo P0 P1 | --serie F --desde AAAA-MM\n"
+     "       --hasta AAAA-MM) (--masa T | --coeficiente K) [--umbral U] [--formato texto|json|csv]\n"
+     "   o: tarvelon-datos revision --servicios SERVICIOS.csv --serie F [--umbral U]",
+     "Revisión del precio P por la variación G (%) del precio medio del gasóleo entre el\n"
+     "día del contrato y el del transporte: P × G × k / 100, con k de la masa máxima\n"
+     "autorizada en toneladas (0,1 hasta 3,5 t; 0,2 hasta menos de 20 t; 0,3 desde 20 t)\n"
+     "o escrito con --coeficiente. Se aplica si |G| llega al umbral (5 % si no se indica).\n"
+     "Con --servicios revisa una lista de servicios contra la serie de precios medios.\n",
+     true, false, "revision --precio 1.200 --gasoleo 1,45 1,56 --masa 40"},
 };
 
 // The words that ask for help: as the command ("ayuda", "--help"...), or,
@@ -1064,7 +1077,8 @@ std::string TextoUsoDatos()
            "  tarvelon-datos cifrar ENTRADA SALIDA\n"
            "  tarvelon-datos informe [--detallado|--resumen] [--formato texto|json|csv] FICHERO...\n"
            "  tarvelon-datos informe [--formato csv] --lista LISTA\n"
-           "  tarvelon-datos presupuesto [--formato texto|json|csv] KM HORAS FICHERO\n"
+           "  tarvelon-datos presupuesto [--formato texto|json|csv] KM HORAS FICHERO\n" +
+           TextoUsoPrecio() +
            "  tarvelon-datos comparar [--formato texto|json|csv] A B\n"
            "  tarvelon-datos sensibilidad [--variacion P] [--formato texto|json|csv] FICHERO\n"
            "  tarvelon-datos exportar --xlsx SALIDA [--variacion P] FICHERO\n"
@@ -1111,6 +1125,8 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
             else if (orden == "comparar") codigo = ComandoComparar(args, carpetaPrograma, out, avisos);
             else if (orden == "sensibilidad") codigo = ComandoSensibilidad(args, carpetaPrograma, out, avisos);
             else if (orden == "exportar") codigo = ComandoExportar(args, carpetaPrograma, out, avisos);
+            else if (orden == "precio") codigo = ComandoPrecio(args, carpetaPrograma, out, err);
+            else if (orden == "revision") codigo = ComandoRevision(args, out, err);
             else throw ErrorUso{"Orden desconocida: " + orden + "."};
             ComprobarSalida(out);
             return codigo;

@@ -33,6 +33,8 @@
 #include "windows/InformePdf.h"
 #include "windows/Inicio.h"
 #include "windows/ListaResultado.h"
+#include "windows/PestanaPrecio.h"
+#include "windows/PestanaRevision.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {
@@ -122,6 +124,8 @@ VentanaAnalisis::VentanaAnalisis(Inicio& inicio, QWidget* parent) : QWidget(pare
     pestanas_->addTab(CrearResumen(), QStringLiteral("Resumen en vivo"));
     pestanas_->addTab(CrearComparacion(), QStringLiteral("Comparación"));
     pestanas_->addTab(CrearSensibilidad(), QStringLiteral("Sensibilidad"));
+    pestanas_->addTab(precio_ = new PestanaPrecio(inicio_), QStringLiteral("Precio del servicio"));
+    pestanas_->addTab(revision_ = new PestanaRevision(inicio_), QStringLiteral("Revisión por combustible"));
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(Etiqueta(QStringLiteral("Exportar el análisis:"), this));
@@ -313,6 +317,8 @@ void VentanaAnalisis::MostrarPestana(int pestana)
         case kResumen: MostrarResumen(); break;
         case kComparacion: MostrarComparacion(); break;
         case kSensibilidad: MostrarSensibilidad(); break;
+        case kPrecio: precio_->Actualizar(datos_); break;
+        case kRevision: revision_->Actualizar(datos_); break;
         default: break;
         }
     } catch (...) {

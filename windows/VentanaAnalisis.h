@@ -23,13 +23,15 @@ class GraficoCurvaKm;
 class GraficoEstructura;
 class GraficoSensibilidad;
 class Inicio;
+class PestanaPrecio;
+class PestanaRevision;
 
 enum class FormatoExportacion { Pdf, Excel, Csv, Json };
 
 class VentanaAnalisis : public QWidget {
     Q_OBJECT
 public:
-    enum Pestana { kResumen, kComparacion, kSensibilidad };
+    enum Pestana { kResumen, kComparacion, kSensibilidad, kPrecio, kRevision };
 
     explicit VentanaAnalisis(Inicio& inicio, QWidget* parent = nullptr);
 
@@ -63,7 +65,7 @@ private:
     DatosAnalisis datos_;
     bool leido_ = false;              // datos_ reflect the columns
     bool dimensionada_ = false;       // sized to the screen on first showing
-    std::array<bool, 3> mostrada_{};  // each tab shows datos_
+    std::array<bool, 5> mostrada_{};  // each tab shows datos_
     std::string carpetaExportacion_;
 
     QTabWidget* pestanas_;
@@ -78,6 +80,8 @@ private:
     GraficoSensibilidad* tornado_;
     GraficoCurvaKm* curva_;
     QTableWidget* sensibilidad_;
+    PestanaPrecio* precio_;
+    PestanaRevision* revision_;
 };
 
 }  // namespace tarvelon

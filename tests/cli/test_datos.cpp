@@ -59,6 +59,11 @@ TEST(Datos, SalidasComoElFicheroDorado)
         Cifrado(Cambiado(ejemplo, "CFIVTM=-500 CFSeguridadSocialEmpresa=132 CFDiasDeActividad=400 TipoSeguro=5"),
                 "CFHorasAnualesTrabajadas", "CFHorasAnualesTrabajadas=1.760"));
     EscribirBytes(f("largo.txt"), Cifrado(ejemplo, "CVConsumoMedio", "CVConsumoMedio=31.55" + RepetirTexto("ñ", 30)));
+    EscribirBytes(f("serie.csv"), "mes;euros_litro\r\n2024-01;1,40\r\n2024-03;1,47\r\n");
+    EscribirBytes(f("serie_mala.csv"), "2024-01;1,40\r\n2024-03;1.47\r\n");
+    EscribirBytes(f("servicios.csv"), "referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\nA;2024-01-02;"
+                                      "2024-03-31;1.000,00;40\r\nB;2024-01-02;2024-02-30;500;12\r\nC;2024-03-01;"
+                                      "2024-01-01;2.500,5;12\r\n");
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
     // A type that a spreadsheet would take for a formula; a file named as the
     // good one in another folder; the list for --lista (also fed as stdin to
@@ -196,6 +201,24 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"informe", "--detallado", "--help"},
         {"ayuda", "presupuesto"},
         {"--help"},
+        // The price of a service and the fuel-price revision.
+        {"precio", "--precio", "1.259,00", "--margen", "15", "350", "6", bueno},
+        {"precio", "--formato", "json", "--precio", "100", "350", "6", bueno},
+        {"precio", "--formato", "csv", "--precio", "900", "--margen", "0", "350", "6", bueno},
+        {"precio", "--formato", "json", "--precio", "900", "10", "1", malo},
+        {"precio", "--formato", "json", "--precio", "900", "10", "1", falta},
+        {"precio", "--precio", "1259.5", "350", "6", bueno},
+        {"precio", "--precio", "900", "--margen", "100", "350", "6", bueno},
+        {"revision", "--precio", "1000", "--variacion", "7,45", "--masa", "40"},
+        {"revision", "--formato", "json", "--precio", "1000", "--gasoleo", "1,5", "1,4", "--masa", "12"},
+        {"revision", "--formato", "csv", "--precio", "1000", "--variacion", "-4,99", "--coeficiente", "0,3"},
+        {"revision", "--precio", "800", "--serie", f("serie.csv"), "--desde", "2024-01", "--hasta=2024-03",
+         "--masa", "3,5", "--umbral", "4"},
+        {"revision", "--formato", "json", "--precio", "8", "--serie", f("serie_mala.csv"), "--desde", "2024-01",
+         "--hasta", "2024-03", "--masa", "3"},
+        {"revision", "--servicios", f("servicios.csv"), "--serie", f("serie.csv")},
+        {"revision", "--precio", "1000", "--variacion", "6", "--gasoleo", "1", "2", "--masa", "40"},
+        {"revision", "--precio", "1000", "--variacion", "6", "--masa", "40", "--umbral", "6"},
     };
     std::string texto;
     for (const auto& args : casos) {

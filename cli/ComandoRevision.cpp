@@ -1,0 +1,159 @@
+// tarvelon-datos revision: the fuel-price revision of one agreed price, or of
+// a list of services against a series of monthly diesel prices.
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include "cli/ArgumentosOrden.h"
+#include "cli/ComandosPrecio.h"
+#include "cli/Datos.h"
+#include "data/Ficheros.h"
+#include "model/Errores.h"
+#include "model/RevisionCombustible.h"
+#include "model/SerieGasoleo.h"
+#include "reports/InformesPrecio.h"
+#include "reports/Json.h"
+#include "reports/RevisionLote.h"
+
+namespace tarvelon {
+
+namespace {
+
+// A series file that cannot be read: a run-time error naming the file and line.
+SerieGasoleo CargarSerie(const std::string& ruta)
+{
+    const std::string contenido = LeerFicheroEntero(ruta);
+    try {
+        return SerieGasoleo::Leer(contenido);
+    } catch (const ErrorSerie& e) {
+        throw ErrorEjecucion(kTiposNoCoinciden, ruta + ", línea " + std::to_string(e.Linea()) + ": " + e.Motivo());
+    }
+}
+
+Mes MesDeOpcion(const ArgumentosOrden& a, const std::string& opcion)
+{
+    const auto v = a.Valor(opcion);
+    if (!v) throw UsoIncorrecto{"Con --serie, indique --desde AAAA-MM y --hasta AAAA-MM."};
+    const auto mes = LeerMes(*v);
+    if (!mes) throw UsoIncorrecto{"El mes de " + opcion + " debe tener la forma AAAA-MM: " + *v + "."};
+    return *mes;
+}
+
+double PrecioDeSerie(const SerieGasoleo& serie, Mes mes)
+{
+    const auto p = serie.Precio(mes);
+    if (!p) throw ErrorEjecucion(kSubindice, "La serie no tiene el precio del gasóleo de " + TextoMes(mes));
+    return *p;
+}
+
+double Umbral(const ArgumentosOrden& a)
+{
+    const double u = a.Numero("--umbral").value_or(kUmbralRevision);
+    if (!(u >= 0 && u <= kUmbralRevision)) throw UsoIncorrecto{"El umbral debe estar entre 0 y 5."};
+    return u;
+}
+
+int Lote(const ArgumentosOrden& a, std::ostream& out, std::ostream& err)
+{
+    for (const char* o : {"--precio", "--variacion", "--gasoleo", "--desde", "--hasta", "--masa", "--coeficiente",
+                          "--formato"})
+        if (a.Hay(o)) throw UsoIncorrecto{std::string("La opción ") + o + " no vale con --servicios."};
+    if (!a.Hay("--serie")) throw UsoIncorrecto{"Con --servicios, indique la serie de precios: --serie F."};
+    if (!a.Posicionales().empty()) throw UsoIncorrecto{"Número de argumentos incorrecto."};
+    const double umbral = Umbral(a);
+    const SerieGasoleo serie = CargarSerie(*a.Valor("--serie"));
+    const std::string ruta = *a.Valor("--servicios");
+    std::error_code ec;
+    if (!std::filesystem::exists(ruta, ec)) throw ErrorEjecucion(kFicheroNoEncontrado);
+    // A folder or a pipe is not a list of services (and a pipe might never end).
+    if (!std::filesystem::is_regular_file(ruta, ec)) throw ErrorEjecucion(kErrorAcceso);
+    std::ifstream entrada(ruta, std::ios::binary);
+    if (!entrada) throw ErrorEjecucion(kPermisoDenegado);
+    try {
+        const ResumenLote r = RevisarServicios(entrada, out, err, serie, umbral);
+        if (entrada.bad()) throw ErrorEjecucion(kErrorES);
+        return r.erroneos > 0 ? kSalidaValidacion : kSalidaBien;
+    } catch (const ErrorSerie& e) {
+        throw ErrorEjecucion(kTiposNoCoinciden, ruta + ", línea " + std::to_string(e.Linea()) + ": " + e.Motivo());
+    }
+}
+
+int Revision(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const ArgumentosOrden a(args, {{"--precio", 1},
+                                   {"--variacion", 1},
+                                   {"--gasoleo", 2},
+                                   {"--serie", 1},
+                                   {"--desde", 1},
+                                   {"--hasta", 1},
+                                   {"--masa", 1},
+                                   {"--coeficiente", 1},
+                                   {"--umbral", 1},
+                                   {"--formato", 1},
+                                   {"--servicios", 1}});
+    if (a.Hay("--servicios")) return Lote(a, out, err);
+    const auto f = a.Valor("--formato").value_or("texto");
+    if (f != "texto" && f != "json" && f != "csv") throw UsoIncorrecto{"Formato desconocido: " + f + "."};
+    if (!a.Posicionales().empty()) throw UsoIncorrecto{"Número de argumentos incorrecto."};
+    const auto precio = a.Numero("--precio");
+    if (!precio) throw UsoIncorrecto{"Falta el precio: --precio P."};
+    if (!(*precio > 0)) throw UsoIncorrecto{"El precio debe ser mayor que cero."};
+    const int fuentes = a.Hay("--variacion") + a.Hay("--gasoleo") + a.Hay("--serie");
+    if (fuentes != 1) throw UsoIncorrecto{"Indique una sola de --variacion, --gasoleo o --serie."};
+    if (!a.Hay("--serie") && (a.Hay("--desde") || a.Hay("--hasta")))
+        throw UsoIncorrecto{"--desde y --hasta solo valen con --serie."};
+    if (a.Hay("--masa") == a.Hay("--coeficiente")) throw UsoIncorrecto{"Indique --masa T o --coeficiente K."};
+    double coeficiente = 0;
+    if (const auto k = a.Numero("--coeficiente")) {
+        if (!(*k > 0 && *k <= 1)) throw UsoIncorrecto{"El coeficiente debe ser mayor que 0 y no mayor que 1."};
+        coeficiente = *k;
+    } else {
+        const double masa = *a.Numero("--masa");
+        if (!(masa > 0)) throw UsoIncorrecto{"La masa debe ser mayor que cero."};
+        coeficiente = CoeficienteDeClase(ClaseDeMasa(masa));
+    }
+    const double umbral = Umbral(a);
+    std::optional<Mes> desde, hasta;
+    double variacion = 0;
+    if (const auto g = a.Numero("--variacion")) variacion = *g;
+    else if (const auto p = a.Valores("--gasoleo")) {
+        const double p0 = NumeroDeOpcion("--gasoleo", (*p)[0]), p1 = NumeroDeOpcion("--gasoleo", (*p)[1]);
+        if (!(p0 > 0 && p1 > 0)) throw UsoIncorrecto{"Los precios del gasóleo deben ser mayores que cero."};
+        variacion = VariacionGasoleo(p0, p1);
+    } else {
+        desde = MesDeOpcion(a, "--desde");
+        hasta = MesDeOpcion(a, "--hasta");
+    }
+    try {
+        if (desde) {
+            const SerieGasoleo serie = CargarSerie(*a.Valor("--serie"));
+            variacion = VariacionGasoleo(PrecioDeSerie(serie, *desde), PrecioDeSerie(serie, *hasta));
+        }
+        const RevisionCombustible r = CalcularRevision(*precio, variacion, coeficiente, umbral);
+        if (f == "json") out << JsonRevision(r);
+        else if (f == "csv") out << CsvRevision(r);
+        else {
+            std::vector<std::string> lineas;
+            InformeRevision(r, lineas);
+            for (const auto& l : lineas) out << l << '\n';
+        }
+        return kSalidaBien;
+    } catch (const ErrorEjecucion& e) {
+        if (f == "json") out << JsonError(e);
+        throw;
+    }
+}
+
+}  // namespace
+
+int ComandoRevision(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    try {
+        return Revision(args, out, err);
+    } catch (const UsoIncorrecto& u) {
+        err << u.motivo << '\n' << TextoUsoDatos();
+        return kSalidaUso;
+    }
+}
+
+}  // namespace tarvelon
