@@ -62,8 +62,8 @@ QSize TamanoParaValores(const QChart* grafico, const QString& muestra, int etiqu
 {
     const QFontMetrics fm(grafico->font());
     const int ancho = fm.horizontalAdvance(muestra) + 2 * kRellenoEtiqueta;
-    return {(etiquetas + 1) * ancho + 3 * fm.height() + 24, (etiquetas + 1) * (fm.height() + 2 * kRellenoEtiqueta) +
-                                                               AltoFuera(grafico)};
+    return {(etiquetas + 1) * ancho + 3 * fm.height() + 24,
+            (etiquetas + 1) * (fm.height() + 2 * kRellenoEtiqueta) + AltoFuera(grafico)};
 }
 
 }  // namespace tarvelon

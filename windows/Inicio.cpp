@@ -9,8 +9,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -37,8 +37,8 @@
 namespace tarvelon {
 
 namespace {
-constexpr int kHuecoPasoTwips = 5;  // between the index and the step windows
-constexpr int kAnchoUtil = 320;     // a step window narrower than this covers the index instead
+constexpr int kHuecoPasoTwips = 5;    // between the index and the step windows
+constexpr int kAnchoUtil = 320;       // a step window narrower than this covers the index instead
 constexpr int kAnchoAnalisis = 1020;  // what the analysis window asks for beside the steps
 
 // A hosted window inside its frame: it scrolls when the work area is smaller
@@ -55,7 +55,7 @@ public:
     }
     QSize sizeHint() const override { return widget()->sizeHint().expandedTo(widget()->minimumSizeHint()); }
 };
-}
+}  // namespace
 
 Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     : QMainWindow(parent),
@@ -163,12 +163,12 @@ void Inicio::CrearMenus()
     archivo->setObjectName(QStringLiteral("menuArchivo"));
     nombrar(archivo->menuAction(), "menuArchivo");
     // Every entry has an access key, and the commands their keys, shown beside them.
-    menuArchivoGuardar_ = nombrar(archivo->addAction(QStringLiteral("&Guardar Datos Personalizados"),
-                                                     QKeySequence(Qt::CTRL | Qt::Key_G)),
-                                  "menuArchivoGuardar");
-    menuArchivoCargar_ = nombrar(
-        archivo->addAction(QStringLiteral("&Cargar Datos Personalizados"), QKeySequence(Qt::CTRL | Qt::Key_O)),
-        "menuArchivoCargar");
+    menuArchivoGuardar_ =
+        nombrar(archivo->addAction(QStringLiteral("&Guardar Datos Personalizados"), QKeySequence(Qt::CTRL | Qt::Key_G)),
+                "menuArchivoGuardar");
+    menuArchivoCargar_ =
+        nombrar(archivo->addAction(QStringLiteral("&Cargar Datos Personalizados"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+                "menuArchivoCargar");
     nombrar(archivo->addSeparator(), "menuSeparador3");
     QAction* salir =
         nombrar(archivo->addAction(QStringLiteral("&Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q)), "menuArchivoSalir");
@@ -222,10 +222,11 @@ bool Inicio::eventFilter(QObject* objeto, QEvent* evento)
     if (objeto == mdi_->viewport() && evento->type() == QEvent::Resize && !ajustando_) {
         ajustando_ = true;
         for (const auto& [w, marco] : marcos_)
-            if (w != indice_ && w != analisis_ && marco->isVisible() &&
+            if (w != indice_ && marco->isVisible() &&
                 !(marco->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
-                Colocar(marco, marco->pos());
-        if (analisisPorColocar_ && analisis_ && analisis_->isVisible()) ColocarAnalisis(analisisSitio_.first, analisisSitio_.second);
+                Colocar(marco, marco->pos(), w == analisis_ ? marco->width() : QWIDGETSIZE_MAX);
+        if (analisisPorColocar_ && analisis_ && analisis_->isVisible())
+            ColocarAnalisis(analisisSitio_.first, analisisSitio_.second);
         analisisPorColocar_ = false;
         ajustando_ = false;
     }
@@ -450,8 +451,8 @@ void Inicio::menuAnalisis_Click()
     int derechaPasos = IzquierdaPaso();
     for (const auto& [w, m] : marcos_)
         if (w != indice_ && w != analisis_)  // a frame never shown may not count its window yet
-            derechaPasos = std::max({derechaPasos, IzquierdaPaso() + m->sizeHint().width(),
-                                     IzquierdaPaso() + w->sizeHint().width() + 8});
+            derechaPasos = std::max(
+                {derechaPasos, IzquierdaPaso() + m->sizeHint().width(), IzquierdaPaso() + w->sizeHint().width() + 8});
     const int bordes = marco->sizeHint().width() - marco->widget()->sizeHint().width();
     const int minimo = analisis_->minimumSizeHint().width() + bordes;
     const int deseado = std::max(minimo, PixelesEscalados(kAnchoAnalisis, this));

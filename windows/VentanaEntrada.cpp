@@ -138,8 +138,8 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
 
     auto* cabeceraIzquierda = CrearCabecera(QStringLiteral("DATOS DE SIMULACIÓN"), QStringLiteral("lblDatosSimulacion"),
                                             QColor(255, 240, 180), this);
-    auto* cabeceraDerecha =
-        CrearCabecera(QStringLiteral("DATOS DEL MIRANDEL"), QStringLiteral("lblDatosMirandel"), QColor(196, 222, 246), this);
+    auto* cabeceraDerecha = CrearCabecera(QStringLiteral("DATOS DEL MIRANDEL"), QStringLiteral("lblDatosMirandel"),
+                                          QColor(196, 222, 246), this);
     rejilla->setRowMinimumHeight(fila, fm.height() + 8);
     rejilla->addWidget(cabeceraIzquierda, fila, inicioLado[0], 1, columnasLado);
     rejilla->addWidget(cabeceraDerecha, fila++, inicioLado[1], 1, columnasLado);
@@ -181,10 +181,9 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
             for (size_t c = 0; c < m.subcolumnas.size(); ++c) {
                 QLabel* par[2];
                 for (int i = 0; i < 2; ++i) {
-                    par[i] = CrearEtiqueta(Q(m.subcolumnas[c]),
-                                           QString::fromLatin1(i ? "MIRlblSubcolumna" : "lblSubcolumna") +
-                                               QString::number(c + 1),
-                                           this);
+                    par[i] = CrearEtiqueta(
+                        Q(m.subcolumnas[c]),
+                        QString::fromLatin1(i ? "MIRlblSubcolumna" : "lblSubcolumna") + QString::number(c + 1), this);
                     par[i]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
                     par[i]->setFixedWidth(anchoCaja);
                 }
