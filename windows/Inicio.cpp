@@ -270,7 +270,12 @@ void Inicio::Colocar(QMdiSubWindow* marco, QPoint sitio, int anchoMaximo)
     // large as the area allows beside the index, and the window scrolls in it.
     marco->adjustSize();
     const QSize area = mdi_->viewport()->size();
-    QSize tam = marco->size().boundedTo(area).boundedTo(QSize(anchoMaximo, area.height()));
+    // A frame cut short one way shows a scroll bar: room for it the other way.
+    QSize natural = marco->size();
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (natural.height() > area.height()) natural.rwidth() += barra;
+    if (natural.width() > std::min(anchoMaximo, area.width() - std::max(0, sitio.x()))) natural.rheight() += barra;
+    QSize tam = natural.boundedTo(area).boundedTo(QSize(anchoMaximo, area.height()));
     tam.setWidth(std::min(tam.width(), std::max(area.width() - sitio.x(), std::min(tam.width(), kAnchoUtil))));
     // Never partly off the area.
     sitio.setX(std::clamp(sitio.x(), 0, std::max(0, area.width() - tam.width())));
