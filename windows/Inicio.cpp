@@ -459,7 +459,8 @@ void Inicio::menuAnalisis_Click()
             derechaPasos = std::max(
                 {derechaPasos, IzquierdaPaso() + m->sizeHint().width(), IzquierdaPaso() + w->sizeHint().width() + 8});
     const int bordes = marco->sizeHint().width() - marco->widget()->sizeHint().width();
-    const int minimo = analisis_->minimumSizeHint().width() + bordes;
+    // Narrower than its content it still serves beside the steps: it scrolls.
+    const int minimo = std::min(analisis_->minimumSizeHint().width() + bordes, 2 * PixelesEscalados(kAnchoUtil, this));
     const int deseado = std::max(minimo, PixelesEscalados(kAnchoAnalisis, this));
     // A main window that is not maximised grows within the screen to make the
     // room; the window system may resize it later, and the area places the

@@ -77,6 +77,9 @@ TEST_F(ConEjemplo, EscalaTodoAlAlcanceYNingunNombreCortado)
             inicio.analisis()->pestanas()->setCurrentIndex(pestana);
             EXPECT_EQ(FueraDeAlcance(inicio), "") << "pestaña " << pestana;
         }
+        if (!pequena && inicio.screen()->availableGeometry().width() >= 1920) {  // beside the step windows
+            EXPECT_GT(inicio.Marco(inicio.analisis())->x(), inicio.Marco(inicio.costesFijosA())->geometry().right());
+        }
     }
 }
 
