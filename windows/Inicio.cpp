@@ -451,7 +451,7 @@ void Inicio::menuAnalisis_Click()
     }
     QMdiSubWindow* marco = Marco(analisis_);
     analisis_->show();
-    if (marco->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) marco->showNormal();
+    if (marco->isMinimized() || marco->isMaximized()) marco->showNormal();
     // Beside the step windows: right of the widest of them.
     int derechaPasos = IzquierdaPaso();
     for (const auto& [w, m] : marcos_)
