@@ -71,8 +71,10 @@ bool DatosGenerales::Form_LostFocus()
         // After the focus change under way has ended, or it would win.
         QTimer::singleShot(0, this, [this] {
             if (!isVisible()) return;
-            if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget()))
-                if (marco->mdiArea()) marco->mdiArea()->setActiveSubWindow(marco);
+            // The frame holds the window inside a scroll area.
+            QWidget* marco = parentWidget();
+            while (marco && !qobject_cast<QMdiSubWindow*>(marco)) marco = marco->parentWidget();
+            if (auto* m = qobject_cast<QMdiSubWindow*>(marco); m && m->mdiArea()) m->mdiArea()->setActiveSubWindow(m);
             EnfocarCaja(Caja("KilometrajeAnual"));
         });
     }

@@ -36,6 +36,8 @@ GraficoCurvaKm::GraficoCurvaKm(QWidget* parent) : QChartView(parent)
     referencia_->setPen(QPen(kColorReferencia, 2.5));
     setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
+    // Kilometre labels whole side by side, cost labels one above the other.
+    setMinimumSize(TamanoParaValores(grafico, QStringLiteral("000.000"), ejeKm_->tickCount()));
 }
 
 void GraficoCurvaKm::Actualizar(const std::vector<PuntoCurvaKm>* simulacion,

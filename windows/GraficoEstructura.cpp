@@ -48,6 +48,8 @@ GraficoEstructura::GraficoEstructura(QWidget* parent) : QChartView(parent)
     serie->attachAxis(eje_);
     setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
+    // Room for the twelve names at any screen scale.
+    setMinimumSize(TamanoParaCategorias(grafico, categorias));
 }
 
 void GraficoEstructura::Actualizar(const EstructuraCostes* simulacion, const EstructuraCostes* referencia)

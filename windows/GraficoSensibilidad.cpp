@@ -62,6 +62,8 @@ void GraficoSensibilidad::Actualizar(const Sensibilidad* s)
                                QString::fromStdString(FormatoCuatroDecimales(s->costeKm)) + QStringLiteral(" €/km")
                          : QString());
     AjustarEje(eje_, minimo, maximo);
+    // Room for the names shown; it only grows, so the charts do not jump as the user types.
+    setMinimumSize(minimumSize().expandedTo(TamanoParaCategorias(grafico, categorias_)));
 }
 
 }  // namespace tarvelon

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -36,8 +37,25 @@
 namespace tarvelon {
 
 namespace {
-constexpr int kHuecoPasoTwips = 5;  // between the index and the step windows
-}
+constexpr int kHuecoPasoTwips = 5;    // between the index and the step windows
+constexpr int kAnchoUtil = 320;       // a step window narrower than this covers the index instead
+constexpr int kAnchoAnalisis = 1020;  // what the analysis window asks for beside the steps
+
+// A hosted window inside its frame: it scrolls when the work area is smaller
+// than the window, and asks for the window's whole size otherwise.
+class Desplazable : public QScrollArea {
+public:
+    explicit Desplazable(QWidget* ventana)
+    {
+        setObjectName(QStringLiteral("Desplazable") + ventana->objectName());
+        setWindowTitle(ventana->windowTitle());  // the frame's caption, and what names the window
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(ventana);
+    }
+    QSize sizeHint() const override { return widget()->sizeHint().expandedTo(widget()->minimumSizeHint()); }
+};
+}  // namespace
 
 Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     : QMainWindow(parent),
@@ -51,7 +69,13 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     setWindowIcon(QIcon(DibujarLogo(64, 48)));
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("AreaTrabajo"));
+    // A frame the user drags past the edge is still reached; and the area
+    // never asks for the room of its largest window, so the main window fits
+    // a small screen and can be maximised.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    mdi_->viewport()->installEventFilter(this);
 
     CrearMenus();
     // Saving and copying reference data wait for a vehicle type.
@@ -115,7 +139,12 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
 
     // Never larger than the screen (a scaled screen may be small in logical pixels).
     QSize tam(ancho + 8, alto + 8 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    if (screen()) tam = tam.boundedTo(screen()->availableGeometry().size() - QSize(16, 48));
+    if (screen()) {
+        const QSize zona = screen()->availableGeometry().size() - QSize(16, 48);
+        // A screen too small for the largest window: all of it, and the windows scroll.
+        if (tam.width() > zona.width() || tam.height() > zona.height()) setWindowState(Qt::WindowMaximized);
+        tam = tam.boundedTo(zona);
+    }
     resize(tam);
 }
 
@@ -133,21 +162,32 @@ void Inicio::CrearMenus()
     QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("menuArchivo"));
     nombrar(archivo->menuAction(), "menuArchivo");
+    // Every entry has an access key, and the commands their keys, shown beside them.
     menuArchivoGuardar_ =
-        nombrar(archivo->addAction(QStringLiteral("Guardar Datos Personalizados")), "menuArchivoGuardar");
+        nombrar(archivo->addAction(QStringLiteral("&Guardar Datos Personalizados"), QKeySequence(Qt::CTRL | Qt::Key_G)),
+                "menuArchivoGuardar");
     menuArchivoCargar_ =
-        nombrar(archivo->addAction(QStringLiteral("Cargar Datos Personalizados")), "menuArchivoCargar");
+        nombrar(archivo->addAction(QStringLiteral("&Cargar Datos Personalizados"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+                "menuArchivoCargar");
     nombrar(archivo->addSeparator(), "menuSeparador3");
-    QAction* salir = nombrar(archivo->addAction(QStringLiteral("Salir")), "menuArchivoSalir");
+    QAction* salir =
+        nombrar(archivo->addAction(QStringLiteral("&Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q)), "menuArchivoSalir");
 
-    menuCopiarDatos_ = nombrar(barra->addAction(QStringLiteral("Copiar Datos del Mirandel")), "menuCopiarDatos");
-    menuAnalisis_ = nombrar(barra->addAction(QStringLiteral("Análisis")), "menuAnalisis");
+    menuCopiarDatos_ = nombrar(barra->addAction(QStringLiteral("&Copiar Datos del Mirandel")), "menuCopiarDatos");
+    menuCopiarDatos_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    menuAnalisis_ = nombrar(barra->addAction(QStringLiteral("A&nálisis")), "menuAnalisis");
+    menuAnalisis_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
 
-    QMenu* ayuda = barra->addMenu(QStringLiteral("Ayuda"));
+    QMenu* ayuda = barra->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("menuAyuda"));
     nombrar(ayuda->menuAction(), "menuAyuda");
-    QAction* ayudaAyuda = nombrar(ayuda->addAction(QStringLiteral("Ayuda")), "menuAyudaAyuda");
-    QAction* acercaDe = nombrar(ayuda->addAction(QStringLiteral("Acerca de ...")), "menuAyudaAcercaDe");
+    QAction* ayudaAyuda =
+        nombrar(ayuda->addAction(QStringLiteral("&Ayuda"), QKeySequence(QKeySequence::HelpContents)), "menuAyudaAyuda");
+    QAction* acercaDe = nombrar(ayuda->addAction(QStringLiteral("A&cerca de ...")), "menuAyudaAcercaDe");
+    // The two commands of the bar itself show their keys where the pointer rests on them.
+    for (QAction* a : {menuCopiarDatos_, menuAnalisis_})
+        a->setToolTip(a->text().remove(QLatin1Char('&')) + QStringLiteral(" (") +
+                      a->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
 
     connect(menuArchivoGuardar_, &QAction::triggered, this, &Inicio::menuArchivoGuardar_Click);
     connect(menuArchivoCargar_, &QAction::triggered, this, &Inicio::menuArchivoCargar_Click);
@@ -163,7 +203,8 @@ QMdiSubWindow* Inicio::Alojar(QWidget* ventana, bool sinBorde)
     Qt::WindowFlags banderas = sinBorde ? Qt::FramelessWindowHint
                                         : Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-    QMdiSubWindow* marco = mdi_->addSubWindow(ventana, banderas);
+    // The index is never larger than the area; every other window scrolls inside its frame.
+    QMdiSubWindow* marco = mdi_->addSubWindow(sinBorde ? ventana : new Desplazable(ventana), banderas);
     // Closing a step window only hides it: it keeps its contents for the run.
     marco->setAttribute(Qt::WA_DeleteOnClose, false);
     marco->setObjectName(QStringLiteral("Marco") + ventana->objectName());
@@ -176,6 +217,19 @@ QMdiSubWindow* Inicio::Alojar(QWidget* ventana, bool sinBorde)
 
 bool Inicio::eventFilter(QObject* objeto, QEvent* evento)
 {
+    // The work area changed size (the main window maximised, restored or
+    // resized): the windows shown fit it again, each where it was.
+    if (objeto == mdi_->viewport() && evento->type() == QEvent::Resize && !ajustando_) {
+        ajustando_ = true;
+        for (const auto& [w, marco] : marcos_)
+            if (w != indice_ && marco->isVisible() &&
+                !(marco->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+                Colocar(marco, marco->pos(), w == analisis_ ? marco->width() : QWIDGETSIZE_MAX);
+        if (analisisPorColocar_ && analisis_ && analisis_->isVisible())
+            ColocarAnalisis(analisisSitio_.first, analisisSitio_.second);
+        analisisPorColocar_ = false;
+        ajustando_ = false;
+    }
     // A window that hides itself takes its frame with it.
     if (evento->type() == QEvent::HideToParent)
         if (auto* w = qobject_cast<QWidget*>(objeto))
@@ -203,13 +257,31 @@ void Inicio::MostrarEnPaso(QWidget* ventana)
     ventana->show();
     // A window the user minimised or maximised comes back as designed.
     if (marco->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) marco->showNormal();
-    // The window keeps its own size; its frame follows it (a list filled on
-    // first showing may have widened it).
-    marco->adjustSize();
-    marco->move(IzquierdaPaso(), 0);
+    Colocar(marco, QPoint(IzquierdaPaso(), 0));
     marco->show();
     marco->raise();
     mdi_->setActiveSubWindow(marco);
+}
+
+void Inicio::Colocar(QMdiSubWindow* marco, QPoint sitio, int anchoMaximo)
+{
+    // The window keeps its own size where the work area has room for it (a
+    // list filled on first showing may have widened it); else its frame is as
+    // large as the area allows beside the index, and the window scrolls in it.
+    marco->adjustSize();
+    const QSize area = mdi_->viewport()->size();
+    // A frame cut short one way shows a scroll bar: room for it the other way.
+    QSize natural = marco->size();
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (natural.height() > area.height()) natural.rwidth() += barra;
+    if (natural.width() > std::min(anchoMaximo, area.width() - std::max(0, sitio.x()))) natural.rheight() += barra;
+    QSize tam = natural.boundedTo(area).boundedTo(QSize(anchoMaximo, area.height()));
+    tam.setWidth(std::min(tam.width(), std::max(area.width() - sitio.x(), std::min(tam.width(), kAnchoUtil))));
+    // Never partly off the area.
+    sitio.setX(std::clamp(sitio.x(), 0, std::max(0, area.width() - tam.width())));
+    sitio.setY(std::clamp(sitio.y(), 0, std::max(0, area.height() - tam.height())));
+    marco->resize(tam);
+    marco->move(sitio);
 }
 
 int Inicio::IzquierdaPaso() const
@@ -288,6 +360,14 @@ void Inicio::menuArchivoCargar_Click()
 
 void Inicio::menuCopiarDatos_Click()
 {
+    // Figures not saved are replaced only after a Yes; saved ones can be loaded again.
+    if (cambios_->Cambiada()) {
+        Aviso pregunta;
+        pregunta.texto = kPreguntaCopiar;
+        pregunta.icono = Icono::Pregunta;
+        pregunta.botones = Botones::SiNo;
+        if (plataforma_.Mostrar(pregunta) != Respuesta::Si) return;
+    }
     Simulacion s;
     columnas_->LeerColumnaReferencia(s);
     columnas_->EscribirColumnaSimulacion(s);
@@ -364,11 +444,59 @@ void Inicio::closeEvent(QCloseEvent* evento)
 
 void Inicio::menuAnalisis_Click()
 {
-    // Its own window, so that it stays in view while the user types in the steps.
-    if (!analisis_) analisis_ = new VentanaAnalisis(*this, this);
+    // A window of the work area that stays in view while the user types in the steps.
+    if (!analisis_) {
+        analisis_ = new VentanaAnalisis(*this, this);
+        Alojar(analisis_);
+    }
+    QMdiSubWindow* marco = Marco(analisis_);
     analisis_->show();
-    analisis_->raise();
-    analisis_->activateWindow();
+    if (marco->isMinimized() || marco->isMaximized()) marco->showNormal();
+    // Beside the step windows: right of the widest of them.
+    int derechaPasos = IzquierdaPaso();
+    for (const auto& [w, m] : marcos_)
+        if (w != indice_ && w != analisis_)  // a frame never shown may not count its window yet
+            derechaPasos = std::max(
+                {derechaPasos, IzquierdaPaso() + m->sizeHint().width(), IzquierdaPaso() + w->sizeHint().width() + 8});
+    const int bordes = marco->sizeHint().width() - marco->widget()->sizeHint().width();
+    // Narrower than its content it still serves beside the steps: it scrolls.
+    const int minimo = std::min(analisis_->minimumSizeHint().width() + bordes, 2 * PixelesEscalados(kAnchoUtil, this));
+    const int deseado = std::max(minimo, PixelesEscalados(kAnchoAnalisis, this));
+    // A main window that is not maximised grows within the screen to make the
+    // room; the window system may resize it later, and the area places the
+    // analysis window again then.
+    const int area = mdi_->viewport()->width();
+    if (area < derechaPasos + deseado && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && screen()) {
+        const QRect zona = screen()->availableGeometry();
+        const int bordesPrincipal = frameGeometry().width() - width();
+        const int ancho = std::min(width() + derechaPasos + deseado - area, zona.width() - bordesPrincipal);
+        if (ancho > width()) {
+            analisisPorColocar_ = true;
+            resize(ancho, height());
+            const int derecha = x() + ancho + bordesPrincipal;
+            if (derecha > zona.right() + 1) move(std::max(zona.left(), x() - (derecha - zona.right() - 1)), y());
+        }
+    }
+    analisisSitio_ = {derechaPasos, minimo};
+    ColocarAnalisis(derechaPasos, minimo);
+    marco->show();
+    marco->raise();
+    mdi_->setActiveSubWindow(marco);
+}
+
+void Inicio::ColocarAnalisis(int derechaPasos, int minimo)
+{
+    QMdiSubWindow* marco = Marco(analisis_);
+    const int area = mdi_->viewport()->width();
+    // Too narrow for both: at the right edge over the step windows, the index
+    // left in view; the frames are switched with Ctrl+Tab.
+    if (area - derechaPasos >= minimo) {
+        Colocar(marco, QPoint(derechaPasos, 0), area - derechaPasos);
+    } else {
+        Colocar(marco, QPoint(IzquierdaPaso(), 0), area - IzquierdaPaso());
+        marco->move(std::max(0, area - marco->width()), 0);
+    }
+    marco->resize(marco->width(), mdi_->viewport()->height());
 }
 
 void Inicio::menuAyudaAyuda_Click()

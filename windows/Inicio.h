@@ -116,6 +116,12 @@ public:
 
 private:
     QMdiSubWindow* Alojar(QWidget* ventana, bool sinBorde = false);
+    // The frame at `sitio` with its window's size, within the work area and
+    // at most `anchoMaximo` wide; a larger window scrolls inside its frame.
+    void Colocar(QMdiSubWindow* marco, QPoint sitio, int anchoMaximo = QWIDGETSIZE_MAX);
+    // The analysis window right of `derechaPasos` when the area leaves it
+    // `minimo` there, else at the area's right edge.
+    void ColocarAnalisis(int derechaPasos, int minimo);
     void Ocultar(QWidget* ventana);
     void CrearMenus();
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -154,9 +160,15 @@ private:
     QAction* menuCopiarDatos_ = nullptr;
     QAction* menuAnalisis_ = nullptr;
     VentanaAnalisis* analisis_ = nullptr;
+    std::pair<int, int> analisisSitio_;  // ColocarAnalisis's arguments when last opened
+    bool analisisPorColocar_ = false;    // the main window grows for it: placed again once it has
+    bool ajustando_ = false;             // fitting the frames to the area
 };
 
 inline constexpr const char* kPreguntaCambios = "Los datos de simulación han cambiado. ¿Desea guardarlos?";
+
+inline constexpr const char* kPreguntaCopiar =
+    "Se sustituirán las cifras de simulación por los datos del Mirandel. ¿Desea continuar?";
 
 inline constexpr const char* kTituloInicio = "TARVELON - Mirandel de Costes de la Valdoria";
 

@@ -106,8 +106,7 @@ void SeleccionarVehiculo::Cargar()
     const int margen = 4 * fm.averageCharWidth() + combo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     combo_->view()->setMinimumWidth(ancho + margen);
     combo_->setMinimumWidth(std::max(combo_->minimumWidth(), std::min(ancho + 2 * margen, 1000)));
-    if (auto* marcoMdi = parentWidget()) marcoMdi->adjustSize();
-    adjustSize();
+    adjustSize();  // the main window fits its frame to it when it shows it
 }
 
 std::string SeleccionarVehiculo::TextoTipo() const { return combo_->currentText().toStdString(); }

@@ -221,7 +221,6 @@ QWidget* VentanaAnalisis::CrearResumen()
     izquierda->addWidget(nota);
     izquierda->addStretch();
     estructura_ = new GraficoEstructura(pagina);
-    estructura_->setMinimumSize(420, 360);
     auto* disposicion = new QHBoxLayout(pagina);
     disposicion->addLayout(izquierda);
     disposicion->addWidget(estructura_, 1);

@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -77,12 +78,12 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
     const QFontMetrics fmNegrita(negrita);
 
     // Column measures, the same for both columns.
-    size_t subcolumnas = 1;
+    int subcolumnas = 1;
     bool hayOpciones = false;
     int anchoEtiqueta = 0;
     for (const auto& m : d.marcos)
         for (const auto& f : m.filas) {
-            subcolumnas = std::max(subcolumnas, f.sufijos.size());
+            subcolumnas = std::max(subcolumnas, static_cast<int>(f.sufijos.size()));
             hayOpciones = hayOpciones || !f.opcion.empty();
             anchoEtiqueta = std::max(anchoEtiqueta, fm.horizontalAdvance(Q(f.etiqueta)));
             if (!f.etiquetaReferencia.empty())
@@ -91,42 +92,67 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
     anchoEtiqueta = std::min(anchoEtiqueta + 4, PixelesEscalados(kAnchoMaximoEtiqueta, this));
     const int anchoBotonCopiar =
         std::max(PixelesEscalados(kAnchoBotonCopiar, this), fm.horizontalAdvance(QStringLiteral("<-")) + 12);
-    const int indicador = hayOpciones ? style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                                            style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 2
-                                      : 0;
+    const int indicador = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                          style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 2;
     const int anchoCaja = fm.horizontalAdvance(QString(14, QLatin1Char('0'))) + 12;
     const int altoCaja = fm.height() + 10;
-    const int n = static_cast<int>(subcolumnas);
-    const int anchoColumna =
-        kRellenoMarco + indicador + anchoEtiqueta + kHueco + n * anchoCaja + (n - 1) * kHueco + kRellenoMarco;
-    const int xIzquierda = kMargen;
-    const int xCopiar = xIzquierda + anchoColumna + kHueco;
-    const int xDerecha = xCopiar + anchoBotonCopiar + kHueco;
-    const int anchoTotal = xDerecha + anchoColumna + kMargen;
+
+    // One grid for the whole window, so that a row of the simulation column,
+    // its copy button and the same row of the reference column share their
+    // height. Each column: frame padding, [option indicator], label, boxes,
+    // frame padding; the frames lie under the cells of their rows.
+    auto* rejilla = new QGridLayout(this);
+    rejilla->setContentsMargins(kMargen, kMargen, kMargen, kMargen);
+    rejilla->setHorizontalSpacing(kHueco);
+    rejilla->setVerticalSpacing(kEntreFilas);
+    rejilla->setSizeConstraint(QLayout::SetFixedSize);
+    const int columnasLado = 3 + (hayOpciones ? 1 : 0) + subcolumnas;
+    const int colCopiar = columnasLado;
+    const int inicioLado[] = {0, columnasLado + 1};
+    const int colEtiqueta = hayOpciones ? 2 : 1;
+    const int colCajas = colEtiqueta + 1;
+    for (int lado : inicioLado) {
+        rejilla->setColumnMinimumWidth(lado, kRellenoMarco - kHueco);
+        if (hayOpciones) rejilla->setColumnMinimumWidth(lado + 1, indicador - kHueco);
+        rejilla->setColumnMinimumWidth(lado + colEtiqueta, anchoEtiqueta);
+        for (int c = 0; c < subcolumnas; ++c) rejilla->setColumnMinimumWidth(lado + colCajas + c, anchoCaja);
+        rejilla->setColumnMinimumWidth(lado + columnasLado - 1, kRellenoMarco - kHueco);
+    }
+    rejilla->setColumnMinimumWidth(colCopiar, anchoBotonCopiar);
+    int fila = 0;
+    // A hidden box or button keeps its room: showing it moves nothing.
+    auto fija = [](QWidget* w) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+        return w;
+    };
 
     auto* titulo = new QLabel(Q(d.titulo), this);
     titulo->setObjectName(QStringLiteral("lblTitulo"));
     QFont fuenteTitulo = negrita;
     fuenteTitulo.setPointSizeF(font().pointSizeF() * 1.2);
     titulo->setFont(fuenteTitulo);
-    const int altoTitulo = QFontMetrics(fuenteTitulo).height() + 4;
-    titulo->setGeometry(kMargen, kMargen, anchoTotal - 2 * kMargen, altoTitulo);
+    rejilla->setRowMinimumHeight(fila, QFontMetrics(fuenteTitulo).height() + 4);
+    rejilla->addWidget(titulo, fila++, 0, 1, 2 * columnasLado + 1);
 
-    int y = kMargen + altoTitulo + kEntreFilas;
-    const int altoCabecera = fm.height() + 8;
-    CrearCabecera(QStringLiteral("DATOS DE SIMULACIÓN"), QStringLiteral("lblDatosSimulacion"), QColor(255, 240, 180),
-                  this)
-        ->setGeometry(xIzquierda, y, anchoColumna, altoCabecera);
-    CrearCabecera(QStringLiteral("DATOS DEL MIRANDEL"), QStringLiteral("lblDatosMirandel"), QColor(196, 222, 246), this)
-        ->setGeometry(xDerecha, y, anchoColumna, altoCabecera);
-    y += altoCabecera + kHueco;
+    auto* cabeceraIzquierda = CrearCabecera(QStringLiteral("DATOS DE SIMULACIÓN"), QStringLiteral("lblDatosSimulacion"),
+                                            QColor(255, 240, 180), this);
+    auto* cabeceraDerecha = CrearCabecera(QStringLiteral("DATOS DEL MIRANDEL"), QStringLiteral("lblDatosMirandel"),
+                                          QColor(196, 222, 246), this);
+    rejilla->setRowMinimumHeight(fila, fm.height() + 8);
+    rejilla->addWidget(cabeceraIzquierda, fila, inicioLado[0], 1, columnasLado);
+    rejilla->addWidget(cabeceraDerecha, fila++, inicioLado[1], 1, columnasLado);
 
     grupoCopiar_ = new QButtonGroup(this);
     grupoCopiar_->setObjectName(QStringLiteral("btCopiar"));
     connect(grupoCopiar_, &QButtonGroup::idClicked, this, [this](int i) { btCopiar_Click(i); });
 
-    const int xEtiqueta = kRellenoMarco + indicador;
-    const int xCajas = xEtiqueta + anchoEtiqueta + kHueco;
+    // Both sides of a row: a widget of the simulation side and its twin.
+    auto lados = [&](QWidget* izquierda, QWidget* derecha, int columna, int ancho, Qt::Alignment alineacion = {}) {
+        rejilla->addWidget(izquierda, fila, inicioLado[0] + columna, 1, ancho, alineacion);
+        rejilla->addWidget(derecha, fila, inicioLado[1] + columna, 1, ancho, alineacion);
+    };
     int numeroMarco = 0;
     for (const auto& m : d.marcos) {
         ++numeroMarco;
@@ -134,100 +160,94 @@ void VentanaEntrada::Construir(const DisenoVentana& d)
         izq->setObjectName(QStringLiteral("Frame%1").arg(numeroMarco));
         auto* der = new QGroupBox(Q(m.titulo), this);
         der->setObjectName(QStringLiteral("MIRFrame%1").arg(numeroMarco));
-        int yi = fm.height() + 8;  // below the frame's caption
+        // The frames go in before the rows they hold: a cell takes the spacing of
+        // the last widget put in it, and a frame's own cells have none.
+        const int filasMarco = 2 + !m.subtitulo.empty() + !m.subcolumnas.empty() + static_cast<int>(m.filas.size());
+        rejilla->addWidget(izq, fila, inicioLado[0], filasMarco, columnasLado);
+        rejilla->addWidget(der, fila, inicioLado[1], filasMarco, columnasLado);
+        rejilla->setRowMinimumHeight(fila++, fm.height() + 8 - kEntreFilas);  // the frame's caption
 
         if (!m.subtitulo.empty()) {
-            const int alto = fmNegrita.height() + 4;
-            for (auto [marco, nombre] : {std::pair{izq, "lblSubtitulo"}, std::pair{der, "MIRlblSubtitulo"}}) {
-                auto* l = CrearEtiqueta(Q(m.subtitulo), QString::fromLatin1(nombre), marco);
-                l->setFont(negrita);
-                l->setGeometry(kRellenoMarco, yi, anchoColumna - 2 * kRellenoMarco, alto);
-            }
-            yi += alto + kEntreFilas;
+            auto* a = CrearEtiqueta(Q(m.subtitulo), QStringLiteral("lblSubtitulo"), this);
+            auto* b = CrearEtiqueta(Q(m.subtitulo), QStringLiteral("MIRlblSubtitulo"), this);
+            for (QLabel* l : {a, b}) l->setFont(negrita);
+            rejilla->setRowMinimumHeight(fila, fmNegrita.height() + 4);
+            lados(a, b, 1, columnasLado - 2);
+            ++fila;
         }
         if (!m.subcolumnas.empty()) {
             int alto = 0;
             for (const auto& s : m.subcolumnas) alto = std::max(alto, AltoEnvuelto(fm, Q(s), anchoCaja));
-            for (size_t c = 0; c < m.subcolumnas.size(); ++c)
-                for (auto [marco, prefijo] : {std::pair{izq, "lblSubcolumna"}, std::pair{der, "MIRlblSubcolumna"}}) {
-                    auto* l = CrearEtiqueta(Q(m.subcolumnas[c]), QString::fromLatin1(prefijo) + QString::number(c + 1),
-                                            marco);
-                    l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-                    l->setGeometry(xCajas + static_cast<int>(c) * (anchoCaja + kHueco), yi, anchoCaja, alto);
+            for (size_t c = 0; c < m.subcolumnas.size(); ++c) {
+                QLabel* par[2];
+                for (int i = 0; i < 2; ++i) {
+                    par[i] = CrearEtiqueta(
+                        Q(m.subcolumnas[c]),
+                        QString::fromLatin1(i ? "MIRlblSubcolumna" : "lblSubcolumna") + QString::number(c + 1), this);
+                    par[i]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+                    par[i]->setFixedWidth(anchoCaja);
                 }
-            yi += alto + kEntreFilas;
+                lados(par[0], par[1], colCajas + static_cast<int>(c), 1);
+            }
+            rejilla->setRowMinimumHeight(fila++, alto);
         }
 
         for (const auto& f : m.filas) {
             const QString textoRef = Q(f.etiquetaReferencia.empty() ? f.etiqueta : f.etiquetaReferencia);
-            const int alto = std::max(
-                {altoCaja, AltoEnvuelto(fm, Q(f.etiqueta), anchoEtiqueta), AltoEnvuelto(fm, textoRef, anchoEtiqueta)});
+            rejilla->setRowMinimumHeight(fila, std::max({altoCaja, AltoEnvuelto(fm, Q(f.etiqueta), anchoEtiqueta),
+                                                         AltoEnvuelto(fm, textoRef, anchoEtiqueta)}));
             const QString primero = Q(f.sufijos.front());
 
             // Simulation column: option or label, boxes, then the copy button.
+            QLabel* etiquetaRef = CrearEtiqueta(textoRef, QStringLiteral("MIRlbl") + primero, this);
+            etiquetaRef->setFixedWidth(anchoEtiqueta);
+            rejilla->addWidget(etiquetaRef, fila, inicioLado[1] + colEtiqueta);
             if (!f.opcion.empty()) {
-                auto* o = new QRadioButton(Q(f.etiqueta), izq);
+                auto* o = new QRadioButton(Q(f.etiqueta), this);
                 o->setObjectName(Q(f.opcion));
-                o->setGeometry(kRellenoMarco, yi, indicador + anchoEtiqueta, alto);
+                rejilla->addWidget(o, fila, inicioLado[0] + 1, 1, 2);
                 opciones_[f.opcion] = o;
             } else {
-                CrearEtiqueta(Q(f.etiqueta), QStringLiteral("lbl") + primero, izq)
-                    ->setGeometry(xEtiqueta, yi, anchoEtiqueta, alto);
+                QLabel* etiqueta = CrearEtiqueta(Q(f.etiqueta), QStringLiteral("lbl") + primero, this);
+                etiqueta->setFixedWidth(anchoEtiqueta);
+                rejilla->addWidget(etiqueta, fila, inicioLado[0] + colEtiqueta);
             }
             const TipoCaja tipo = !f.derivada          ? TipoCaja::Entrada
                                   : d.derivadaEditable ? TipoCaja::DerivadaEditable
                                                        : TipoCaja::Derivada;
-            const int yCaja = yi + (alto - altoCaja) / 2;
             for (size_t c = 0; c < f.sufijos.size(); ++c) {
-                auto* caja = new CajaTexto(tipo, f.maximo, izq);
+                auto* caja = new CajaTexto(tipo, f.maximo, this);
                 caja->setObjectName(QStringLiteral("txt") + Q(f.sufijos[c]));
-                caja->setGeometry(xCajas + static_cast<int>(c) * (anchoCaja + kHueco), yCaja, anchoCaja, altoCaja);
+                auto* ref = new CajaTexto(TipoCaja::Referencia, 14, this);  // all reference boxes: 14 characters
+                ref->setObjectName(QStringLiteral("MIRtxt") + Q(f.sufijos[c]));
+                for (QLineEdit* e : {static_cast<QLineEdit*>(caja), static_cast<QLineEdit*>(ref)})
+                    fija(e)->setFixedSize(anchoCaja, altoCaja);
+                lados(caja, ref, colCajas + static_cast<int>(c), 1, Qt::AlignVCenter);
                 cajas_[f.sufijos[c]] = caja;
+                referencias_[f.sufijos[c]] = ref;
             }
             if (f.copiar >= 0) {
                 auto* b = new QPushButton(QStringLiteral("<-"), this);
                 b->setObjectName(QStringLiteral("btCopiar"));
                 b->setProperty("Index", f.copiar);
-                b->setGeometry(xCopiar, izq->y() + yCaja, anchoBotonCopiar, altoCaja);
+                // Clicked, never reached by Tab: after a Tab the typing lands in a box.
+                b->setFocusPolicy(Qt::NoFocus);
+                fija(b)->setFixedSize(anchoBotonCopiar, altoCaja);
+                rejilla->addWidget(b, fila, colCopiar, Qt::AlignVCenter);
                 grupoCopiar_->addButton(b, f.copiar);
                 copias_[f.copiar] = f.sufijos;
             }
-
-            // Reference column: label and read-only boxes (all of them 14 characters).
-            CrearEtiqueta(textoRef, QStringLiteral("MIRlbl") + primero, der)
-                ->setGeometry(xEtiqueta, yi, anchoEtiqueta, alto);
-            for (size_t c = 0; c < f.sufijos.size(); ++c) {
-                auto* caja = new CajaTexto(TipoCaja::Referencia, 14, der);
-                caja->setObjectName(QStringLiteral("MIRtxt") + Q(f.sufijos[c]));
-                caja->setGeometry(xCajas + static_cast<int>(c) * (anchoCaja + kHueco), yCaja, anchoCaja, altoCaja);
-                referencias_[f.sufijos[c]] = caja;
-            }
-            yi += alto + kEntreFilas;
+            ++fila;
         }
-        const int altoMarco = yi + kRellenoMarco - kEntreFilas;
-        izq->setGeometry(xIzquierda, y, anchoColumna, altoMarco);
-        der->setGeometry(xDerecha, y, anchoColumna, altoMarco);
-        // Copy buttons were placed before their frame had its final position.
-        for (auto* b : grupoCopiar_->buttons())
-            if (b->property("marco").isNull()) {
-                b->move(b->x(), b->y() + y);
-                b->setProperty("marco", numeroMarco);
-            }
-        y += altoMarco + kHueco;
+        rejilla->setRowMinimumHeight(fila++, kRellenoMarco - 2 * kEntreFilas);  // the frame's lower padding
     }
 
-    if (!d.referenciasOcultas.empty()) {
-        QWidget* padre =
-            findChildren<QGroupBox*>().isEmpty() ? static_cast<QWidget*>(this) : findChildren<QGroupBox*>().last();
-        for (const auto& s : d.referenciasOcultas) {
-            auto* caja = new CajaTexto(TipoCaja::Referencia, 14, padre);
-            caja->setObjectName(QStringLiteral("MIRtxt") + Q(s));
-            caja->hide();
-            referencias_[s] = caja;
-        }
+    for (const auto& s : d.referenciasOcultas) {
+        auto* caja = new CajaTexto(TipoCaja::Referencia, 14, this);
+        caja->setObjectName(QStringLiteral("MIRtxt") + Q(s));
+        caja->hide();
+        referencias_[s] = caja;
     }
-
-    setFixedSize(anchoTotal, y - kHueco + kMargen);
 }
 
 QLineEdit* VentanaEntrada::Caja(const std::string& sufijo) const

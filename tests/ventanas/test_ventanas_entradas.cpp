@@ -164,6 +164,30 @@ TEST_F(Entradas, CopiarTodo)
     EXPECT_TRUE(p.inicio->costesFijosC()->Opcion("OptionSeguroObligatorioyTerceros")->isChecked());
     EXPECT_EQ(p.Distintas("txtCFSeguroObligatorioYTerceros=3000;txtCFSeguroObligatorio=0;txtCFCabezaPrecioMedio=84000"),
               "");
+    // Figures not saved are replaced only after a Yes.
+    for (Respuesta r : {Respuesta::No, Respuesta::Si}) {
+        p.Escribir("txtCFIVTM", "777");
+        p.plataforma.Limpiar();
+        p.plataforma.respuestas = {r};
+        p.Menu("menuCopiarDatos")->trigger();
+        EXPECT_EQ(p.plataforma.Textos(), Textos{kPreguntaCopiar});
+        EXPECT_EQ(p.Texto("txtCFIVTM"), r == Respuesta::Si ? "500" : "777");
+    }
+}
+
+// From any box a Tab lands in the next box (or option), never on a copy button.
+TEST_F(Entradas, TabulacionDeCajaEnCaja)
+{
+    p.Seleccionar(0);
+    for (int paso = 1; paso <= 7; ++paso) {
+        ASSERT_TRUE(p.Abrir(paso));
+        std::vector<CajaTexto*> cajas = DeEntrada(p.inicio->VentanaDePaso(paso));
+        EnfocarCaja(cajas.front());
+        for (size_t i = 1; i < cajas.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_FALSE(qobject_cast<QPushButton*>(QApplication::focusWidget())) << "paso " << paso << " " << i;
+        }
+    }
 }
 
 TEST_F(Entradas, ComprobacionAlSalirDeDatosGenerales)
