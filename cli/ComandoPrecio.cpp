@@ -4,8 +4,8 @@
 
 #include "cli/ArgumentosOrden.h"
 #include "cli/ComandosPrecio.h"
-#include "cli/Origen.h"
 #include "cli/Datos.h"
+#include "cli/Origen.h"
 #include "data/Ficheros.h"
 #include "model/PrecioServicio.h"
 #include "reports/CalcularInforme.h"
@@ -34,8 +34,7 @@ void Escribir(std::ostream& out, const std::vector<std::string>& lineas)
 
 int Precio(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out)
 {
-    const ArgumentosOrden a(
-        args, {{"--precio", 1}, {"--margen", 1}, {"--tipo", 1}, {"--config", 1}, {"--formato", 1}});
+    const ArgumentosOrden a(args, {{"--precio", 1}, {"--margen", 1}, {"--tipo", 1}, {"--config", 1}, {"--formato", 1}});
     const Salida formato = FormatoDe(a);
     const auto precio = a.Numero("--precio");
     if (!precio) throw UsoIncorrecto{"Falta el precio: --precio P."};
@@ -53,11 +52,12 @@ int Precio(const std::vector<std::string>& args, const std::string& carpetaProgr
         throw UsoIncorrecto{"Número de argumentos incorrecto."};
     }
     const std::string km = p[0], horas = p[1];
-    if (km.empty() || horas.empty()) throw UsoIncorrecto{"Los kilómetros y las horas del servicio no pueden estar vacíos."};
+    if (km.empty() || horas.empty())
+        throw UsoIncorrecto{"Los kilómetros y las horas del servicio no pueden estar vacíos."};
 
     try {
-        Simulacion s = CargarRegistro(tipo ? Origen{std::nullopt, tipo, config} : Origen{p[2], {}, {}},
-                                      carpetaPrograma);
+        Simulacion s =
+            CargarRegistro(tipo ? Origen{std::nullopt, tipo, config} : Origen{p[2], {}, {}}, carpetaPrograma);
         PrecioServicio resultado;
         const ResultadoInforme r = CalcularInforme(s, SeguroDesdeRegistro(s), [&](const Simulacion& c, auto& lineas) {
             resultado = CalcularPrecioServicio(c, km, horas, *precio, margen);

@@ -55,8 +55,8 @@ double Umbral(const ArgumentosOrden& a)
 
 int Lote(const ArgumentosOrden& a, std::ostream& out, std::ostream& err)
 {
-    for (const char* o : {"--precio", "--variacion", "--gasoleo", "--desde", "--hasta", "--masa", "--coeficiente",
-                          "--formato"})
+    for (const char* o :
+         {"--precio", "--variacion", "--gasoleo", "--desde", "--hasta", "--masa", "--coeficiente", "--formato"})
         if (a.Hay(o)) throw UsoIncorrecto{std::string("La opción ") + o + " no vale con --servicios."};
     if (!a.Hay("--serie")) throw UsoIncorrecto{"Con --servicios, indique la serie de precios: --serie F."};
     if (!a.Posicionales().empty()) throw UsoIncorrecto{"Número de argumentos incorrecto."};

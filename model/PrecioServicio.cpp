@@ -34,7 +34,8 @@ namespace {
 // (blanks, exponents, longer figures, faults) answers nothing.
 std::optional<double> ImporteSencillo(std::string_view t)
 {
-    static constexpr double kPotencias[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double kPotencias[] = {1,   10,  100,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     size_t i = 0;
     const bool negativo = !t.empty() && t[0] == '-';
     if (negativo) ++i;

@@ -29,11 +29,11 @@ inline constexpr double kMargenMaximo = 100;  // the target margin must stay bel
 struct PrecioServicio {
     double kilometros = 0;
     double horas = 0;
-    double coste = 0;                // C, the budget's total (direct + indirect)
-    std::optional<double> costeKm;   // C / km; none for 0 km
-    double precio = 0;               // P, without VAT
-    std::optional<double> precioKm;  // P / km; none for 0 km
-    double margen = 0;               // P − C
+    double coste = 0;                        // C, the budget's total (direct + indirect)
+    std::optional<double> costeKm;           // C / km; none for 0 km
+    double precio = 0;                       // P, without VAT
+    std::optional<double> precioKm;          // P / km; none for 0 km
+    double margen = 0;                       // P − C
     std::optional<double> margenPorcentaje;  // (P − C) / P × 100; none for P = 0
     // P covers C when the margin, rounded to the cent as it is shown, is not
     // negative: a shortfall of a fraction of a cent is no shortfall.

@@ -35,9 +35,9 @@ struct RevisionCombustible {
     double variacion = 0;    // G, %, two decimals
     double coeficiente = 0;  // k
     double umbral = kUmbralRevision;
-    bool aplica = false;          // |G| ≥ umbral
-    double revision = 0;          // ΔP, to the cent; 0 when it does not apply
-    double precioRevisado = 0;    // P + ΔP, to the cent
+    bool aplica = false;        // |G| ≥ umbral
+    double revision = 0;        // ΔP, to the cent; 0 when it does not apply
+    double precioRevisado = 0;  // P + ΔP, to the cent
 };
 
 // Checks the inputs (P above 0, k above 0 and up to 1, threshold from 0 to

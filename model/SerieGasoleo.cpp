@@ -83,12 +83,12 @@ SerieGasoleo SerieGasoleo::Leer(std::string_view contenido)
         primera = false;
         if (cabecera) continue;
         const size_t separador = linea.find(';');
-        if (separador == std::string_view::npos)
-            throw ErrorSerie(numero, "falta el «;» entre el mes y el precio");
+        if (separador == std::string_view::npos) throw ErrorSerie(numero, "falta el «;» entre el mes y el precio");
         const std::string_view textoMes = Recortado(linea.substr(0, separador));
         std::string_view textoPrecio = Recortado(linea.substr(separador + 1));
         // A trailing empty column (a spreadsheet's ";" at the end) is harmless.
-        if (!textoPrecio.empty() && textoPrecio.back() == ';') textoPrecio = Recortado(textoPrecio.substr(0, textoPrecio.size() - 1));
+        if (!textoPrecio.empty() && textoPrecio.back() == ';')
+            textoPrecio = Recortado(textoPrecio.substr(0, textoPrecio.size() - 1));
         if (textoPrecio.find(';') != std::string_view::npos) throw ErrorSerie(numero, "sobran columnas");
         const auto mes = LeerMes(textoMes);
         if (!mes) throw ErrorSerie(numero, "el mes «" + std::string(textoMes) + "» no tiene la forma AAAA-MM");

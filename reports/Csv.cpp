@@ -77,9 +77,9 @@ std::string CsvPresupuesto(const std::vector<ConceptoPresupuesto>& conceptos)
 
 std::string CsvComparacion(const Comparacion& c)
 {
-    std::string r = kBom + Fila({"Resultado", TextoCsv("A: " + NombreLado(c.nombreA, c.tipoA)),
-                                 TextoCsv("B: " + NombreLado(c.nombreB, c.tipoB)), "Diferencia (A − B)",
-                                 "Diferencia (%)"});
+    std::string r =
+        kBom + Fila({"Resultado", TextoCsv("A: " + NombreLado(c.nombreA, c.tipoA)),
+                     TextoCsv("B: " + NombreLado(c.nombreB, c.tipoB)), "Diferencia (A − B)", "Diferencia (%)"});
     for (const auto& f : c.filas)
         r += Fila({EtiquetaCampo(f.campo), NumeroCsv(f.a), NumeroCsv(f.b), NumeroCsv(f.diferencia),
                    Porcentaje(f.porcentaje)});
@@ -93,8 +93,8 @@ std::string CsvSensibilidad(const Sensibilidad& s)
                                  "Coste total con +" + p + " % (€/km)", "Efecto máximo (€/km)", "Error"});
     for (const auto& e : s.entradas) {
         const bool ok = !e.error;
-        r += Fila({EtiquetaCampo(e.campo), NumeroCsv(e.valor), ok ? NumeroCsv(e.menos) : "",
-                   ok ? NumeroCsv(e.mas) : "", ok ? NumeroCsv(e.efecto) : "", Error(e.error)});
+        r += Fila({EtiquetaCampo(e.campo), NumeroCsv(e.valor), ok ? NumeroCsv(e.menos) : "", ok ? NumeroCsv(e.mas) : "",
+                   ok ? NumeroCsv(e.efecto) : "", Error(e.error)});
     }
     r += kFin + Fila({"Kilómetros anuales", "Coste total (€/km)", "Error"});
     for (const auto& c : s.curvaKm) r += Fila({NumeroCsv(c.km), c.error ? "" : NumeroCsv(c.costeKm), Error(c.error)});

@@ -17,7 +17,6 @@ json Opcional(const std::optional<double>& v, int decimales)
     return v ? json(RedondearDecimales(*v, decimales)) : json(nullptr);
 }
 
-
 // "Etiqueta:" on the left, the figure on the right of a 52-column line.
 std::string Linea(std::string etiqueta, std::string cifra)
 {
@@ -45,9 +44,12 @@ json ObjetoPrecio(const PrecioServicio& p)
 
 json ObjetoRevision(const RevisionCombustible& r)
 {
-    return json{{"precio", RedondearCentimos(r.precio)}, {"variacion", r.variacion},
-                {"coeficiente", r.coeficiente},          {"umbral", r.umbral},
-                {"aplica", r.aplica},                     {"revision", r.revision},
+    return json{{"precio", RedondearCentimos(r.precio)},
+                {"variacion", r.variacion},
+                {"coeficiente", r.coeficiente},
+                {"umbral", r.umbral},
+                {"aplica", r.aplica},
+                {"revision", r.revision},
                 {"precio_revisado", r.precioRevisado}};
 }
 
@@ -76,8 +78,8 @@ void InformePrecio(const PrecioServicio& p, std::vector<std::string>& lineas)
     lineas.push_back(Linea("Precio ofrecido (sin IVA):", Euros(p.precio)));
     lineas.push_back(Linea("Precio por km:", PorKm(p.precioKm)));
     lineas.push_back(Linea("Margen:", Euros(p.margen)));
-    lineas.push_back(Linea("Margen sobre el precio:",
-                           p.margenPorcentaje ? FormatoDosDecimales(*p.margenPorcentaje) + " %" : "—"));
+    lineas.push_back(
+        Linea("Margen sobre el precio:", p.margenPorcentaje ? FormatoDosDecimales(*p.margenPorcentaje) + " %" : "—"));
     if (p.margenObjetivo) {
         lineas.push_back(Linea("Margen objetivo:", FormatoDosDecimales(*p.margenObjetivo) + " %"));
         lineas.push_back(Linea("Precio mínimo para ese margen:", Euros(*p.precioMinimo)));

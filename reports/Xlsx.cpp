@@ -51,7 +51,6 @@ const FilaResumen kResumen[] = {
     {"Costes por días", "Costes Fijos Por Horas", &Simulacion::CostesFijosPorHora, false},
 };
 
-
 class Libro {
 public:
     // The library writes the zip to `ruta` and its own scratch files (removed
@@ -99,7 +98,8 @@ public:
 
     static void Texto(lxw_worksheet* h, int fila, int col, std::string_view t, lxw_format* f = nullptr)
     {
-        worksheet_write_string(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), TextoExportable(t).c_str(), f);
+        worksheet_write_string(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), TextoExportable(t).c_str(),
+                               f);
     }
     static void Numero(lxw_worksheet* h, int fila, int col, double v, lxw_format* f = nullptr)
     {
@@ -233,9 +233,9 @@ void HojaComparacion(Libro& l, const Comparacion* c)
 
 // The tornado chart of the window at the top (so that it is never cut
 // across pages), then every input, then the km curve.
-constexpr int kBarras = 10;           // inputs in the chart, largest effect first
-constexpr int kFilaGrafico = 3;       // its top row
-constexpr int kFilasGrafico = 20;     // rows it covers, 20 pixels each
+constexpr int kBarras = 10;        // inputs in the chart, largest effect first
+constexpr int kFilaGrafico = 3;    // its top row
+constexpr int kFilasGrafico = 20;  // rows it covers, 20 pixels each
 constexpr int kFilaTablaSensibilidad = kFilaGrafico + kFilasGrafico + 1;
 
 void HojaSensibilidad(Libro& l, const Sensibilidad& s)
@@ -296,7 +296,8 @@ void HojaSensibilidad(Libro& l, const Sensibilidad& s)
         chart_axis_set_crossing_max(g->y_axis);
         chart_axis_set_label_position(g->y_axis, LXW_CHART_AXIS_LABEL_POSITION_LOW);
         chart_axis_set_num_format(g->x_axis, "+0.000;-0.000;0");
-        chart_axis_set_name(g->x_axis, ("€/km sobre la base de " + FormatoCuatroDecimales(s.costeKm) + " €/km").c_str());
+        chart_axis_set_name(g->x_axis,
+                            ("€/km sobre la base de " + FormatoCuatroDecimales(s.costeKm) + " €/km").c_str());
         chart_title_set_name(g, "Sensibilidad del coste total por km");
         chart_legend_set_position(g, LXW_CHART_LEGEND_BOTTOM);
         Insertar(h, kFilaGrafico, 0, g, Pixeles(anchos), kFilasGrafico * 20);

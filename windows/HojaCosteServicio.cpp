@@ -24,7 +24,10 @@ QString Euros(double v) { return Q(FormatoDosDecimales(RedondearCentimos(v)) + "
 // Writes rows down the page, in points.
 class Hoja {
 public:
-    explicit Hoja(QPainter& p) : p_(p) { ancho_ = QPageSize(QPageSize::A4).size(QPageSize::Point).width() - 2 * kMargen; }
+    explicit Hoja(QPainter& p) : p_(p)
+    {
+        ancho_ = QPageSize(QPageSize::A4).size(QPageSize::Point).width() - 2 * kMargen;
+    }
     static double D(double puntos) { return puntos * kResolucion / 72.0; }
     void Fuente(double puntos, bool negrita = false)
     {

@@ -78,11 +78,13 @@ PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QScrollArea(pare
     auto* resultado = new QGroupBox(QStringLiteral("Precio frente a coste"), pagina);
     auto* rejilla = new QGridLayout(resultado);
     rejilla->setHorizontalSpacing(24);
-    const std::pair<const char*, QLabel**> filas[] = {
-        {"Coste del servicio (directos + indirectos)", &coste_}, {"Coste por km", &costeKm_},
-        {"Precio por km", &precioKm_},                           {"Margen (precio − coste)", &margenEuros_},
-        {"Margen sobre el precio", &margenPorcentaje_},           {"Precio mínimo para el margen objetivo", &precioMinimo_}};
-    const char* nombres[] = {"lblCosteServicio", "lblCosteKm",       "lblPrecioKm",
+    const std::pair<const char*, QLabel**> filas[] = {{"Coste del servicio (directos + indirectos)", &coste_},
+                                                      {"Coste por km", &costeKm_},
+                                                      {"Precio por km", &precioKm_},
+                                                      {"Margen (precio − coste)", &margenEuros_},
+                                                      {"Margen sobre el precio", &margenPorcentaje_},
+                                                      {"Precio mínimo para el margen objetivo", &precioMinimo_}};
+    const char* nombres[] = {"lblCosteServicio", "lblCosteKm",          "lblPrecioKm",
                              "lblMargen",        "lblMargenPorcentaje", "lblPrecioMinimo"};
     int f = 0;
     for (const auto& [texto, destino] : filas) {
@@ -134,7 +136,7 @@ void PestanaPrecio::Actualizar(const DatosAnalisis& datos)
     motivo_ = datos.simulacion.motivo;
     if (QWidget* paso8 = inicio_.seleccionarResultado()) {
         const std::pair<QLineEdit*, const char*> copias[] = {{km_, "txtKilometrosDelServicio"},
-                                                            {horas_, "txtHorasDelServicio"}};
+                                                             {horas_, "txtHorasDelServicio"}};
         for (const auto& [caja, nombre] : copias) {
             const auto* origen = paso8->findChild<QLineEdit*>(QString::fromLatin1(nombre));
             if (caja->text().isEmpty() && origen && !origen->text().isEmpty()) caja->setText(origen->text());
@@ -181,9 +183,9 @@ void PestanaPrecio::Recalcular()
     margenPorcentaje_->setText(p && p->margenPorcentaje ? Q(FormatoDosDecimales(*p->margenPorcentaje) + " %") : nada);
     precioMinimo_->setText(p && p->precioMinimo ? Q(Euros(*p->precioMinimo)) : nada);
     veredicto_->setText(p ? Q(VeredictoPrecio(*p)) : motivo);
-    veredicto_->setStyleSheet(!p ? QStringLiteral("color: rgb(90, 90, 90);")
-                                 : p->cubre ? QStringLiteral("color: rgb(0, 128, 0);")
-                                            : QStringLiteral("color: rgb(192, 0, 0);"));
+    veredicto_->setStyleSheet(!p         ? QStringLiteral("color: rgb(90, 90, 90);")
+                              : p->cubre ? QStringLiteral("color: rgb(0, 128, 0);")
+                                         : QStringLiteral("color: rgb(192, 0, 0);"));
     hoja_->setEnabled(p != nullptr);
 }
 

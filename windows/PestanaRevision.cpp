@@ -16,8 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -67,10 +67,7 @@ std::string RutaSerieUsuario()
     return QDir(carpeta).filePath(QString::fromLatin1(kSerieUsuario)).toStdString();
 }
 
-qint64 Milisegundos(Mes mes)
-{
-    return QDateTime(QDate(mes / 12, mes % 12 + 1, 1), QTime(0, 0)).toMSecsSinceEpoch();
-}
+qint64 Milisegundos(Mes mes) { return QDateTime(QDate(mes / 12, mes % 12 + 1, 1), QTime(0, 0)).toMSecsSinceEpoch(); }
 
 double Numero(const QLineEdit* caja) { return LeerImporte(caja->text().toStdString()); }
 
@@ -192,10 +189,11 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(
     grafico_->setRenderHint(QPainter::Antialiasing);
     grafico_->setMinimumHeight(200);
 
-    auto* aviso = new QLabel(QStringLiteral("G es la variación del precio medio del gasóleo entre el día del contrato y "
-                                            "el del porte (tabla publicada de precios medios). El programa calcula; "
-                                            "el contrato y la factura son responsabilidad del usuario."),
-                             pagina);
+    auto* aviso =
+        new QLabel(QStringLiteral("G es la variación del precio medio del gasóleo entre el día del contrato y "
+                                  "el del porte (tabla publicada de precios medios). El programa calcula; "
+                                  "el contrato y la factura son responsabilidad del usuario."),
+                   pagina);
     aviso->setWordWrap(true);
     aviso->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
 
@@ -263,10 +261,11 @@ void PestanaRevision::Recalcular()
     }
     const RevisionCombustible* r = revision_ ? &*revision_ : nullptr;
     variacion_->setText(r ? Q(FormatoDosDecimales(r->variacion) + " %") : QStringLiteral("—"));
-    aplica_->setText(r ? (r->aplica ? QStringLiteral("sí, |G| alcanza el umbral")
-                                    : QStringLiteral("no, |G| no alcanza el umbral"))
-                       : QStringLiteral("—"));
-    importe_->setText(r ? Q((r->revision > 0 ? "+" : "") + FormatoDosDecimales(r->revision) + " €") : QStringLiteral("—"));
+    aplica_->setText(
+        r ? (r->aplica ? QStringLiteral("sí, |G| alcanza el umbral") : QStringLiteral("no, |G| no alcanza el umbral"))
+          : QStringLiteral("—"));
+    importe_->setText(r ? Q((r->revision > 0 ? "+" : "") + FormatoDosDecimales(r->revision) + " €")
+                        : QStringLiteral("—"));
     revisado_->setText(r ? Q(FormatoDosDecimales(r->precioRevisado) + " €") : QStringLiteral("—"));
     factura_->setText(r ? Q(LineaFactura(*r)) : motivo);
     copiar_->setEnabled(r != nullptr);

@@ -38,8 +38,7 @@ struct Salida {
 // `salida` sends stdout elsewhere: a path (/dev/full), "-" closed, "|" a pipe nobody reads.
 // `limite`: the file size limit of the run (RLIMIT_FSIZE), 0 for none; `entrada` is stdin.
 inline Salida Ejecutar(const std::vector<std::string>& args, const std::string& exe = TARVELON_DATOS_EXE,
-                       const std::string& salida = "", rlim_t limite = 0,
-                       const std::string& entrada = "/dev/null")
+                       const std::string& salida = "", rlim_t limite = 0, const std::string& entrada = "/dev/null")
 {
     static int llamadas = 0;
     const std::string base =

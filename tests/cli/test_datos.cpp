@@ -8,8 +8,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <iterator>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -61,9 +61,10 @@ TEST(Datos, SalidasComoElFicheroDorado)
     EscribirBytes(f("largo.txt"), Cifrado(ejemplo, "CVConsumoMedio", "CVConsumoMedio=31.55" + RepetirTexto("ñ", 30)));
     EscribirBytes(f("serie.csv"), "mes;euros_litro\r\n2024-01;1,40\r\n2024-03;1,47\r\n");
     EscribirBytes(f("serie_mala.csv"), "2024-01;1,40\r\n2024-03;1.47\r\n");
-    EscribirBytes(f("servicios.csv"), "referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\nA;2024-01-02;"
-                                      "2024-03-31;1.000,00;40\r\nB;2024-01-02;2024-02-30;500;12\r\nC;2024-03-01;"
-                                      "2024-01-01;2.500,5;12\r\n");
+    EscribirBytes(f("servicios.csv"),
+                  "referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\nA;2024-01-02;"
+                  "2024-03-31;1.000,00;40\r\nB;2024-01-02;2024-02-30;500;12\r\nC;2024-03-01;"
+                  "2024-01-01;2.500,5;12\r\n");
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
     // A type that a spreadsheet would take for a formula; a file named as the
     // good one in another folder; the list for --lista (also fed as stdin to
@@ -212,8 +213,8 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"revision", "--precio", "1000", "--variacion", "7,45", "--masa", "40"},
         {"revision", "--formato", "json", "--precio", "1000", "--gasoleo", "1,5", "1,4", "--masa", "12"},
         {"revision", "--formato", "csv", "--precio", "1000", "--variacion", "-4,99", "--coeficiente", "0,3"},
-        {"revision", "--precio", "800", "--serie", f("serie.csv"), "--desde", "2024-01", "--hasta=2024-03",
-         "--masa", "3,5", "--umbral", "4"},
+        {"revision", "--precio", "800", "--serie", f("serie.csv"), "--desde", "2024-01", "--hasta=2024-03", "--masa",
+         "3,5", "--umbral", "4"},
         {"revision", "--formato", "json", "--precio", "8", "--serie", f("serie_mala.csv"), "--desde", "2024-01",
          "--hasta", "2024-03", "--masa", "3"},
         {"revision", "--servicios", f("servicios.csv"), "--serie", f("serie.csv")},

@@ -156,8 +156,13 @@ TEST(Analisis, CsvSinFormulasYConLosTextosLimpios)
         {" =1", " =1"},
         {"a=b-c", "a=b-c"},
         {"Camión; 4 ejes", "\"Camión; 4 ejes\""},
-        {"a\x01" "b\x1F", "a b "},
-        {"a\xFF" "b\xC3", "a\xEF\xBF\xBD" "b\xEF\xBF\xBD"},
+        {"a\x01"
+         "b\x1F",
+         "a b "},
+        {"a\xFF"
+         "b\xC3",
+         "a\xEF\xBF\xBD"
+         "b\xEF\xBF\xBD"},
         {"\x01=1", " =1"},
         {"", ""},
     };
@@ -236,8 +241,8 @@ TEST(Analisis, XlsxSeLeeCeldaACeldaYUnFalloNoDejaFichero)
         const json& v = leido[0][i];
         if (!esperado.is_string()) {
             // The library writes 16 significant digits: within a few units in the last place.
-            EXPECT_TRUE(v.is_number() && std::abs(v.get<double>() - esperado.get<double>()) <=
-                                             1e-14 * std::abs(esperado.get<double>()))
+            EXPECT_TRUE(v.is_number() &&
+                        std::abs(v.get<double>() - esperado.get<double>()) <= 1e-14 * std::abs(esperado.get<double>()))
                 << celda << ": " << v << " en lugar de " << esperado;
         } else {
             EXPECT_EQ(v, esperado) << celda;
@@ -246,7 +251,8 @@ TEST(Analisis, XlsxSeLeeCeldaACeldaYUnFalloNoDejaFichero)
     }
     const std::string e = std::to_string(25 + std::min<size_t>(n, 10));
     // A4, one page wide (the width left as it is, 1) and as many tall as needed.
-    EXPECT_EQ(leido[3], json::parse(R"([[true, null, 0, 9], [true, null, 0, 9], [true, null, 0, 9], [true, null, 0, 9]])"));
+    EXPECT_EQ(leido[3],
+              json::parse(R"([[true, null, 0, 9], [true, null, 0, 9], [true, null, 0, 9], [true, null, 0, 9]])"));
     // The sensitivity chart: name, categories and values of each series, the changes from the base.
     EXPECT_EQ(leido[2][1], json({"Sensibilidad!$E$25", "Sensibilidad!$A$26:$A$" + e, "Sensibilidad!$E$26:$E$" + e,
                                  "Sensibilidad!$F$25", "Sensibilidad!$A$26:$A$" + e, "Sensibilidad!$F$26:$F$" + e}));

@@ -24,12 +24,12 @@ TEST(Revision, FormulaUmbralSignoYCentimos)
         bool aplica;
         double revision;
     } casos[] = {
-        {1000, 7.45, 0.3, 5, true, 22.35},   {1000, 5.00, 0.3, 5, true, 15},      // the threshold itself
-        {1000, 4.99, 0.3, 5, false, 0},      {1000, -5.00, 0.2, 5, true, -10},    // the price goes down
-        {1000, -4.99, 0.2, 5, false, 0},     {1000, 3, 0.1, 3, true, 3},          // a lower agreed threshold
-        {1000, 4.995, 0.3, 5, true, 15},     {1000, 5.004, 0.3, 5, true, 15},     // G to two decimals
-        {1, 5, 0.1, 5, true, 0.01},          {1, -5, 0.1, 5, true, -0.01},        // half a cent, away from zero
-        {333.33, 6.25, 0.2, 5, true, 4.17},  {2000, 0, 0.3, 0, true, 0},
+        {1000, 7.45, 0.3, 5, true, 22.35},  {1000, 5.00, 0.3, 5, true, 15},    // the threshold itself
+        {1000, 4.99, 0.3, 5, false, 0},     {1000, -5.00, 0.2, 5, true, -10},  // the price goes down
+        {1000, -4.99, 0.2, 5, false, 0},    {1000, 3, 0.1, 3, true, 3},        // a lower agreed threshold
+        {1000, 4.995, 0.3, 5, true, 15},    {1000, 5.004, 0.3, 5, true, 15},   // G to two decimals
+        {1, 5, 0.1, 5, true, 0.01},         {1, -5, 0.1, 5, true, -0.01},      // half a cent, away from zero
+        {333.33, 6.25, 0.2, 5, true, 4.17}, {2000, 0, 0.3, 0, true, 0},
     };
     for (const auto& c : casos) {
         const RevisionCombustible r = CalcularRevision(c.precio, c.g, c.k, c.umbral);
@@ -49,8 +49,8 @@ TEST(Revision, FormulaUmbralSignoYCentimos)
 
 TEST(Revision, CoeficientePorMasaYVariacionDeDosPrecios)
 {
-    const std::pair<double, double> masas[] = {{1.2, 0.1},  {3.5, 0.1},  {3.51, 0.2},   {19.99, 0.2}, {20, 0.3},
-                                               {40, 0.3},   {3500, 0.1}, {12000, 0.2}, {40000, 0.3}};
+    const std::pair<double, double> masas[] = {{1.2, 0.1}, {3.5, 0.1},  {3.51, 0.2},  {19.99, 0.2}, {20, 0.3},
+                                               {40, 0.3},  {3500, 0.1}, {12000, 0.2}, {40000, 0.3}};
     for (const auto& [masa, k] : masas) EXPECT_EQ(CoeficienteDeClase(ClaseDeMasa(masa)), k) << masa;
     EXPECT_EQ(NumeroDeError([] { ClaseDeMasa(0); }), 5);
     const std::tuple<double, double, double> precios[] = {
@@ -94,15 +94,19 @@ TEST(Precio, CosteEsElTotalDelPresupuesto)
 
 TEST(SerieGasoleo, LeeYSenalaLaLineaMala)
 {
-    const SerieGasoleo s = SerieGasoleo::Leer("\xEF\xBB\xBFmes;euros_litro\r\n# nota\r\n\r\n2024-02;1,52\n2024-01 ; 1,5 ;\n");
+    const SerieGasoleo s =
+        SerieGasoleo::Leer("\xEF\xBB\xBFmes;euros_litro\r\n# nota\r\n\r\n2024-02;1,52\n2024-01 ; 1,5 ;\n");
     EXPECT_EQ(s.Meses(), 2u);
     EXPECT_EQ(s.Precio(*LeerMes("2024-01")), 1.5);
     EXPECT_FALSE(s.Precio(*LeerMes("2024-03")));
     EXPECT_EQ(SerieGasoleo::Leer(s.Texto()).Precios(), s.Precios());
     const std::tuple<const char*, int, const char*> malas[] = {
-        {"2024-01;1,5\n2024-13;1,5", 2, "AAAA-MM"},       {"2024-01 1,5", 1, "«;»"},
-        {"2024-01;1.512", 1, "menor que 100"},            {"2024-01;x", 1, "no es un número"},
-        {"2024-01;1,5\n2024-01;1,6", 2, "ya aparece"},    {"2024-01;1,5;2", 1, "sobran"},
+        {"2024-01;1,5\n2024-13;1,5", 2, "AAAA-MM"},
+        {"2024-01 1,5", 1, "«;»"},
+        {"2024-01;1.512", 1, "menor que 100"},
+        {"2024-01;x", 1, "no es un número"},
+        {"2024-01;1,5\n2024-01;1,6", 2, "ya aparece"},
+        {"2024-01;1,5;2", 1, "sobran"},
         {"2024-01;0", 1, "mayor que 0"},
     };
     for (const auto& [texto, linea, motivo] : malas) {
@@ -121,10 +125,11 @@ TEST(SerieGasoleo, LeeYSenalaLaLineaMala)
 TEST(RevisionLote, AnadeColumnasYDejaFueraLasLineasMalas)
 {
     const SerieGasoleo serie = SerieGasoleo::Leer("2024-01;1,40\n2024-03;1,47\n");
-    std::istringstream entrada("referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\n"
-                               "\"A;1\";2024-01-10;2024-03-05;1.000,00;40\r\n"
-                               "B;2024-01-10;2024-02-05;500;12\r\n"
-                               "C;2024-03-01;2024-01-31;500;3,5\r\n");
+    std::istringstream entrada(
+        "referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\n"
+        "\"A;1\";2024-01-10;2024-03-05;1.000,00;40\r\n"
+        "B;2024-01-10;2024-02-05;500;12\r\n"
+        "C;2024-03-01;2024-01-31;500;3,5\r\n");
     std::ostringstream salida, errores;
     const ResumenLote r = RevisarServicios(entrada, salida, errores, serie);
     EXPECT_EQ(salida.str(),

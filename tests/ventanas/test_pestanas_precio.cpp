@@ -83,12 +83,14 @@ TEST_F(Pestanas, HojaCosteServicioEnPdf)
 TEST_F(Pestanas, RevisionConKPorMasaYSerieImportada)
 {
     Abrir(VentanaAnalisis::kRevision);
-    EXPECT_EQ(Texto("txtCoeficiente"), NumeroATexto(CoeficienteDeClase(ClaseDeMasa(p.Calculado().DGPesoMaximoAutorizado))));
+    EXPECT_EQ(Texto("txtCoeficiente"),
+              NumeroATexto(CoeficienteDeClase(ClaseDeMasa(p.Calculado().DGPesoMaximoAutorizado))));
     En<QRadioButton>(v, "optIndice")->click();
     Escribir("txtPrecioPactado", "1.000");
     Escribir("txtCoeficiente", "0,3");
     Escribir("txtVariacionGasoleo", "7,45");
-    EXPECT_EQ(Texto("txtLineaFactura"), "Revisión por variación del precio del gasóleo (G = 7,45 %; k = 0,3): +22,35 €");
+    EXPECT_EQ(Texto("txtLineaFactura"),
+              "Revisión por variación del precio del gasóleo (G = 7,45 %; k = 0,3): +22,35 €");
     Escribir("txtUmbral", "6");
     EXPECT_EQ(Texto("lblRevision"), "—");  // a threshold above 5 % is not allowed
     Escribir("txtUmbral", "5");
