@@ -198,15 +198,16 @@ TEST_F(Impresion, CadaVentanaSaleEnUnPdfNuevoOSinImpresoraLoOfrece)
 {
     struct Restaurar {
         QByteArray valor = qgetenv("PRINTER");
-        void operator()() const { valor.isNull() ? qunsetenv("PRINTER") : qputenv("PRINTER", valor); }
-        ~Restaurar() { (*this)(); }
+        ~Restaurar() { valor.isNull() ? qunsetenv("PRINTER") : qputenv("PRINTER", valor); }
     } restaurar;
     bool sinCups = false;
-    for (const bool impresora : {false, true}) {
-        if (impresora) restaurar();
-        else qputenv("PRINTER", "TarvelonImpresoraInexistente");
+    for (const bool impresora : {true, false}) {
+        if (!impresora) qputenv("PRINTER", "TarvelonImpresoraInexistente");
         ASSERT_TRUE(impresora || QPrinterInfo::defaultPrinter().isNull());
-        if ((sinCups = impresora && QPrinterInfo::defaultPrinter().isNull())) continue;
+        if (impresora && QPrinterInfo::defaultPrinter().isNull()) {
+            sinCups = true;
+            continue;
+        }
         for (QWidget* ventana : ventanas) {
             const QStringList antes = Pdfs();
             plataforma.avisos.clear();
