@@ -74,9 +74,8 @@ void AvisarFallo(Plataforma& plataforma, const ErrorEjecucion& e, const char* te
     else Avisar(plataforma, MensajeErrorFichero(e));
 }
 
-}  // namespace
-
-bool GuardarDatosPersonalizados(Inicio& inicio)
+// The save itself: whether the file was written.
+bool Grabar(Inicio& inicio)
 {
     Plataforma& plataforma = inicio.plataforma();
     try {
@@ -117,6 +116,15 @@ bool GuardarDatosPersonalizados(Inicio& inicio)
                     "No se ha grabado ningún fichero de configuración");
     }
     return false;
+}
+
+}  // namespace
+
+bool GuardarDatosPersonalizados(Inicio& inicio)
+{
+    const bool grabado = Grabar(inicio);
+    if (!grabado) inicio.ColumnaNoGuardada();
+    return grabado;
 }
 
 void CargarDatosPersonalizados(Inicio& inicio)

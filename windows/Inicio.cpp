@@ -261,6 +261,21 @@ void Inicio::MostrarEnPaso(QWidget* ventana)
     marco->show();
     marco->raise();
     mdi_->setActiveSubWindow(marco);
+    lblIndicacion_->setText(IndicacionDe(ventana));
+}
+
+QString Inicio::IndicacionDe(const QWidget* ventana) const
+{
+    const auto paso = [this](int n) { return QStringLiteral("el paso ") + indice_->Boton(n)->text(); };
+    if (ventana == vehiculo_)
+        return tipoColumna_.empty() ? QStringLiteral("Elija el tipo de vehículo y pulse «Seleccionar»")
+                                    : QStringLiteral("Elija otro tipo de vehículo o continúe con ") + paso(1);
+    if (ventana == resultado_) return QStringLiteral("Elija qué calcular y pulse «Calcular»");
+    if (ventana == trayecto_ || ventana == presupuesto_)
+        return QStringLiteral("Conserve el informe con «Guardar como PDF…» o «Imprimir»");
+    for (int n = 1; n < Indice::kPasos - 1; ++n)
+        if (ventana == VentanaDePaso(n)) return QStringLiteral("Continúe con ") + paso(n + 1);
+    return lblIndicacion_->text();
 }
 
 void Inicio::Colocar(QMdiSubWindow* marco, QPoint sitio, int anchoMaximo)
@@ -413,6 +428,11 @@ void Inicio::ColumnaGuardada(const std::string& fichero)
     Indicar("Fichero " + fichero + " grabado", fichero);
 }
 
+void Inicio::ColumnaNoGuardada()
+{
+    lblIndicacion_->setText(QStringLiteral("No se ha grabado ningún fichero de configuración"));
+}
+
 void Inicio::ColumnaCargada(const std::string& fichero, const std::string& tipo)
 {
     cambios_->Tomar();
@@ -433,6 +453,7 @@ void Inicio::SenalarCaja(QLineEdit* caja)
     if (paso < 0 || !caja->isEnabled()) return;
     PulsarPaso(paso);
     mdi_->setActiveSubWindow(Marco(VentanaDePaso(paso)));
+    lblIndicacion_->setText(QStringLiteral("Corrija la casilla señalada en el paso ") + indice_->Boton(paso)->text());
     EnfocarCaja(caja);
 }
 

@@ -88,6 +88,9 @@ public:
     void ColumnaSeleccionada(const std::string& tipo);
     void ColumnaGuardada(const std::string& fichero);
     void ColumnaCargada(const std::string& fichero, const std::string& tipo);
+    // A save that failed or was cancelled: the status bar no longer tells of
+    // an earlier one.
+    void ColumnaNoGuardada();
     // A box that could not be read: its step shown and the box focused.
     void SenalarCaja(QLineEdit* caja);
     // The step whose window holds `w`, or -1.
@@ -127,6 +130,8 @@ private:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void Indicar(const std::string& texto, const std::string& fichero);
+    // What to do next in `ventana`, just shown.
+    QString IndicacionDe(const QWidget* ventana) const;
 
     Plataforma& plataforma_;
     OpcionesInicio opciones_;

@@ -34,10 +34,18 @@ public:
     // ErrorEjecucion when it cannot print.
     virtual void ImprimirVentana(QWidget* ventana) = 0;
 
+    // Whether there is a default printer to print on.
+    virtual bool HayImpresora() = 0;
+
     // After an extension was added to the name chosen in a save dialog: the
     // dialog asked about the name as typed, so a file that only the new name
     // names is replaced only after a Yes. True when the save may go on.
     bool ConfirmarReemplazo(const std::string& ruta);
+
+    // The save dialog of `peticion`, with its extensionPorDefecto added to a
+    // name that lacks it (in any letter case) and ConfirmarReemplazo then. The
+    // path to write, or nothing when the user cancelled or would not replace.
+    std::optional<std::string> ElegirDondeGrabar(const PeticionFichero& peticion, QWidget* padre);
 };
 
 }  // namespace tarvelon

@@ -116,6 +116,8 @@ std::optional<std::string> PlataformaQt::ElegirFichero(const PeticionFichero& pe
     return elegidos.first().toStdString();
 }
 
+bool PlataformaQt::HayImpresora() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
 void PlataformaQt::ImprimirVentana(QWidget* ventana)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();

@@ -15,6 +15,7 @@ public:
     Respuesta Mostrar(const Aviso& aviso) override;
     std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) override;
     void ImprimirVentana(QWidget* ventana) override;
+    bool HayImpresora() override;
 };
 
 // "Desc (*.txt)|*.txt|Otra (*.*)|*.*|" as the dialog's name filters:

@@ -12,6 +12,7 @@
 #include "reports/Informes.h"
 #include "windows/Columnas.h"
 #include "windows/ListaResultado.h"
+#include "windows/PdfResultado.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int kFilasPresupuesto = 29;     // the budget, whole
 constexpr int kColumnasPresupuesto = 78;  // room for long kilometre and hour texts
+constexpr const char* kNombrePdf = "presupuesto.pdf";
 
 }  // namespace
 
@@ -34,14 +36,18 @@ Presupuesto::Presupuesto(Columnas& columna, Plataforma& plataforma, QWidget* par
     btCalculoResumen_->setObjectName(QStringLiteral("btCalculoResumen"));
     btImprimir_ = new QPushButton(QStringLiteral("&Imprimir"), this);
     btImprimir_->setObjectName(QStringLiteral("btImprimir"));
-    // Hiding the print button must not move the other one.
+    btGuardarPdf_ = new QPushButton(QStringLiteral("Guardar como &PDF…"), this);
+    btGuardarPdf_->setObjectName(QStringLiteral("btGuardarPdf"));
+    // Hiding the print and PDF buttons must not move the other one.
     QSizePolicy politica = btImprimir_->sizePolicy();
     politica.setRetainSizeWhenHidden(true);
     btImprimir_->setSizePolicy(politica);
+    btGuardarPdf_->setSizePolicy(politica);
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(btCalculoResumen_);
     botones->addStretch();
+    botones->addWidget(btGuardarPdf_);
     botones->addWidget(btImprimir_);
 
     auto* disposicion = new QVBoxLayout(this);
@@ -52,6 +58,7 @@ Presupuesto::Presupuesto(Columnas& columna, Plataforma& plataforma, QWidget* par
 
     connect(btCalculoResumen_, &QPushButton::clicked, this, [this] { btCalculoResumen_Click(); });
     connect(btImprimir_, &QPushButton::clicked, this, [this] { btImprimir_Click(); });
+    connect(btGuardarPdf_, &QPushButton::clicked, this, [this] { btGuardarPdf_Click(); });
 }
 
 void Presupuesto::FijarTextosServicio(std::function<std::pair<std::string, std::string>()> textos)
@@ -70,15 +77,25 @@ void Presupuesto::btCalculoResumen_Click()
         &servicio);
 }
 
+void Presupuesto::btGuardarPdf_Click()
+{
+    GuardarInformeComoPdf(plataforma_, lstResultado_, QStringLiteral("Presupuesto del servicio"), kNombrePdf);
+}
+
 void Presupuesto::btImprimir_Click()
 {
+    if (OfrecerPdfSinImpresora(plataforma_, lstResultado_, QStringLiteral("Presupuesto del servicio"), kNombrePdf))
+        return;
+    // The printout shows the budget and its recalculation button, as the window does.
     btImprimir_->hide();
+    btGuardarPdf_->hide();
     try {
         plataforma_.ImprimirVentana(this);
     } catch (...) {
         MostrarErrorEjecucion(plataforma_, ComoErrorEjecucion(std::current_exception()));
     }
     btImprimir_->show();
+    btGuardarPdf_->show();
 }
 
 }  // namespace tarvelon

@@ -25,6 +25,7 @@ public:
 
     void btCalculoResumen_Click();  // also run by the result mode window
     void btImprimir_Click();
+    void btGuardarPdf_Click();
 
 private:
     Columnas& columna_;
@@ -33,6 +34,7 @@ private:
     QListWidget* lstResultado_;
     QPushButton* btCalculoResumen_;
     QPushButton* btImprimir_;
+    QPushButton* btGuardarPdf_;
 };
 
 }  // namespace tarvelon

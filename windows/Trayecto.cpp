@@ -14,6 +14,7 @@
 #include "reports/Informes.h"
 #include "windows/Columnas.h"
 #include "windows/ListaResultado.h"
+#include "windows/PdfResultado.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int kFilasInforme = 35;     // the detailed report, whole
 constexpr int kColumnasInforme = 78;  // the summary's 76-character lines and a margin
+constexpr const char* kNombrePdf = "resultados.pdf";
 
 // A hidden button keeps its place, so nothing moves while the window prints.
 QPushButton* CrearBoton(QWidget* padre, const char* nombre, const QString& texto)
@@ -46,11 +48,14 @@ Trayecto::Trayecto(Columnas& columna, Plataforma& plataforma, QWidget* parent)
     btCalculoDetallado_ = CrearBoton(this, "btCalculoDetallado", QStringLiteral("Cálculo &Detallado"));
     btCalculoResumen_ = CrearBoton(this, "btCalculoResumen", QStringLiteral("&Resumen de resultados"));
     btImprimir_ = CrearBoton(this, "btImprimir", QStringLiteral("&Imprimir"));
+    btGuardarPdf_ = CrearBoton(this, "btGuardarPdf", QStringLiteral("Guardar como &PDF…"));
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(btCalculoDetallado_);
     botones->addWidget(btCalculoResumen_);
     botones->addStretch();
+    // Beside printing, without moving the other buttons.
+    botones->addWidget(btGuardarPdf_);
     botones->addWidget(btImprimir_);
 
     auto* disposicion = new QVBoxLayout(this);
@@ -62,6 +67,7 @@ Trayecto::Trayecto(Columnas& columna, Plataforma& plataforma, QWidget* parent)
     connect(btCalculoDetallado_, &QPushButton::clicked, this, [this] { btCalculoDetallado_Click(); });
     connect(btCalculoResumen_, &QPushButton::clicked, this, [this] { btCalculoResumen_Click(); });
     connect(btImprimir_, &QPushButton::clicked, this, [this] { btImprimir_Click(); });
+    connect(btGuardarPdf_, &QPushButton::clicked, this, [this] { btGuardarPdf_Click(); });
 }
 
 void Trayecto::btCalculoDetallado_Click() { Calcular(true); }
@@ -76,12 +82,19 @@ void Trayecto::Calcular(bool detallado)
     });
 }
 
+void Trayecto::btGuardarPdf_Click()
+{
+    GuardarInformeComoPdf(plataforma_, lstResultado_, QStringLiteral("Resultados anuales"), kNombrePdf);
+}
+
 void Trayecto::btImprimir_Click()
 {
+    if (OfrecerPdfSinImpresora(plataforma_, lstResultado_, QStringLiteral("Resultados anuales"), kNombrePdf)) return;
     // The printout is the report alone: the buttons stay out of the image.
     btImprimir_->hide();
     btCalculoDetallado_->hide();
     btCalculoResumen_->hide();
+    btGuardarPdf_->hide();
     try {
         plataforma_.ImprimirVentana(this);
     } catch (...) {
@@ -93,6 +106,7 @@ void Trayecto::btImprimir_Click()
     btImprimir_->show();
     btCalculoDetallado_->show();
     btCalculoResumen_->show();
+    btGuardarPdf_->show();
 }
 
 }  // namespace tarvelon

@@ -19,6 +19,7 @@ public:
     void btCalculoDetallado_Click();
     void btCalculoResumen_Click();  // also run by the result mode window
     void btImprimir_Click();
+    void btGuardarPdf_Click();
 
     Plataforma& plataforma() { return plataforma_; }
 
@@ -31,6 +32,7 @@ private:
     QPushButton* btCalculoDetallado_;
     QPushButton* btCalculoResumen_;
     QPushButton* btImprimir_;
+    QPushButton* btGuardarPdf_;
 };
 
 }  // namespace tarvelon

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -47,6 +48,9 @@ VentanaAyuda::VentanaAyuda(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(buscar_, &QLineEdit::returnPressed, this, [buscar] { buscar(false); });
     connect(siguiente, &QPushButton::clicked, this, [buscar] { buscar(false); });
     connect(anterior, &QPushButton::clicked, this, [buscar] { buscar(true); });
+    // Escape closes the help as it closes a dialog, wherever the focus is in it.
+    auto* cerrar = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cerrar, &QShortcut::activated, this, &QWidget::close);
 
     // The page's lines and its 640-pixel picture without a side scroll bar,
     // most of the screen's height.

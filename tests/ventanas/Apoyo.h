@@ -31,28 +31,13 @@
 
 namespace tarvelon::prueba {
 
-// A vehicle's reference block, in transfer order.
+// A vehicle's reference block, in transfer order: one "key=value" line each.
 inline const std::vector<std::string>& Ejemplo()
 {
     static const std::vector<std::string> e = [] {
         std::vector<std::string> lineas;
-        const QString todas = QString::fromUtf8(
-            "Tipo=Frigorífico 40 t;ServiciosDiarios=2;KilometrajeAnual=120000;DGKilometrajeAnualEnVacio=15;"
-            "DGPotenciaCV=460;DGPesoMaximoAutorizado=40000;DGCargaUtil=25000,5;DGNumeroDeEjes=5;"
-            "CFCabezaPrecioBruto=90000;CFCabezaDescuentoMedio=6,6666;CFCabezaPrecioMedio=84000;"
-            "CFCabezaValorResidual=20;CFCabezaPeriodoAmortizacion=6;CFSemiPrecioBruto=30000;CFSemiDescuentoMedio=0;"
-            "CFSemiPrecioMedio=30000;CFSemiValorResidual=10;CFSemiPeriodoAmortizacion=9;"
-            "CFVehiculoCuantiaAFinanciar=80;CFPeriodoAFinanciar=4;CFTAE=5;CFHorasAnualesTrabajadas=1760;"
-            "CFDiasDeActividad=220;CFSeguridadSocialEmpresa=32;CFRetribucionOrdinaria1ConductorMecanico=24000;"
-            "CFPlusDeAsistencia=1200;CFVisado=100;CFIVTM=500;CFITV=150;CFIAE=300;CFATP=0;CFADR=0;"
-            "CFCosteRevisionTacografo=50;TipoSeguro=2;CFSeguroObligatorio=1350;CFSeguroObligatorioYTerceros=3000;"
-            "CFSeguroTodoRiesgo=5400;CFResponsabilidadCivil=400;CFSeguroMercancia=600;CFOtrosGastosFijos=1000;"
-            "CVPrecioBrutoDelGasoleo=1,2;CVDescuentoMedioSobreCombustible=12,5;CVPrecioDelGasoleo=1,05;"
-            "CVConsumoMedio=33;CVDietaMedia=30;CVDietasNumeroDeDias=220;DGNumeroTotalDeNeumaticos=12;"
-            "CVPrecioBrutoNeumaticos=500;CVDescuentoMedioNeumaticos=20;CVPrecioMedioNeumaticos=400;"
-            "CVDuracionMediaDeLosNeumaticos=150000;CVMantenimientoYReparacion=0,08;CVCosteMedioDelKMEnAutopista=30;"
-            "CVPorcentajeDeServiciosQPaganPEajes=40;CIGastosAnuales=12000");
-        for (const QString& l : todas.split(';')) lineas.push_back(l.toStdString());
+        std::ifstream f(TARVELON_DATOS_VENTANAS "/ejemplo.txt");
+        for (std::string l; std::getline(f, l);) lineas.push_back(l);
         return lineas;
     }();
     return e;

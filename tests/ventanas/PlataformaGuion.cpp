@@ -1,5 +1,7 @@
 #include "PlataformaGuion.h"
 
+#include "model/Errores.h"
+
 namespace tarvelon {
 
 Respuesta PlataformaGuion::Mostrar(const Aviso& aviso)
@@ -20,6 +22,9 @@ std::optional<std::string> PlataformaGuion::ElegirFichero(const PeticionFichero&
     return r;
 }
 
-void PlataformaGuion::ImprimirVentana(QWidget*) {}
+void PlataformaGuion::ImprimirVentana(QWidget*)
+{
+    if (errorImpresion) throw ErrorEjecucion(errorImpresion, "La impresora no ha aceptado el trabajo");
+}
 
 }  // namespace tarvelon

@@ -16,10 +16,13 @@ public:
     Respuesta Mostrar(const Aviso& aviso) override;
     std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) override;
     void ImprimirVentana(QWidget* ventana) override;
+    bool HayImpresora() override { return impresora; }
 
     std::deque<Respuesta> respuestas;                 // Yes/No(/Cancel) answers; none queued: No
     std::deque<std::optional<std::string>> ficheros;  // file dialog answers; none queued: cancel
     std::function<void(const Aviso&)> alMostrar;      // as each box is shown
+    bool impresora = true;                            // a default printer there
+    int errorImpresion = 0;                           // the printer's failure, if any
 
     std::vector<Aviso> avisos;
     std::vector<PeticionFichero> peticiones;

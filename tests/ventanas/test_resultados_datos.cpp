@@ -255,6 +255,18 @@ TEST_F(Persona, BarraDeEstadoIndicaElPasoSiguienteYElFichero)
     p.inicio->menuArchivoGuardar_Click();
     EXPECT_EQ(mensaje(), "Fichero " + ruta + " grabado");
     EXPECT_TRUE(fichero->text().contains(QString::fromStdString(ruta)));
+    // A failed or cancelled save does not leave the last one's "grabado".
+    for (const auto& fallida :
+         {std::optional<std::string>{p.Ruta("no/existe/mias.txt")}, std::optional<std::string>{}}) {
+        p.plataforma.ficheros = {fallida};
+        p.inicio->menuArchivoGuardar_Click();
+        EXPECT_EQ(mensaje(), "No se ha grabado ningún fichero de configuración");
+    }
+    // The hint follows the step shown.
+    p.inicio->PulsarPaso(3);
+    EXPECT_EQ(mensaje(), "Continúe con el paso 4.- Costes Fijos C");
+    p.Resultado(true, "350", "6");
+    EXPECT_EQ(mensaje(), "Conserve el informe con «Guardar como PDF…» o «Imprimir»");
 }
 
 TEST_F(Persona, AyudaDentroDelProgramaConBusqueda)
@@ -275,6 +287,10 @@ TEST_F(Persona, AyudaDentroDelProgramaConBusqueda)
     EXPECT_TRUE(ayuda->Buscar("en vacio"));
     EXPECT_EQ(navegador->textCursor().selectedText(), "en vacio");
     EXPECT_FALSE(ayuda->Buscar("gasolina"));
+    QApplication::setActiveWindow(ayuda);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ayuda));
+    QTest::keyClick(ayuda->campoBuscar(), Qt::Key_Escape);
+    EXPECT_FALSE(ayuda->isVisible());
 }
 
 }  // namespace

@@ -2,12 +2,16 @@
 // input windows, a button pressed, the list read and compared with the core's
 // report; and printing them on the real platform.
 #include <QDirIterator>
+#include <QImage>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "Apoyo.h"
 #include "reports/Informes.h"
 #include "windows/PlataformaQt.h"
 #include "windows/Presupuesto.h"
+#include "windows/frmAbout.h"
 
 using namespace tarvelon;
 using namespace tarvelon::prueba;
@@ -16,6 +20,7 @@ namespace {
 
 const std::string kError13 = MensajeError(ErrorEjecucion(kTiposNoCoinciden));
 const QColor kNegro(0, 0, 0), kRojo(255, 0, 0);
+const std::string kPreguntaPdf = "No hay ninguna impresora instalada. ¿Desea guardar el informe como PDF?";
 
 QColor Color(QWidget* w) { return En<QListWidget>(w, "lstResultado")->palette().color(QPalette::Text); }
 QStringList ComoLista(const std::vector<std::string>& lineas)
@@ -94,6 +99,70 @@ TEST_F(Resultados, ValidacionEnRojoYErroresDeEjecucion)
     EXPECT_EQ(p.plataforma.Textos(), std::vector<std::string>{kError13});
 }
 
+// Standard output of a poppler tool, or nothing when it is not installed.
+std::optional<QString> Poppler(const char* programa, const QStringList& argumentos)
+{
+    const QString ruta = QStandardPaths::findExecutable(QString::fromLatin1(programa));
+    if (ruta.isEmpty()) return std::nullopt;
+    QProcess proceso;
+    proceso.start(ruta, argumentos);
+    proceso.waitForFinished(30000);
+    return QString::fromUtf8(proceso.readAllStandardOutput());
+}
+bool HayRojo(const QImage& imagen)
+{
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            if (const QColor c = imagen.pixelColor(x, y); c.red() > 200 && c.green() < 100 && c.blue() < 100)
+                return true;
+    return false;
+}
+
+// Each window's report as a PDF: offered when there is no printer ("No" keeps
+// nothing), by its own button (a name that only the added extension makes is
+// replaced only after "Sí"); its lines as text, in the window's colour, the
+// version at the foot. A printer's failure in the window's own words, and the
+// buttons back every time.
+TEST_F(Resultados, PdfSinImpresoraOPorSuBotonYFalloDeImpresora)
+{
+    En(p.presupuesto(), "btGuardarPdf")->click();
+    EXPECT_TRUE(p.plataforma.peticiones.empty() && Empieza(p.plataforma.Textos().at(0), "No hay ningún informe"));
+    p.Resultado(true, "350", "6");
+    p.Escribir("txtKilometrajeAnual", "0");
+    p.trayecto()->btCalculoDetallado_Click();  // validation messages, in red
+    for (const auto& [ventana, rojo, fallo] :
+         {std::tuple<QWidget*, bool, const char*>{p.presupuesto(), false, "Se ha producido el error nº 482"},
+          {p.trayecto(), true, "Se ha producido un error al imprimir. Error nº 482"}}) {
+        const std::string ruta = p.Ruta(ventana->objectName().toStdString()), pdf = ruta + ".pdf";
+        p.plataforma.Limpiar();
+        p.plataforma.impresora = false;
+        p.plataforma.respuestas = {Respuesta::No, Respuesta::Si};
+        p.plataforma.ficheros = {ruta, ruta, pdf};
+        En(ventana, "btImprimir")->click();
+        En(ventana, "btImprimir")->click();
+        En(ventana, "btGuardarPdf")->click();
+        En(ventana, "btGuardarPdf")->click();
+        EXPECT_EQ(p.plataforma.Textos(),
+                  (Textos{kPreguntaPdf, kPreguntaPdf, "Fichero " + pdf + " grabado",
+                          "El fichero " + pdf + " ya existe. ¿Desea reemplazarlo?", "Fichero " + pdf + " grabado"}));
+        EXPECT_EQ(p.plataforma.peticiones.at(0).filtro, "Documento PDF (*.pdf)|*.pdf|");
+        if (const auto texto = Poppler("pdftotext", {"-layout", QString::fromStdString(pdf), "-"})) {
+            QStringList lineas;
+            for (const QString& l : texto->split('\n')) lineas << l.simplified();
+            for (const QString& l : Lineas(ventana)) EXPECT_TRUE(lineas.contains(l.simplified())) << l.toStdString();
+            EXPECT_TRUE(texto->contains("TARVELON versión " + TextoVersion()));
+            Poppler("pdftoppm",
+                    {"-r", "72", "-png", "-singlefile", QString::fromStdString(pdf), QString::fromStdString(ruta)});
+            EXPECT_EQ(HayRojo(QImage(QString::fromStdString(ruta + ".png"))), rojo);
+        }
+        p.plataforma.Limpiar();
+        p.plataforma.errorImpresion = 482;
+        En(ventana, "btImprimir")->click();
+        EXPECT_TRUE(Empieza(p.plataforma.Textos().at(0), fallo));
+        for (QPushButton* b : ventana->findChildren<QPushButton*>()) EXPECT_FALSE(b->isHidden());
+    }
+}
+
 // The real printing (the PDF printer of ci/impresora.sh when there is one);
 // messages are recorded instead of shown.
 class PlataformaImpresora : public PlataformaQt {
@@ -131,36 +200,34 @@ QStringList Pdfs()
     return pdfs;
 }
 
-TEST_F(Impresion, CadaVentanaSaleEnUnPdfNuevo)
-{
-    if (QPrinterInfo::defaultPrinter().isNull())
-        GTEST_SKIP() << "no hay impresora predeterminada (ci/impresora.sh instala la impresora PDF de CUPS)";
-    for (QWidget* ventana : ventanas) {
-        const QStringList antes = Pdfs();
-        En(ventana, "btImprimir")->click();
-        EXPECT_TRUE(plataforma.avisos.empty()) << (plataforma.avisos.empty() ? "" : plataforma.avisos[0].texto);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return Pdfs() != antes; }, 90000)) << "la impresora no ha dejado un PDF";
-        for (QPushButton* b : ventana->findChildren<QPushButton*>()) EXPECT_TRUE(b->isVisible());
-    }
-}
-
-// With no default printer each window words its own message and gets its
-// buttons back. CUPS takes its default from PRINTER: an unknown name leaves none.
-TEST_F(Impresion, SinImpresoraCadaVentanaDaSuMensaje)
+// With a default printer each window leaves a new PDF there; with none (CUPS
+// takes its default from PRINTER: an unknown name leaves none) it offers to
+// save the report as a PDF instead.
+TEST_F(Impresion, CadaVentanaSaleEnUnPdfNuevoOSinImpresoraLoOfrece)
 {
     struct Restaurar {
         QByteArray valor = qgetenv("PRINTER");
         ~Restaurar() { valor.isNull() ? qunsetenv("PRINTER") : qputenv("PRINTER", valor); }
     } restaurar;
-    qputenv("PRINTER", "TarvelonImpresoraInexistente");
-    ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull());
-    for (QWidget* ventana : ventanas) En(ventana, "btImprimir")->click();
-    ASSERT_EQ(plataforma.avisos.size(), 2u);
-    EXPECT_TRUE(Empieza(plataforma.avisos[0].texto, "Se ha producido un error al imprimir. Error nº "));
-    EXPECT_TRUE(Empieza(plataforma.avisos[1].texto, "Se ha producido el error nº "));
-    for (QWidget* ventana : ventanas)
-        for (QPushButton* b : ventana->findChildren<QPushButton*>()) EXPECT_TRUE(b->isVisible());
-    EXPECT_EQ(Lineas(&trayecto).size(), 35);
+    bool sinCups = false;
+    for (const bool impresora : {true, false}) {
+        if (!impresora) qputenv("PRINTER", "TarvelonImpresoraInexistente");
+        ASSERT_TRUE(impresora || QPrinterInfo::defaultPrinter().isNull());
+        if (impresora && QPrinterInfo::defaultPrinter().isNull()) {
+            sinCups = true;
+            continue;
+        }
+        for (QWidget* ventana : ventanas) {
+            const QStringList antes = Pdfs();
+            plataforma.avisos.clear();
+            En(ventana, "btImprimir")->click();
+            EXPECT_EQ(plataforma.avisos.size(), impresora ? 0u : 1u);
+            EXPECT_TRUE(impresora || plataforma.avisos.at(0).texto == kPreguntaPdf);
+            EXPECT_TRUE(!impresora || QTest::qWaitFor([&] { return Pdfs() != antes; }, 90000)) << "ningún PDF nuevo";
+            for (QPushButton* b : ventana->findChildren<QPushButton*>()) EXPECT_TRUE(b->isVisible());
+        }
+    }
+    if (sinCups) GTEST_SKIP() << "no hay impresora predeterminada (ci/impresora.sh instala la impresora PDF de CUPS)";
 }
 
 }  // namespace
