@@ -20,19 +20,26 @@ namespace {
 
 enum class Salida { Texto, Json, Csv };
 
+// The error `numero` naming the folder or list it is about.
+ErrorEjecucion Nombrado(int numero, const std::string& ruta)
+{
+    const ErrorEjecucion e(numero);
+    return ErrorEjecucion(numero, e.Descripcion() + ": «" + ruta + "»");
+}
+
 // The regular files of a folder sorted by name, not its subfolders.
 std::vector<std::string> FicherosDeCarpeta(const std::string& carpeta)
 {
     std::error_code ec;
     if (!std::filesystem::is_directory(carpeta, ec))
-        throw ErrorEjecucion(std::filesystem::exists(carpeta, ec) ? kErrorAcceso : kFicheroNoEncontrado);
+        throw Nombrado(std::filesystem::exists(carpeta, ec) ? kErrorAcceso : kFicheroNoEncontrado, carpeta);
     std::vector<std::string> r;
     std::filesystem::directory_iterator it(carpeta, ec), fin;
-    if (ec) throw ErrorEjecucion(kPermisoDenegado);
+    if (ec) throw Nombrado(kPermisoDenegado, carpeta);
     for (; it != fin; it.increment(ec)) {
         if (it->is_regular_file(ec)) r.push_back(it->path().string());
     }
-    if (ec) throw ErrorEjecucion(kErrorES);
+    if (ec) throw Nombrado(kErrorES, carpeta);
     std::sort(r.begin(), r.end());
     return r;
 }
@@ -60,6 +67,8 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
         if (!p) throw UsoIncorrecto{std::string("El cambio de ") + opcion + " debe ser un número en %, de -100 en adelante."};
         cambios.*miembro = *p;
     }
+    // With no km left there is no cost per km: every row would fail alike.
+    if (cambios.km == -100) throw UsoIncorrecto{"El cambio de --km debe ser mayor que -100."};
     if (a.Hay("--co2")) {
         cambios.precioCo2 = NumeroDeOpcion("--co2", *a.Valor("--co2"));
         if (!(cambios.precioCo2 >= 0)) throw UsoIncorrecto{"El precio del CO2 (€/t) no puede ser negativo."};
@@ -73,8 +82,12 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
     // The folder is read before anything is written; the list as it goes.
     std::vector<std::string> ficheros;
     std::optional<ListaFicheros> entrada;
-    if (lista) entrada.emplace(*lista);
-    else ficheros = FicherosDeCarpeta(p[0]);
+    if (!lista) ficheros = FicherosDeCarpeta(p[0]);
+    try {
+        if (lista) entrada.emplace(*lista);
+    } catch (const ErrorEjecucion& e) {
+        throw Nombrado(e.Numero(), *lista);
+    }
 
     int peor = kSalidaBien;
     TotalesFlota antes, despues;

@@ -981,8 +981,8 @@ constexpr AyudaOrden kAyudas[] = {
      "       [--co2 EUR_T] [--formato texto|json|csv] [--sin-totales] CARPETA|--lista LISTA",
      "¿Y si…? de una flota: cada vehículo antes y después de cambiar en P % (de -100 en\n"
      "adelante) el precio del gasóleo (bruto y neto), los salarios (retribución y plus de\n"
-     "asistencia), el coste del km de autopista, el mantenimiento por km o los km anuales,\n"
-     "y de poner un precio de EUR_T euros por tonelada al CO2 del gasóleo (2,61 kg/litro).\n"
+     "asistencia), el coste del km de autopista, el mantenimiento por km o los km anuales\n"
+     "(más de -100), y de poner un precio de EUR_T euros por tonelada al CO2 del gasóleo (2,61 kg/litro).\n"
      "Una fila por vehículo (km, servicios, €/km, €/servicio, €/año, litros, t de CO2),\n"
      "con la diferencia, y una de totales (€/km y €/servicio, medias ponderadas por los\n"
      "km); --sin-totales la omite, para unir las partes de una flota grande. CARPETA: cada\n"

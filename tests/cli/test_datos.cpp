@@ -227,11 +227,13 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"flota", "--gasoleo", "10", "--salarios", "3,5", "--co2", "80", f("flota")},
         {"flota", "--formato", "json", "--km", "-10", "--peajes", "20", "--lista", f("lista.txt")},
         {"flota", "--formato", "csv", "--mantenimiento=-5", "--sin-totales", "--lista", "-"},
-        {"flota", "--formato", "csv", "--km", "-100", f("flota")},
+        {"flota", "--formato", "csv", "--salarios", "1E+308", f("flota")},
+        {"flota", "--km", "-100", f("flota")},
         {"flota", "--gasoleo", "-100,5", f("flota")},
         {"flota", "--co2", "-1", f("flota")},
         {"flota", f("flota"), "--lista", f("lista.txt")},
         {"flota", falta},
+        {"flota", "--lista", falta},
         {"flota", "--help"},
     };
     std::string texto;
