@@ -980,14 +980,15 @@ constexpr AyudaOrden kAyudas[] = {
      "flota [--gasoleo P] [--salarios P] [--peajes P] [--mantenimiento P] [--km P]\n"
      "       [--co2 EUR_T] [--formato texto|json|csv] [--sin-totales] CARPETA|--lista LISTA",
      "¿Y si…? de una flota: cada vehículo antes y después de cambiar en P % (de -100 en\n"
-     "adelante) el precio del gasóleo (bruto y neto), los salarios (retribución y plus de\n"
-     "asistencia), el coste del km de autopista, el mantenimiento por km o los km anuales\n"
-     "(más de -100), y de poner un precio de EUR_T euros por tonelada al CO2 del gasóleo (2,61 kg/litro).\n"
-     "Una fila por vehículo (km, servicios, €/km, €/servicio, €/año, litros, t de CO2),\n"
-     "con la diferencia, y una de totales (€/km y €/servicio, medias ponderadas por los\n"
-     "km); --sin-totales la omite, para unir las partes de una flota grande. CARPETA: cada\n"
-     "fichero de la carpeta, por orden de nombre, sin subcarpetas; LISTA: un fichero por\n"
-     "línea (con -, de la entrada estándar). Un fichero que falla muestra el motivo.\n",
+     "adelante) el precio del gasóleo (bruto y neto), los salarios (retribución y plus\n"
+     "de asistencia), el coste del km de autopista, el mantenimiento por km o los km\n"
+     "anuales (más de -100), y de poner un precio de EUR_T euros por tonelada al CO2 del\n"
+     "gasóleo (2,61 kg/litro). Una fila por vehículo (km, servicios, €/km, €/servicio,\n"
+     "€/año, litros, t de CO2) con la diferencia, y una de totales (€/km y €/servicio,\n"
+     "medias ponderadas por los km); --sin-totales la omite, para unir las partes de una\n"
+     "flota grande. CARPETA: cada fichero de la carpeta, por orden de nombre, sin\n"
+     "subcarpetas; LISTA: un fichero por línea (con -, de la entrada estándar). Un\n"
+     "fichero que falla muestra el motivo en su fila.\n",
      true, false, "flota --gasoleo 10 --salarios 3,5 --co2 80 misdatos/"},
 };
 
