@@ -13,6 +13,7 @@
 #include "model/Errores.h"
 #include "reports/CalcularInforme.h"
 #include "reports/InformesFlota.h"
+#include "reports/Json.h"
 
 namespace tarvelon {
 
@@ -82,11 +83,14 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
     // The folder is read before anything is written; the list as it goes.
     std::vector<std::string> ficheros;
     std::optional<ListaFicheros> entrada;
-    if (!lista) ficheros = FicherosDeCarpeta(p[0]);
     try {
         if (lista) entrada.emplace(*lista);
+        else ficheros = FicherosDeCarpeta(p[0]);
     } catch (const ErrorEjecucion& e) {
-        throw Nombrado(e.Numero(), *lista);
+        // As the other commands: JSON asked for gets the error object.
+        const ErrorEjecucion nombrado = lista ? Nombrado(e.Numero(), *lista) : e;
+        if (formato == Salida::Json) out << JsonError(nombrado);
+        throw nombrado;
     }
 
     int peor = kSalidaBien;
@@ -109,9 +113,16 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
                 peor = std::max(peor, kSalidaValidacion);
             } else {
                 f.cifras = SiEntonces(s, cambios);
-                if (f.cifras.error) throw ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion);
-                antes.Sumar(*f.cifras.antes);
-                despues.Sumar(*f.cifras.despues);
+                if (f.cifras.error) {
+                    // The record itself calculated just above: it is the changed copy that failed.
+                    f.error = "Con los cambios: " +
+                              MensajeError(ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion));
+                    err << f.error << '\n';
+                    peor = kSalidaError;
+                } else {
+                    antes.Sumar(*f.cifras.antes);
+                    despues.Sumar(*f.cifras.despues);
+                }
             }
         } catch (const ErrorEjecucion& e) {
             const ErrorEjecucion& causa = avisos.PrimerError() ? *avisos.PrimerError() : e;

@@ -233,7 +233,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"flota", "--co2", "-1", f("flota")},
         {"flota", f("flota"), "--lista", f("lista.txt")},
         {"flota", falta},
-        {"flota", "--lista", falta},
+        {"flota", "--formato", "json", "--lista", falta},
         {"flota", "--help"},
     };
     std::string texto;
