@@ -10,11 +10,12 @@
 
 namespace tarvelon {
 
-// Tank-to-wheel CO2 of a litre of road diesel (B7), kg/l. 2,61 kg/l is the
-// diesel factor of the Generalitat de Catalunya's «Guía práctica para el
-// cálculo de emisiones de gases de efecto invernadero (GEI)», March 2012
-// version, transport section. One factor for every vehicle until the
-// technologies reference gives one per technology.
+// Tank-to-wheel CO2 of a litre of road diesel (B7), kg/l: the diesel factor
+// of the Catalan Office for Climate Change's «Guía práctica para el cálculo de
+// emisiones de gases de efecto invernadero (GEI)» (Generalitat de Catalunya,
+// revised each March with the biofuel share; 2,61 taken from it, to be
+// checked against the edition in force). One factor for every vehicle until
+// the technologies reference gives one per technology.
 inline constexpr double kCo2GasoleoKgPorLitro = 2.61;
 
 // The changes, in % of each value (−100 at least), and the CO2 price in €/t.
