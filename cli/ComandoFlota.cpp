@@ -48,8 +48,15 @@ std::vector<std::string> FicherosDeCarpeta(const std::string& carpeta)
 int Flota(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
           std::ostream& err, ErroresMostrados& avisos)
 {
-    const ArgumentosOrden a(args, {{"--gasoleo", 1}, {"--salarios", 1}, {"--peajes", 1}, {"--mantenimiento", 1},
-                                   {"--km", 1}, {"--co2", 1}, {"--formato", 1}, {"--lista", 1}, {"--sin-totales", 0}});
+    const ArgumentosOrden a(args, {{"--gasoleo", 1},
+                                   {"--salarios", 1},
+                                   {"--peajes", 1},
+                                   {"--mantenimiento", 1},
+                                   {"--km", 1},
+                                   {"--co2", 1},
+                                   {"--formato", 1},
+                                   {"--lista", 1},
+                                   {"--sin-totales", 0}});
     Salida formato = Salida::Texto;
     if (const auto f = a.Valor("--formato")) {
         if (*f == "json") formato = Salida::Json;
@@ -58,14 +65,18 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
     }
     CambiosFlota cambios;
     const std::pair<const char*, double CambiosFlota::*> porcentajes[] = {
-        {"--gasoleo", &CambiosFlota::gasoleo}, {"--salarios", &CambiosFlota::salarios},
-        {"--peajes", &CambiosFlota::peajes},   {"--mantenimiento", &CambiosFlota::mantenimiento},
+        {"--gasoleo", &CambiosFlota::gasoleo},
+        {"--salarios", &CambiosFlota::salarios},
+        {"--peajes", &CambiosFlota::peajes},
+        {"--mantenimiento", &CambiosFlota::mantenimiento},
         {"--km", &CambiosFlota::km}};
     for (const auto& [opcion, miembro] : porcentajes) {
         const auto v = a.Valor(opcion);
         if (!v) continue;
         const auto p = CambioPorcentaje(*v);
-        if (!p) throw UsoIncorrecto{std::string("El cambio de ") + opcion + " debe ser un número en %, de -100 en adelante."};
+        if (!p)
+            throw UsoIncorrecto{std::string("El cambio de ") + opcion +
+                                " debe ser un número en %, de -100 en adelante."};
         cambios.*miembro = *p;
     }
     // With no km left there is no cost per km: every row would fail alike.
@@ -77,7 +88,8 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
     const auto lista = a.Valor("--lista");
     const auto& p = a.Posicionales();
     if (lista ? !p.empty() : p.size() != 1)
-        throw UsoIncorrecto{lista ? "Indique una CARPETA o --lista LISTA, no las dos." : "Número de argumentos incorrecto."};
+        throw UsoIncorrecto{lista ? "Indique una CARPETA o --lista LISTA, no las dos."
+                                  : "Número de argumentos incorrecto."};
     if (lista && lista->empty()) throw UsoIncorrecto{"El nombre del fichero de --lista está vacío."};
 
     // The folder is read before anything is written; the list as it goes.

@@ -20,7 +20,8 @@ public:
         std::error_code ec;
         if (std::filesystem::is_directory(ruta, ec)) throw ErrorEjecucion(kErrorAcceso);
         fichero_.open(ruta, std::ios::binary);
-        if (!fichero_) throw ErrorEjecucion(std::filesystem::exists(ruta, ec) ? kPermisoDenegado : kFicheroNoEncontrado);
+        if (!fichero_)
+            throw ErrorEjecucion(std::filesystem::exists(ruta, ec) ? kPermisoDenegado : kFicheroNoEncontrado);
         entrada_ = &fichero_;
     }
 

@@ -52,7 +52,8 @@ std::string Numero(double v)
 std::string Objeto(const CifrasVehiculo& c)
 {
     std::string r = "{";
-    for (const auto& d : kDatos) r += (r.size() > 1 ? ", \"" : "\"") + std::string(d.clave) + "\": " + Numero(c.*d.miembro);
+    for (const auto& d : kDatos)
+        r += (r.size() > 1 ? ", \"" : "\"") + std::string(d.clave) + "\": " + Numero(c.*d.miembro);
     return r + "}";
 }
 
@@ -117,9 +118,12 @@ std::string JsonFinSiEntonces(const CifrasVehiculo& antes, const CifrasVehiculo&
 
 std::string CabeceraCsvSiEntonces()
 {
-    std::string r = "\xEF\xBB\xBF" "Fichero;Tipo";
+    std::string r =
+        "\xEF\xBB\xBF"
+        "Fichero;Tipo";
     for (const auto& d : kDatos)
-        for (const char* lado : {" antes", " después", " diferencia"}) r += ";" + TextoCsv(std::string(d.etiqueta) + lado);
+        for (const char* lado : {" antes", " después", " diferencia"})
+            r += ";" + TextoCsv(std::string(d.etiqueta) + lado);
     return r + ";Error\r\n";
 }
 

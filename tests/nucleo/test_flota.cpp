@@ -69,8 +69,8 @@ TEST(FlotaSiEntonces, TotalesYMediasPonderadasPorKm)
 TEST(FlotaSiEntonces, CambioPorcentaje)
 {
     const std::pair<const char*, std::optional<double>> casos[] = {
-        {"3,5", 3.5}, {"-100", -100.0}, {"1.000", 1000.0}, {"-100,01", std::nullopt}, {"1.5", std::nullopt},
-        {"abc", std::nullopt}, {"", std::nullopt}};
+        {"3,5", 3.5},          {"-100", -100.0},      {"1.000", 1000.0}, {"-100,01", std::nullopt},
+        {"1.5", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}};
     for (const auto& [texto, esperado] : casos) EXPECT_EQ(CambioPorcentaje(texto), esperado) << texto;
 }
 
