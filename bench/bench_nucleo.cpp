@@ -14,6 +14,7 @@
 #include "cli/Datos.h"
 #include "data/Ficheros.h"
 #include "model/Analisis.h"
+#include "model/FlotaSiEntonces.h"
 #include "reports/Informes.h"
 
 namespace {
@@ -61,6 +62,28 @@ void BM_AnalisisDeUnRegistro(benchmark::State& state)
     }
 }
 BENCHMARK(BM_AnalisisDeUnRegistro)->Unit(benchmark::kMicrosecond);
+
+// The fleet «¿Y si…?» of 10 000 vehicles recomputed, as at each keystroke: every
+// change at once, before and after of each vehicle and both totals rows.
+void BM_SiEntoncesFlota(benchmark::State& state)
+{
+    std::vector<Simulacion> flota(10000, Vehiculo());
+    for (size_t i = 0; i < flota.size(); ++i) flota[i].KilometrajeAnual += static_cast<double>(i);
+    const CambiosFlota cambios{7.5, 3, 10, -5, 2, 80};
+    double total = 0;
+    for (auto _ : state) {
+        TotalesFlota antes, despues;
+        for (const auto& s : flota) {
+            const SiEntoncesVehiculo v = SiEntonces(s, cambios);
+            antes.Sumar(*v.antes);
+            despues.Sumar(*v.despues);
+        }
+        total = despues.Total().costeAnual - antes.Total().costeAnual;
+        benchmark::DoNotOptimize(total);
+    }
+    if (!(total > 0)) state.SkipWithError("los cambios no subieron el coste de la flota");
+}
+BENCHMARK(BM_SiEntoncesFlota)->Unit(benchmark::kMillisecond);
 
 // The generated files: 10 000 copies of the vehicle, in a scratch folder removed at exit.
 constexpr int kVehiculos = 10000;

@@ -18,7 +18,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/ComandoFlota.h"
 #include "cli/ComandosPrecio.h"
+#include "cli/ListaFicheros.h"
 #include "data/Avisador.h"
 #include "data/Ficheros.h"
 #include "data/Texto.h"
@@ -62,7 +64,7 @@ std::optional<ErrorEjecucion> ErrorDeMensaje(const std::string& texto)
 
 // Message boxes raised by the core become lines on the error stream; there
 // is nobody to answer them, so every box is taken as accepted.
-class AvisadorConsola : public Avisador {
+class AvisadorConsola : public Avisador, public ErroresMostrados {
 public:
     explicit AvisadorConsola(std::ostream& err) : err_(err) {}
 
@@ -78,10 +80,10 @@ public:
     int Mostrados() const noexcept { return mostrados_; }
     // The first run-time error shown (a file that could not be read), so that
     // the JSON output names the cause rather than its consequence.
-    const std::optional<ErrorEjecucion>& PrimerError() const noexcept { return primerError_; }
+    const std::optional<ErrorEjecucion>& PrimerError() const noexcept override { return primerError_; }
     // While set, boxes are taken as accepted without a word (optional lookups).
     void Callar(bool callado) noexcept { callado_ = callado; }
-    void OlvidarError() noexcept { primerError_.reset(); }
+    void OlvidarError() noexcept override { primerError_.reset(); }
 
 private:
     std::ostream& err_;
@@ -682,39 +684,6 @@ int ComandoCifrar(const std::vector<std::string>& args)
     return kSalidaBien;
 }
 
-// The paths of --lista one at a time, as they are read: UTF-8 lines with LF or
-// CR LF ends, blank lines skipped, an initial byte-order mark dropped.
-class ListaFicheros {
-public:
-    explicit ListaFicheros(const std::string& ruta) : entrada_(&std::cin)
-    {
-        if (ruta == "-") return;
-        std::error_code ec;
-        if (std::filesystem::is_directory(ruta, ec)) throw ErrorEjecucion(kErrorAcceso);
-        fichero_.open(ruta, std::ios::binary);
-        if (!fichero_)
-            throw ErrorEjecucion(std::filesystem::exists(ruta, ec) ? kPermisoDenegado : kFicheroNoEncontrado);
-        entrada_ = &fichero_;
-    }
-
-    bool Siguiente(std::string& ruta)
-    {
-        while (std::getline(*entrada_, ruta)) {
-            if (primera_ && ruta.rfind("\xEF\xBB\xBF", 0) == 0) ruta.erase(0, 3);
-            primera_ = false;
-            if (!ruta.empty() && ruta.back() == '\r') ruta.pop_back();
-            if (ruta.find_first_not_of(" \t") != std::string::npos) return true;
-        }
-        if (entrada_->bad()) throw ErrorEjecucion(kErrorES);
-        return false;
-    }
-
-private:
-    std::ifstream fichero_;
-    std::istream* entrada_;
-    bool primera_ = true;
-};
-
 // The fleet table: one row per file (or the --tipo record), written as each
 // file is done; a failing file keeps its row with the reason, and the exit
 // code is the worst file's.
@@ -1007,6 +976,20 @@ constexpr AyudaOrden kAyudas[] = {
      "o escrito con --coeficiente. Se aplica si |G| llega al umbral (5 % si no se indica).\n"
      "Con --servicios revisa una lista de servicios contra la serie de precios medios.\n",
      true, false, "revision --precio 1.200 --gasoleo 1,45 1,56 --masa 40"},
+    {"flota",
+     "flota [--gasoleo P] [--salarios P] [--peajes P] [--mantenimiento P] [--km P]\n"
+     "       [--co2 EUR_T] [--formato texto|json|csv] [--sin-totales] CARPETA|--lista LISTA",
+     "¿Y si…? de una flota: cada vehículo antes y después de cambiar en P % (de -100 en\n"
+     "adelante) el precio del gasóleo (bruto y neto), los salarios (retribución y plus\n"
+     "de asistencia), el coste del km de autopista, el mantenimiento por km o los km\n"
+     "anuales (más de -100), y de poner un precio de EUR_T euros por tonelada al CO2 del\n"
+     "gasóleo (2,61 kg/litro). Una fila por vehículo (km, servicios, €/km, €/servicio,\n"
+     "€/año, litros, t de CO2) con la diferencia, y una de totales (€/km y €/servicio,\n"
+     "medias ponderadas por los km); --sin-totales la omite, para unir las partes de una\n"
+     "flota grande. CARPETA: cada fichero de la carpeta, por orden de nombre, sin\n"
+     "subcarpetas; LISTA: un fichero por línea (con -, de la entrada estándar). Un\n"
+     "fichero que falla muestra el motivo en su fila.\n",
+     true, false, "flota --gasoleo 10 --salarios 3,5 --co2 80 misdatos/"},
 };
 
 // The words that ask for help: as the command ("ayuda", "--help"...), or,
@@ -1082,7 +1065,8 @@ std::string TextoUsoDatos()
            TextoUsoPrecio() +
            "  tarvelon-datos comparar [--formato texto|json|csv] A B\n"
            "  tarvelon-datos sensibilidad [--variacion P] [--formato texto|json|csv] FICHERO\n"
-           "  tarvelon-datos exportar --xlsx SALIDA [--variacion P] FICHERO\n"
+           "  tarvelon-datos exportar --xlsx SALIDA [--variacion P] FICHERO\n" +
+           TextoUsoFlota() +
            "--tipo NOMBRE [--config FICHERO] en lugar de FICHERO (en comparar, de A o de B)\n"
            "toma los datos de referencia de ese tipo de vehículo (por defecto, de Config.txt\n"
            "en la carpeta del programa). Varios ficheros solo con informe --formato csv.\n"
@@ -1128,6 +1112,7 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
             else if (orden == "exportar") codigo = ComandoExportar(args, carpetaPrograma, out, avisos);
             else if (orden == "precio") codigo = ComandoPrecio(args, carpetaPrograma, out, err);
             else if (orden == "revision") codigo = ComandoRevision(args, out, err);
+            else if (orden == "flota") codigo = ComandoFlota(args, carpetaPrograma, out, err, avisos);
             else throw ErrorUso{"Orden desconocida: " + orden + "."};
             ComprobarSalida(out);
             return codigo;

@@ -103,6 +103,10 @@ TEST(Datos, SalidasComoElFicheroDorado)
          {"Tipo=Tractora", "Tipo=Camión rígido de 3 ejes", "Tipo= Furgón ", "Tipo=Camión rígido de 2 ejes"})
         referencia += CodificarLinea(Utf8ACp1252(l)) + "\r\n";
     EscribirBytes(f("ref.txt"), referencia);
+    // A fleet folder: two good records, one that fails validation, one that is no data file, a subfolder.
+    std::filesystem::create_directories(f("flota/sub"));
+    for (const std::string n : {"bueno.txt", "b;2.txt", "malo.txt", "plano.txt"})
+        std::filesystem::copy_file(c.Fichero(n), c.Fichero("flota/" + n));
     const Lineas casos[] = {
         {"cifrar", f("plano.txt"), f("cifrado.txt")},
         {"descifrar", f("cifrado.txt")},
@@ -220,6 +224,18 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"revision", "--servicios", f("servicios.csv"), "--serie", f("serie.csv")},
         {"revision", "--precio", "1000", "--variacion", "6", "--gasoleo", "1", "2", "--masa", "40"},
         {"revision", "--precio", "1000", "--variacion", "6", "--masa", "40", "--umbral", "6"},
+        // The fleet what-if over a folder and a list, in each format; changes it refuses.
+        {"flota", "--gasoleo", "10", "--salarios", "3,5", "--co2", "80", f("flota")},
+        {"flota", "--formato", "json", "--km", "-10", "--peajes", "20", "--lista", f("lista.txt")},
+        {"flota", "--formato", "csv", "--mantenimiento=-5", "--sin-totales", "--lista", "-"},
+        {"flota", "--formato", "csv", "--salarios", "1E+308", f("flota")},
+        {"flota", "--km", "-100", f("flota")},
+        {"flota", "--gasoleo", "-100,5", f("flota")},
+        {"flota", "--co2", "-1", f("flota")},
+        {"flota", f("flota"), "--lista", f("lista.txt")},
+        {"flota", falta},
+        {"flota", "--formato", "json", "--lista", falta},
+        {"flota", "--help"},
     };
     std::string texto;
     for (const auto& args : casos) {

@@ -1,0 +1,182 @@
+// tarvelon-datos flota: every vehicle of a fleet before and after a change in
+// diesel price, wages, tolls, maintenance or annual km and a price on CO2.
+#include "cli/ComandoFlota.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/ArgumentosOrden.h"
+#include "cli/Datos.h"
+#include "cli/ListaFicheros.h"
+#include "cli/Origen.h"
+#include "model/Errores.h"
+#include "reports/CalcularInforme.h"
+#include "reports/InformesFlota.h"
+#include "reports/Json.h"
+
+namespace tarvelon {
+
+namespace {
+
+enum class Salida { Texto, Json, Csv };
+
+// The error `numero` naming the folder or list it is about.
+ErrorEjecucion Nombrado(int numero, const std::string& ruta)
+{
+    const ErrorEjecucion e(numero);
+    return ErrorEjecucion(numero, e.Descripcion() + ": «" + ruta + "»");
+}
+
+// The regular files of a folder sorted by name, not its subfolders.
+std::vector<std::string> FicherosDeCarpeta(const std::string& carpeta)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(carpeta, ec))
+        throw Nombrado(std::filesystem::exists(carpeta, ec) ? kErrorAcceso : kFicheroNoEncontrado, carpeta);
+    std::vector<std::string> r;
+    std::filesystem::directory_iterator it(carpeta, ec), fin;
+    if (ec) throw Nombrado(kPermisoDenegado, carpeta);
+    for (; it != fin; it.increment(ec)) {
+        if (it->is_regular_file(ec)) r.push_back(it->path().string());
+    }
+    if (ec) throw Nombrado(kErrorES, carpeta);
+    std::sort(r.begin(), r.end());
+    return r;
+}
+
+int Flota(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
+          std::ostream& err, ErroresMostrados& avisos)
+{
+    const ArgumentosOrden a(args, {{"--gasoleo", 1},
+                                   {"--salarios", 1},
+                                   {"--peajes", 1},
+                                   {"--mantenimiento", 1},
+                                   {"--km", 1},
+                                   {"--co2", 1},
+                                   {"--formato", 1},
+                                   {"--lista", 1},
+                                   {"--sin-totales", 0}});
+    Salida formato = Salida::Texto;
+    if (const auto f = a.Valor("--formato")) {
+        if (*f == "json") formato = Salida::Json;
+        else if (*f == "csv") formato = Salida::Csv;
+        else if (*f != "texto") throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
+    }
+    CambiosFlota cambios;
+    const std::pair<const char*, double CambiosFlota::*> porcentajes[] = {
+        {"--gasoleo", &CambiosFlota::gasoleo},
+        {"--salarios", &CambiosFlota::salarios},
+        {"--peajes", &CambiosFlota::peajes},
+        {"--mantenimiento", &CambiosFlota::mantenimiento},
+        {"--km", &CambiosFlota::km}};
+    for (const auto& [opcion, miembro] : porcentajes) {
+        const auto v = a.Valor(opcion);
+        if (!v) continue;
+        const auto p = CambioPorcentaje(*v);
+        if (!p)
+            throw UsoIncorrecto{std::string("El cambio de ") + opcion +
+                                " debe ser un número en %, de -100 en adelante."};
+        cambios.*miembro = *p;
+    }
+    // With no km left there is no cost per km: every row would fail alike.
+    if (cambios.km == -100) throw UsoIncorrecto{"El cambio de --km debe ser mayor que -100."};
+    if (a.Hay("--co2")) {
+        cambios.precioCo2 = NumeroDeOpcion("--co2", *a.Valor("--co2"));
+        if (!(cambios.precioCo2 >= 0)) throw UsoIncorrecto{"El precio del CO2 (€/t) no puede ser negativo."};
+    }
+    const auto lista = a.Valor("--lista");
+    const auto& p = a.Posicionales();
+    if (lista ? !p.empty() : p.size() != 1)
+        throw UsoIncorrecto{lista ? "Indique una CARPETA o --lista LISTA, no las dos."
+                                  : "Número de argumentos incorrecto."};
+    if (lista && lista->empty()) throw UsoIncorrecto{"El nombre del fichero de --lista está vacío."};
+
+    // The folder is read before anything is written; the list as it goes.
+    std::vector<std::string> ficheros;
+    std::optional<ListaFicheros> entrada;
+    try {
+        if (lista) entrada.emplace(*lista);
+        else ficheros = FicherosDeCarpeta(p[0]);
+    } catch (const ErrorEjecucion& e) {
+        // As the other commands: JSON asked for gets the error object.
+        const ErrorEjecucion nombrado = lista ? Nombrado(e.Numero(), *lista) : e;
+        if (formato == Salida::Json) out << JsonError(nombrado);
+        throw nombrado;
+    }
+
+    int peor = kSalidaBien;
+    TotalesFlota antes, despues;
+    bool primera = true;
+    auto fila = [&](const std::string& ruta) {
+        FilaSiEntonces f;
+        f.fichero = ruta;
+        avisos.OlvidarError();
+        try {
+            Simulacion s = CargarRegistro(Origen{ruta, std::nullopt, std::nullopt}, carpetaPrograma);
+            f.tipo = s.Tipo;
+            Simulacion validada = s;
+            const ResultadoInforme r =
+                CalcularInforme(validada, SeguroDesdeRegistro(s), [](const Simulacion&, std::vector<std::string>&) {});
+            if (r.error) throw *r.error;
+            if (r.noValido) {
+                for (const auto& m : r.lineas)
+                    if (!m.empty()) f.error += (f.error.empty() ? "" : " | ") + m;
+                peor = std::max(peor, kSalidaValidacion);
+            } else {
+                f.cifras = SiEntonces(s, cambios);
+                if (f.cifras.error) {
+                    // The record itself calculated just above: it is the changed copy that failed.
+                    f.error = "Con los cambios: " +
+                              MensajeError(ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion));
+                    err << f.error << '\n';
+                    peor = kSalidaError;
+                } else {
+                    antes.Sumar(*f.cifras.antes);
+                    despues.Sumar(*f.cifras.despues);
+                }
+            }
+        } catch (const ErrorEjecucion& e) {
+            const ErrorEjecucion& causa = avisos.PrimerError() ? *avisos.PrimerError() : e;
+            if (!avisos.PrimerError()) err << MensajeError(e) << '\n';
+            f.error = MensajeError(causa);
+            peor = kSalidaError;
+        }
+        if (formato == Salida::Csv) out << CsvSiEntonces(f);
+        else if (formato == Salida::Json) out << JsonSiEntonces(f, primera);
+        else out << TextoSiEntonces(f);
+        primera = false;
+    };
+    if (formato == Salida::Csv) out << CabeceraCsvSiEntonces();
+    if (formato == Salida::Json) out << JsonInicioSiEntonces();
+    for (const auto& ruta : ficheros) fila(ruta);
+    for (std::string ruta; entrada && entrada->Siguiente(ruta);) fila(ruta);
+    // JSON always closes with its totals, so that the document stays whole.
+    if (formato == Salida::Json) out << JsonFinSiEntonces(antes.Total(), despues.Total());
+    else if (!a.Hay("--sin-totales")) {
+        if (formato == Salida::Csv) out << CsvTotalesSiEntonces(antes.Total(), despues.Total());
+        else out << TextoTotalesSiEntonces(antes.Total(), despues.Total(), antes.vehiculos());
+    }
+    return peor;
+}
+
+}  // namespace
+
+int ComandoFlota(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
+                 std::ostream& err, ErroresMostrados& avisos)
+{
+    try {
+        return Flota(args, carpetaPrograma, out, err, avisos);
+    } catch (const UsoIncorrecto& u) {
+        err << u.motivo << '\n' << TextoUsoDatos();
+        return kSalidaUso;
+    }
+}
+
+std::string TextoUsoFlota()
+{
+    return "  tarvelon-datos flota [--gasoleo P] [--salarios P] [--peajes P] [--mantenimiento P] [--km P]\n"
+           "       [--co2 EUR_T] [--formato texto|json|csv] [--sin-totales] CARPETA|--lista LISTA\n";
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,77 @@
+#pragma once
+// «¿Y si…?» on a fleet: each record recalculated on a copy with the diesel
+// price, wages, tolls, maintenance and annual km moved by a percentage and a
+// price put on the CO2 emitted, against the record as it is.
+#include <optional>
+#include <string>
+
+#include "model/Analisis.h"
+#include "model/Simulacion.h"
+
+namespace tarvelon {
+
+// Tank-to-wheel CO2 of a litre of road diesel (B7), kg/l: the diesel factor
+// of the Catalan Office for Climate Change's «Guía práctica para el cálculo de
+// emisiones de gases de efecto invernadero (GEI)» (Generalitat de Catalunya,
+// revised each March with the biofuel share; 2,61 taken from it, to be
+// checked against the edition in force). One factor for every vehicle until
+// the technologies reference gives one per technology.
+inline constexpr double kCo2GasoleoKgPorLitro = 2.61;
+
+// The changes, in % of each value (−100 at least), and the CO2 price in €/t.
+//  gasoleo:       gross and net diesel price (the discount % stays as it is)
+//  salarios:      driver's ordinary pay and attendance bonus (social
+//                 security follows the pay)
+//  peajes:        cost of a motorway km
+//  mantenimiento: maintenance and repair per km
+//  km:            annual km (services a year stay as they are)
+struct CambiosFlota {
+    double gasoleo = 0, salarios = 0, peajes = 0, mantenimiento = 0, km = 0;
+    double precioCo2 = 0;
+};
+
+// The figures of one vehicle in a fleet table. The costs are the direct plus
+// the overheads, and the CO2 price when there is one.
+struct CifrasVehiculo {
+    double km = 0;             // KilometrajeAnual
+    double servicios = 0;      // NumeroServiciosAnuales
+    double costeKm = 0;        // €/km
+    double costeServicio = 0;  // €/service
+    double costeAnual = 0;     // €/year
+    double litros = 0;         // CVConsumoMedio × km / 100
+    double co2 = 0;            // t/year, litres × kCo2GasoleoKgPorLitro / 1000
+};
+
+// The figures of a calculated record, with `precioCo2` €/t on its CO2.
+CifrasVehiculo Cifras(const Simulacion& calculada, double precioCo2 = 0);
+
+// The record with the changes' inputs moved; not calculated.
+Simulacion ConCambios(const Simulacion& registro, const CambiosFlota& cambios);
+
+// A record (valid, not calculated) before and after the changes. A copy
+// whose calculation fails (annual km to 0 with −100 %) keeps its error and
+// no figures.
+struct SiEntoncesVehiculo {
+    std::optional<CifrasVehiculo> antes, despues;
+    std::optional<FalloCalculo> error;
+};
+SiEntoncesVehiculo SiEntonces(const Simulacion& registro, const CambiosFlota& cambios);
+
+// Totals of km, services, €/year, litres and CO2 and the km-weighted
+// averages of €/km and €/service over the vehicles added, a row at a time.
+class TotalesFlota {
+public:
+    void Sumar(const CifrasVehiculo& c);
+    CifrasVehiculo Total() const;  // averages 0 while no km was added
+    long vehiculos() const { return n_; }
+
+private:
+    CifrasVehiculo suma_;  // costeKm and costeServicio hold Σ value × km
+    long n_ = 0;
+};
+
+// A percentage option's text as a change: the program's number form, at
+// least −100; none otherwise.
+std::optional<double> CambioPorcentaje(const std::string& texto);
+
+}  // namespace tarvelon
