@@ -18,6 +18,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/ComandoTecnologias.h"
 #include "cli/ComandosPrecio.h"
 #include "data/Avisador.h"
 #include "data/Ficheros.h"
@@ -1006,6 +1007,13 @@ constexpr AyudaOrden kAyudas[] = {
      "o escrito con --coeficiente. Se aplica si |G| llega al umbral (5 % si no se indica).\n"
      "Con --servicios revisa una lista de servicios contra la serie de precios medios.\n",
      true, false, "revision --precio 1.200 --gasoleo 1,45 1,56 --masa 40"},
+    {"tecnologias", "tecnologias [--escenario F] [--formato texto|json|csv] FICHERO",
+     "Coste de vida del vehículo con cuatro tecnologías: Diésel (los datos del fichero),\n"
+     "HVO, GNL y Eléctrico de batería (tecnologias.txt en la carpeta del programa): coste\n"
+     "por año, valor presente, coste por km, año y km de equilibrio frente al diésel y\n"
+     "CO2. El escenario F (JSON) cambia el horizonte, el primer año, la tasa, el precio\n"
+     "del CO2 por año y los datos de cada tecnología.\n",
+     true, true, "tecnologias --escenario escenario.json misdatos.txt"},
 };
 
 // The words that ask for help: as the command ("ayuda", "--help"...), or,
@@ -1079,6 +1087,7 @@ std::string TextoUsoDatos()
            "  tarvelon-datos informe [--formato csv] --lista LISTA\n"
            "  tarvelon-datos presupuesto [--formato texto|json|csv] KM HORAS FICHERO\n" +
            TextoUsoPrecio() +
+           "  tarvelon-datos tecnologias [--escenario F] [--formato texto|json|csv] FICHERO\n"
            "  tarvelon-datos comparar [--formato texto|json|csv] A B\n"
            "  tarvelon-datos sensibilidad [--variacion P] [--formato texto|json|csv] FICHERO\n"
            "  tarvelon-datos exportar --xlsx SALIDA [--variacion P] FICHERO\n"
@@ -1127,6 +1136,7 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
             else if (orden == "exportar") codigo = ComandoExportar(args, carpetaPrograma, out, avisos);
             else if (orden == "precio") codigo = ComandoPrecio(args, carpetaPrograma, out, err);
             else if (orden == "revision") codigo = ComandoRevision(args, out, err);
+            else if (orden == "tecnologias") codigo = ComandoTecnologias(args, carpetaPrograma, out, err);
             else throw ErrorUso{"Orden desconocida: " + orden + "."};
             ComprobarSalida(out);
             return codigo;
