@@ -61,14 +61,14 @@ std::string AsignarCampoTecnologia(EntradaTecnologia& t, std::string_view clave,
         if (c.nombre != clave) continue;
         // Only the yearly price change may fall, and not by 100 % or more.
         const double minimo = c.campo == &EntradaTecnologia::variacionPrecio ? -99.99 : 0.0;
-        if (!std::isfinite(valor) || valor < minimo || valor > c.maximo)
-            return "valor fuera de su intervalo (de " + NumeroATexto(minimo) + " a " + NumeroATexto(c.maximo) + ")";
         if (!c.campo) {
             if (valor != 0 && valor != 1) return "se escribe 1 (sí) o 0 (no)";
             (clave == "paga_carbono" ? t.pagaCarbono : t.devolucion) = valor == 1;
-        } else {
-            t.*c.campo = valor;
+            return {};
         }
+        if (!std::isfinite(valor) || valor < minimo || valor > c.maximo)
+            return "valor fuera de su intervalo (de " + NumeroATexto(minimo) + " a " + NumeroATexto(c.maximo) + ")";
+        t.*c.campo = valor;
         return {};
     }
     return "clave desconocida";
