@@ -74,7 +74,8 @@ Comun Comunes(const Simulacion& calculada, const EscenarioTecnologias& e, int an
     c.km = calculada.KilometrajeAnual;
     c.peajes = calculada.CosteAnualPeajes;
     c.comunes = CostesComunes(calculada);
-    c.kmServicio = calculada.DGRecorridoMedioPorVehiculo;
+    c.kmServicio =
+        calculada.NumeroServiciosAnuales > 0 ? calculada.KilometrajeAnual / calculada.NumeroServiciosAnuales : 0.0;
     c.co2 = &e.precioCo2;
     return c;
 }

@@ -61,6 +61,10 @@ TEST(Datos, SalidasComoElFicheroDorado)
     EscribirBytes(f("largo.txt"), Cifrado(ejemplo, "CVConsumoMedio", "CVConsumoMedio=31.55" + RepetirTexto("ñ", 30)));
     EscribirBytes(f("serie.csv"), "mes;euros_litro\r\n2024-01;1,40\r\n2024-03;1,47\r\n");
     EscribirBytes(f("serie_mala.csv"), "2024-01;1,40\r\n2024-03;1.47\r\n");
+    EscribirBytes(f("escenario.json"), R"({"version": 1, "horizonte": 4, "primer_anio": 2027, "tasa": 5,
+        "precio_co2": {"2028": 45, "2030": 90}, "tecnologias": [{"nombre": "GNL", "consumo": 24}]})");
+    EscribirBytes(f("escenario_malo.json"), R"({"version": 1, "horizonte": 4, "tecnologias": [{"nombre": "HVO",
+        "precio_energia": -1}]})");
     EscribirBytes(f("servicios.csv"), "referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\nA;2024-01-02;"
                                       "2024-03-31;1.000,00;40\r\nB;2024-01-02;2024-02-30;500;12\r\nC;2024-03-01;"
                                       "2024-01-01;2.500,5;12\r\n");
@@ -219,6 +223,13 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"revision", "--servicios", f("servicios.csv"), "--serie", f("serie.csv")},
         {"revision", "--precio", "1000", "--variacion", "6", "--gasoleo", "1", "2", "--masa", "40"},
         {"revision", "--precio", "1000", "--variacion", "6", "--masa", "40", "--umbral", "6"},
+        // Whole-life cost by technology, with the reference file beside the program.
+        {"tecnologias", "--escenario", f("escenario.json"), bueno},
+        {"tecnologias", "--formato", "json", "--escenario", f("escenario.json"), bueno},
+        {"tecnologias", "--formato", "csv", "--escenario", f("escenario.json"), bueno},
+        {"tecnologias", "--escenario", f("escenario_malo.json"), bueno},
+        {"tecnologias", "--formato", "json", "--escenario", f("escenario.json"), malo},
+        {"tecnologias", "--escenario", f("escenario.json"), bueno, bueno},
     };
     std::string texto;
     for (const auto& args : casos) {
