@@ -109,14 +109,19 @@ TEST(Tecnologias, FormulasCasoACaso)
              EXPECT_NEAR(r.tecnologias[0].anios[0].energia, litros * d.precioEnergia - litros * 49 / 1000, 1e-6);
              EXPECT_NEAR(r.tecnologias[1].anios[0].energia, 96000 * d.precioEnergia - 50000 * 49 / 1000.0, 1e-6);
          }},
-        {"precio del carbono desde su primer año",
-         [](auto& e) { e.tecnologias[0].pagaCarbono = true; },
+        {"precio del carbono desde su primer año; variación del precio desde el año 2",
+         [](auto& e) {
+             e.tecnologias[0].pagaCarbono = true;
+             e.tecnologias[1].variacionPrecio = 10;
+         },
          [](const auto& r, const auto& e) {
              const double t = r.kilometros * e.tecnologias[0].consumo / 100 * 2.66 / 1000;
              const auto& a = r.tecnologias[0].anios;
              EXPECT_EQ(a[0].carbono + a[1].carbono, 0.0);  // 2026, 2027
              EXPECT_DOUBLE_EQ(a[2].carbono, t * 45);
              EXPECT_EQ(r.tecnologias[1].anios[2].carbono, 0.0);
+             EXPECT_EQ(r.tecnologias[1].anios[0].energia, a[0].energia);
+             EXPECT_DOUBLE_EQ(r.tecnologias[1].anios[1].energia, a[0].energia * 1.1);
          }},
     };
     for (const auto& c : casos) {
