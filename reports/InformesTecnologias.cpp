@@ -1,5 +1,7 @@
 #include "reports/InformesTecnologias.h"
 
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "data/Texto.h"
@@ -160,7 +162,8 @@ void LeerEscenarioTecnologias(std::string_view texto, EscenarioTecnologias& base
     };
     const auto entero = [&](const json& v, const std::string& clave, int minimo, int maximo) {
         const double d = numero(v, clave);
-        if (d != static_cast<int>(d) || d < minimo || d > maximo)
+        // The range first: a cast of a value beyond int is undefined.
+        if (!(d >= minimo && d <= maximo) || d != std::floor(d))
             throw mal(clave, "debe ser un entero de " + std::to_string(minimo) + " a " + std::to_string(maximo));
         return static_cast<int>(d);
     };

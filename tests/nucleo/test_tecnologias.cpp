@@ -178,7 +178,7 @@ TEST(Tecnologias, LectoresNombranLineaYClaveSinCambiarNada)
     EXPECT_EQ(EscenarioAJson(leido), guardado);
     for (const char* malo : {R"({"version":1,"horizonte":6,"tasa":"5"})", R"({"version":2})",
                              R"({"version":1,"tecnologias":[{"nombre":"GNL"}]})",
-                             R"({"version":1,"precio_co2":{"20x":5}})"}) {
+                             R"({"version":1,"precio_co2":{"20x":5}})", R"({"version":1,"horizonte":1e300})"}) {
         EXPECT_THROW(LeerEscenarioTecnologias(malo, leido), ErrorEscenario) << malo;
         EXPECT_EQ(EscenarioAJson(leido), guardado);
     }
