@@ -26,11 +26,21 @@ int AnioActual()
     return tm.tm_year + 1900;
 }
 
+// A file's whole text; a failure names the file.
+std::string LeerNombrado(const std::string& ruta)
+{
+    try {
+        return LeerFicheroEntero(ruta);
+    } catch (const ErrorEjecucion& e) {
+        throw ErrorEjecucion(e.Numero(), e.Descripcion() + ": «" + ruta + "»");
+    }
+}
+
 // The reference columns, or a run-time error naming the file and the line.
 std::vector<EntradaTecnologia> CargarReferencia(const std::string& carpetaPrograma)
 {
     const std::string ruta = (std::filesystem::path(carpetaPrograma) / kReferenciaTecnologias).string();
-    const std::string contenido = LeerFicheroEntero(ruta);
+    const std::string contenido = LeerNombrado(ruta);
     try {
         return LeerReferenciaTecnologias(contenido);
     } catch (const ErrorReferencia& e) {
@@ -63,7 +73,7 @@ int Tecnologias(const std::vector<std::string>& args, const std::string& carpeta
             e.tecnologias = ColumnasDelRegistro(c, referencia);
             if (const auto ruta = a.Valor("--escenario")) {
                 try {
-                    LeerEscenarioTecnologias(LeerFicheroEntero(*ruta), e);
+                    LeerEscenarioTecnologias(LeerNombrado(*ruta), e);
                 } catch (const ErrorEscenario& x) {
                     throw ErrorEjecucion(kTiposNoCoinciden, *ruta + ": " + x.what());
                 }

@@ -230,6 +230,7 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"tecnologias", "--escenario", f("escenario_malo.json"), bueno},
         {"tecnologias", "--formato", "json", "--escenario", f("escenario.json"), malo},
         {"tecnologias", "--escenario", f("escenario.json"), bueno, bueno},
+        {"tecnologias", "--escenario", falta, bueno},
     };
     std::string texto;
     for (const auto& args : casos) {
