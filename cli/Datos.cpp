@@ -19,6 +19,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/ComandoFlota.h"
+#include "cli/ComandoTecnologias.h"
 #include "cli/ComandosPrecio.h"
 #include "cli/ListaFicheros.h"
 #include "data/Avisador.h"
@@ -990,6 +991,13 @@ constexpr AyudaOrden kAyudas[] = {
      "subcarpetas; LISTA: un fichero por línea (con -, de la entrada estándar). Un\n"
      "fichero que falla muestra el motivo en su fila.\n",
      true, false, "flota --gasoleo 10 --salarios 3,5 --co2 80 misdatos/"},
+    {"tecnologias", "tecnologias [--escenario F] [--formato texto|json|csv] FICHERO",
+     "Coste de vida del vehículo con cuatro tecnologías: Diésel (los datos del fichero),\n"
+     "HVO, GNL y Eléctrico de batería (tecnologias.txt en la carpeta del programa): coste\n"
+     "por año, valor presente, coste por km, año y km de equilibrio frente al diésel y\n"
+     "CO2. El escenario F (JSON) cambia el horizonte, el primer año, la tasa, el precio\n"
+     "del CO2 por año y los datos de cada tecnología.\n",
+     true, true, "tecnologias --escenario escenario.json misdatos.txt"},
 };
 
 // The words that ask for help: as the command ("ayuda", "--help"...), or,
@@ -1063,6 +1071,7 @@ std::string TextoUsoDatos()
            "  tarvelon-datos informe [--formato csv] --lista LISTA\n"
            "  tarvelon-datos presupuesto [--formato texto|json|csv] KM HORAS FICHERO\n" +
            TextoUsoPrecio() +
+           "  tarvelon-datos tecnologias [--escenario F] [--formato texto|json|csv] FICHERO\n"
            "  tarvelon-datos comparar [--formato texto|json|csv] A B\n"
            "  tarvelon-datos sensibilidad [--variacion P] [--formato texto|json|csv] FICHERO\n"
            "  tarvelon-datos exportar --xlsx SALIDA [--variacion P] FICHERO\n" +
@@ -1113,6 +1122,7 @@ int EjecutarDatos(const std::vector<std::string>& args, const std::string& carpe
             else if (orden == "precio") codigo = ComandoPrecio(args, carpetaPrograma, out, err);
             else if (orden == "revision") codigo = ComandoRevision(args, out, err);
             else if (orden == "flota") codigo = ComandoFlota(args, carpetaPrograma, out, err, avisos);
+            else if (orden == "tecnologias") codigo = ComandoTecnologias(args, carpetaPrograma, out, err);
             else throw ErrorUso{"Orden desconocida: " + orden + "."};
             ComprobarSalida(out);
             return codigo;

@@ -30,6 +30,8 @@ tarvelon_instalar_programa(tarvelon-datos)
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Config.txt DESTINATION ${TARVELON_CARPETA_INSTALADA})
 # The example series of monthly diesel prices, illustrative only, beside it.
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/serie-gasoleo-ejemplo.csv DESTINATION ${TARVELON_CARPETA_INSTALADA})
+# The reference values of the drive technologies, editable by the user.
+install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/tecnologias.txt DESTINATION ${TARVELON_CARPETA_INSTALADA})
 
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/ayuda.html ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/ayuda-ventana-principal.png
         DESTINATION ${TARVELON_CARPETA_INSTALADA})

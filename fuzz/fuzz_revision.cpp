@@ -2,7 +2,9 @@
 // the series, then "\n\n\n" and the list. A series is refused with a line
 // that exists, or read and written back the same; the list revises or
 // reports every line once; an amount read by the plain path is the value the
-// general conversion gives.
+// general conversion gives. The whole input is also read as a technologies
+// reference file (an error names a line of it) and as a scenario (refused
+// without a change, or written and read back the same).
 
 #include <sstream>
 
@@ -10,7 +12,9 @@
 #include "model/Errores.h"
 #include "model/Numeros.h"
 #include "model/PrecioServicio.h"
+#include "model/ReferenciaTecnologias.h"
 #include "model/SerieGasoleo.h"
+#include "reports/InformesTecnologias.h"
 #include "reports/RevisionLote.h"
 
 using namespace tarvelon;
@@ -60,6 +64,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
         }
         const double b = TextoANumero(campo);
         if (!(a == b || (std::isnan(a) && std::isnan(b)))) Fallo("importe distinto de la conversión general", campo);
+    }
+    try {
+        LeerReferenciaTecnologias(entrada);
+    } catch (const ErrorReferencia& e) {
+        const auto lineas = std::count(entrada.begin(), entrada.end(), '\n') + 1;
+        if (e.Linea() < 1 || e.Linea() > lineas) Fallo("línea de la referencia fuera del fichero", e.what());
+    }
+    EscenarioTecnologias escenario;
+    escenario.tecnologias = {EntradaTecnologia{kDiesel}, EntradaTecnologia{kGnl}};
+    const std::string antes = EscenarioAJson(escenario);
+    try {
+        LeerEscenarioTecnologias(entrada, escenario);
+        const std::string leido = EscenarioAJson(escenario);
+        LeerEscenarioTecnologias(leido, escenario);
+        if (EscenarioAJson(escenario) != leido) Fallo("el escenario no se relee igual", leido);
+    } catch (const ErrorEscenario&) {
+        if (EscenarioAJson(escenario) != antes) Fallo("un escenario rechazado cambió el de partida");
     }
     return 0;
 }

@@ -50,7 +50,7 @@ std::optional<double> ImporteSencillo(std::string_view t)
             decimales += coma;
             digito = true;
         } else if (c == '.' && digito && !coma) {
-            continue;  // a thousands mark, its groups already checked
+            continue;  // a thousands mark, where the caller has checked its groups
         } else if (c == ',' && !coma) {
             coma = true;
         } else {
@@ -66,14 +66,10 @@ std::optional<double> ImporteSencillo(std::string_view t)
 
 double LeerImporte(std::string_view texto)
 {
-    for (size_t i = 0; i < texto.size(); ++i) {
-        if (texto[i] == ',') break;
-        if (texto[i] != '.') continue;
-        size_t cifras = 0;
-        while (i + 1 + cifras < texto.size() && texto[i + 1 + cifras] >= '0' && texto[i + 1 + cifras] <= '9') ++cifras;
-        if (cifras != 3) throw ErrorEjecucion(kTiposNoCoinciden);
-    }
-    if (const auto v = ImporteSencillo(texto)) return *v;
+    // The quick path reads plain digits and a comma; a grouped amount takes
+    // the general conversion, which checks where its points stand.
+    if (texto.find('.') == std::string_view::npos)
+        if (const auto v = ImporteSencillo(texto)) return *v;
     return TextoANumero(texto);
 }
 

@@ -65,6 +65,14 @@ TEST(Datos, SalidasComoElFicheroDorado)
                   "referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\nA;2024-01-02;"
                   "2024-03-31;1.000,00;40\r\nB;2024-01-02;2024-02-30;500;12\r\nC;2024-03-01;"
                   "2024-01-01;2.500,5;12\r\n");
+    EscribirBytes(f("escenario.json"), R"({"version": 1, "horizonte": 4, "primer_anio": 2027, "tasa": 5,
+        "precio_co2": {"2028": 45, "2030": 90}, "tecnologias": [{"nombre": "GNL", "consumo": 24}]})");
+    EscribirBytes(f("escenario_malo.json"), R"({"version": 1, "horizonte": 4, "tecnologias": [{"nombre": "HVO",
+        "precio_energia": -1}]})");
+    EscribirBytes(f("servicios.csv"),
+                  "referencia;fecha_contrato;fecha_servicio;precio;masa_t\r\nA;2024-01-02;"
+                  "2024-03-31;1.000,00;40\r\nB;2024-01-02;2024-02-30;500;12\r\nC;2024-03-01;"
+                  "2024-01-01;2.500,5;12\r\n");
     EscribirBytes(f("plano.txt"), "\xEF\xBB\xBFTipo=Camión frigorífico\r\nCFTAE=1=2\n\nPrecio=12,5 €\r\nÑandú");
     // A type that a spreadsheet would take for a formula; a file named as the
     // good one in another folder; the list for --lista (also fed as stdin to
@@ -236,6 +244,14 @@ TEST(Datos, SalidasComoElFicheroDorado)
         {"flota", falta},
         {"flota", "--formato", "json", "--lista", falta},
         {"flota", "--help"},
+        // Whole-life cost by technology, with the reference file beside the program.
+        {"tecnologias", "--escenario", f("escenario.json"), bueno},
+        {"tecnologias", "--formato", "json", "--escenario", f("escenario.json"), bueno},
+        {"tecnologias", "--formato", "csv", "--escenario", f("escenario.json"), bueno},
+        {"tecnologias", "--escenario", f("escenario_malo.json"), bueno},
+        {"tecnologias", "--formato", "json", "--escenario", f("escenario.json"), malo},
+        {"tecnologias", "--escenario", f("escenario.json"), bueno, bueno},
+        {"tecnologias", "--escenario", falta, bueno},
     };
     std::string texto;
     for (const auto& args : casos) {

@@ -79,7 +79,8 @@ TEST(Precio, MargenVeredictoYPrecioMinimo)
     for (const auto& [v, r] : redondeos) EXPECT_DOUBLE_EQ(RedondearCentimos(v), r) << v;
     EXPECT_FALSE(std::signbit(RedondearCentimos(-0.004)));
     EXPECT_DOUBLE_EQ(LeerImporte("1.259,50"), 1259.5);
-    for (const char* t : {"1259.5", "1.25", "1.2345,6"}) EXPECT_EQ(NumeroDeError([t] { LeerImporte(t); }), 13) << t;
+    for (const char* t : {"1259.5", "1.25", "1.2345,6", "9991.999,99"})
+        EXPECT_EQ(NumeroDeError([t] { LeerImporte(t); }), 13) << t;
 }
 
 // The cost is the budget's, never a formula of its own.
