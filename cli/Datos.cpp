@@ -984,7 +984,7 @@ constexpr AyudaOrden kAyudas[] = {
      "adelante) el precio del gasóleo (bruto y neto), los salarios (retribución y plus\n"
      "de asistencia), el coste del km de autopista, el mantenimiento por km o los km\n"
      "anuales (más de -100), y de poner un precio de EUR_T euros por tonelada al CO2 del\n"
-     "gasóleo (2,61 kg/litro). Una fila por vehículo (km, servicios, €/km, €/servicio,\n"
+     "gasóleo (2,67 kg/litro). Una fila por vehículo (km, servicios, €/km, €/servicio,\n"
      "€/año, litros, t de CO2) con la diferencia, y una de totales (€/km y €/servicio,\n"
      "medias ponderadas por los km); --sin-totales la omite, para unir las partes de una\n"
      "flota grande. CARPETA: cada fichero de la carpeta, por orden de nombre, sin\n"

@@ -10,13 +10,11 @@
 
 namespace tarvelon {
 
-// Tank-to-wheel CO2 of a litre of road diesel (B7), kg/l: the diesel factor
-// of the Catalan Office for Climate Change's «Guía práctica para el cálculo de
-// emisiones de gases de efecto invernadero (GEI)» (Generalitat de Catalunya,
-// revised each March with the biofuel share; 2,61 taken from it, to be
-// checked against the edition in force). One factor for every vehicle until
-// the technologies reference gives one per technology.
-inline constexpr double kCo2GasoleoKgPorLitro = 2.61;
+// Tank-to-wheel CO2 of a litre of diesel, kg/l: the IPCC 2006 default for
+// gas/diesel oil (74,1 t CO2/TJ) times its legal energy content (36 MJ/l), as
+// the diesel line of the technologies reference file (tecnologias.txt) gives
+// it. One factor for every vehicle of the fleet.
+inline constexpr double kCo2GasoleoKgPorLitro = 2.67;
 
 // The changes, in % of each value (−100 at least), and the CO2 price in €/t.
 //  gasoleo:       gross and net diesel price (the discount % stays as it is)
