@@ -100,7 +100,11 @@ std::vector<EntradaTecnologia> LeerReferenciaTecnologias(std::string_view texto)
         const size_t igual = linea.find('=');
         const std::string clave(Recortar(linea.substr(0, std::min(igual, linea.size()))));
         const auto error = [&](const std::string& que) {
-            return ErrorReferencia(numero, "Línea " + std::to_string(numero) + " (" + clave + "): " + que + ".");
+            std::string m = "Línea " + std::to_string(numero);
+            m += " (" + clave + "): ";
+            m += que;
+            m += ".";
+            return ErrorReferencia(numero, m);
         };
         if (igual == std::string_view::npos) throw error("falta «=»");
         const size_t punto = clave.find('.');

@@ -107,7 +107,7 @@ SerieGasoleo SerieGasoleo::Leer(std::string_view contenido)
     }
     if (!s.precios_.empty()) {
         s.primero_ = s.precios_.begin()->first;
-        s.porMes_.assign(static_cast<size_t>(s.precios_.rbegin()->first - s.primero_ + 1), 0.0);
+        s.porMes_.assign(static_cast<size_t>(s.precios_.rbegin()->first - s.primero_) + 1, 0.0);
         for (const auto& [mes, precio] : s.precios_) s.porMes_[static_cast<size_t>(mes - s.primero_)] = precio;
     }
     return s;

@@ -13,10 +13,13 @@ namespace tarvelon {
 
 namespace {
 
+// cppcheck does not follow the members through the loops over kDatos.
 struct Dato {
     double CifrasVehiculo::*miembro;
+    // cppcheck-suppress unusedStructMember
     const char* etiqueta;  // text and CSV
-    const char* clave;     // JSON
+    // cppcheck-suppress unusedStructMember
+    const char* clave;  // JSON
 };
 
 const std::array<Dato, 7> kDatos = {{
@@ -107,7 +110,7 @@ std::string JsonSiEntonces(const FilaSiEntonces& f, bool primera)
     std::string r = primera ? "\n  {" : ",\n  {";
     r += "\"fichero\": " + Texto(f.fichero) + ", \"tipo\": " + Texto(f.tipo);
     if (f.error.empty()) r += ", \"antes\": " + Objeto(*f.cifras.antes) + ", \"despues\": " + Objeto(*f.cifras.despues);
-    else r += ", \"antes\": null, \"despues\": null";
+    else r += R"(, "antes": null, "despues": null)";
     return r + ", \"error\": " + (f.error.empty() ? "null" : Texto(f.error)) + "}";
 }
 

@@ -69,7 +69,7 @@ std::string Csv(const json& objeto)
 
 void InformePrecio(const PrecioServicio& p, std::vector<std::string>& lineas)
 {
-    lineas.push_back("PRECIO DEL SERVICIO FRENTE A SU COSTE");
+    lineas.emplace_back("PRECIO DEL SERVICIO FRENTE A SU COSTE");
     lineas.emplace_back();
     lineas.push_back(Linea("Kilómetros del servicio:", FormatoDosDecimales(p.kilometros)));
     lineas.push_back(Linea("Horas del servicio:", FormatoDosDecimales(p.horas)));
@@ -93,7 +93,7 @@ std::string CsvPrecio(const PrecioServicio& p) { return Csv(ObjetoPrecio(p)); }
 
 void InformeRevision(const RevisionCombustible& r, std::vector<std::string>& lineas)
 {
-    lineas.push_back("REVISIÓN DEL PRECIO POR EL GASÓLEO");
+    lineas.emplace_back("REVISIÓN DEL PRECIO POR EL GASÓLEO");
     lineas.emplace_back();
     lineas.push_back(Linea("Precio pactado:", Euros(r.precio)));
     lineas.push_back(Linea("Variación del gasóleo (G):", FormatoDosDecimales(r.variacion) + " %"));

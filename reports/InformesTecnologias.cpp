@@ -65,7 +65,7 @@ std::string Celda(std::string texto, int ancho) { return RellenarIzquierda(texto
 
 void InformeTecnologias(const CosteVidaTecnologias& c, std::vector<std::string>& lineas)
 {
-    lineas.push_back("COSTE DE VIDA DEL VEHÍCULO POR TECNOLOGÍA");
+    lineas.emplace_back("COSTE DE VIDA DEL VEHÍCULO POR TECNOLOGÍA");
     lineas.emplace_back();
     lineas.push_back("Horizonte: " + std::to_string(c.horizonte) + " años desde " + std::to_string(c.primerAnio) +
                      "; tasa de descuento " + FormatoDosDecimales(c.tasa) + " %; " + FormatoMiles(c.kilometros) +
@@ -210,8 +210,11 @@ void LeerEscenarioTecnologias(std::string_view texto, EscenarioTecnologias& base
                 if (!destino) throw mal("tecnologias.nombre", "tecnología desconocida: «" + nombre + "»");
                 for (const auto& [k, valor] : t.items()) {
                     if (k == "nombre") continue;
-                    const std::string motivo = AsignarCampoTecnologia(*destino, k, numero(valor, nombre + "." + k));
-                    if (!motivo.empty()) throw mal(nombre + "." + k, motivo);
+                    std::string campo = nombre;
+                    campo += '.';
+                    campo += k;
+                    const std::string motivo = AsignarCampoTecnologia(*destino, k, numero(valor, campo));
+                    if (!motivo.empty()) throw mal(campo, motivo);
                 }
             }
         } else {

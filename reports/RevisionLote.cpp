@@ -126,7 +126,7 @@ void AnadirNumero(std::string& destino, double valor)
         return;
     }
     const double escalado = valor * 100;
-    int64_t centimos = static_cast<int64_t>(escalado + (escalado < 0 ? -0.5 : 0.5));
+    auto centimos = static_cast<int64_t>(escalado + (escalado < 0 ? -0.5 : 0.5));
     if (centimos < 0) destino += '-', centimos = -centimos;
     char buf[24];
     const auto r = std::to_chars(buf, buf + sizeof buf, centimos / 100);

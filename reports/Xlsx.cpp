@@ -200,7 +200,7 @@ void HojaEstructura(Libro& l, const Simulacion& s)
 
 // Per-km results in €/km with four decimals, the services a plain number,
 // the rest in euros.
-lxw_format* FormatoResultado(Libro& l, std::string_view campo)
+lxw_format* FormatoResultado(const Libro& l, std::string_view campo)
 {
     if (campo.find("porKm") != std::string_view::npos) return l.eurosKm_;
     return campo == "NumeroServiciosAnuales" ? l.dos_ : l.euros_;
