@@ -1,4 +1,5 @@
 #include "windows/HojaCosteServicio.h"
+#include "windows/DocumentoPdf.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -15,8 +16,7 @@ namespace tarvelon {
 
 namespace {
 
-constexpr int kResolucion = 300;  // dots per inch
-constexpr double kMargen = 50;    // points
+constexpr double kMargen = 50;  // points
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 QString Euros(double v) { return Q(FormatoDosDecimales(RedondearCentimos(v)) + " €"); }
@@ -28,7 +28,7 @@ public:
     {
         ancho_ = QPageSize(QPageSize::A4).size(QPageSize::Point).width() - 2 * kMargen;
     }
-    static double D(double puntos) { return puntos * kResolucion / 72.0; }
+    static double D(double puntos) { return puntos * kResolucionPdf / 72.0; }
     void Fuente(double puntos, bool negrita = false)
     {
         QFont f(QStringLiteral("Liberation Sans"));
@@ -81,18 +81,7 @@ std::string GenerarHojaCosteServicio(const DatosHoja& d)
     const PrecioServicio& p = d.precio;
     const auto conceptos = ConceptosPresupuesto(*d.calculada, d.kmTexto, d.horasTexto);
 
-    QByteArray bytes;
-    QBuffer destino(&bytes);
-    destino.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&destino);
-        pdf.setResolution(kResolucion);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(QStringLiteral("Coste del servicio"));
-        pdf.setCreator(QStringLiteral("TARVELON ") + TextoVersion());
-        QPainter pintor;
-        if (!pintor.begin(&pdf)) throw ErrorEjecucion(kErrorES);
+    return DocumentoPdf(QStringLiteral("Coste del servicio"), [&](QPdfWriter&, QPainter& pintor) {
         Hoja h(pintor);
         h.Texto(QStringLiteral("Coste del servicio"), 26, 18, true);
         h.Texto(QStringLiteral("Fecha: ") + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")), 14, 9);
@@ -137,9 +126,7 @@ std::string GenerarHojaCosteServicio(const DatosHoja& d)
                                "con los datos del vehículo indicados. Calculado con TARVELON versión ") +
                     TextoVersion() + QStringLiteral("."),
                 30, 8, false, Qt::darkGray);
-        if (!pintor.end()) throw ErrorEjecucion(kErrorES);
-    }
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    });
 }
 
 }  // namespace tarvelon

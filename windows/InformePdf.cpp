@@ -1,4 +1,5 @@
 #include "windows/InformePdf.h"
+#include "windows/DocumentoPdf.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -23,7 +24,6 @@ namespace tarvelon {
 
 namespace {
 
-constexpr int kResolucion = 300;  // dots per inch of the drawing
 constexpr double kMargen = 42;    // points
 constexpr double kAltoFila = 13;  // points
 
@@ -40,7 +40,7 @@ public:
         y_ = kMargen;
         Pie();
     }
-    static double D(double puntos) { return puntos * kResolucion / 72.0; }
+    static double D(double puntos) { return puntos * kResolucionPdf / 72.0; }
     double ancho() const { return ancho_; }
     double y() const { return y_; }
     void Avanzar(double alto) { y_ += alto; }
@@ -237,18 +237,7 @@ std::string InformePdf::Generar() const
     std::vector<std::string> lineas;
     InformeDetallado(s, lineas);
 
-    QByteArray bytes;
-    QBuffer destino(&bytes);
-    destino.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&destino);
-        pdf.setResolution(kResolucion);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(QStringLiteral("TARVELON - Análisis de costes"));
-        pdf.setCreator(QStringLiteral("TARVELON ") + TextoVersion());
-        QPainter pintor;
-        if (!pintor.begin(&pdf)) throw ErrorEjecucion(kErrorES);
+    return DocumentoPdf(QStringLiteral("TARVELON - Análisis de costes"), [&](QPdfWriter& pdf, QPainter& pintor) {
         Paginas pg(pdf, pintor);
 
         pg.Fuente(17, true);
@@ -286,10 +275,7 @@ std::string InformePdf::Generar() const
                              datos_.curvaReferencia ? &*datos_.curvaReferencia : nullptr);
             });
         }
-        if (!pintor.end()) throw ErrorEjecucion(kErrorES);
-    }
-    if (bytes.isEmpty()) throw ErrorEjecucion(kErrorES);
-    return bytes.toStdString();
+    });
 }
 
 void InformePdf::Grabar(const std::string& ruta) const { GrabarContenido(ruta, Generar()); }

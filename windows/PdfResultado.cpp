@@ -1,4 +1,5 @@
 #include "windows/PdfResultado.h"
+#include "windows/DocumentoPdf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,12 +23,11 @@ namespace tarvelon {
 
 namespace {
 
-constexpr int kResolucion = 300;       // dots per inch of the drawing
 constexpr double kMargen = 42;         // points
 constexpr double kPuntosInforme = 9;   // the report's font, at most
 constexpr double kInterlineado = 1.3;  // line height / font size
 
-double D(double puntos) { return puntos * kResolucion / 72.0; }
+double D(double puntos) { return puntos * kResolucionPdf / 72.0; }
 
 void Avisar(Plataforma& plataforma, std::string texto, Icono icono)
 {
@@ -60,19 +60,7 @@ std::string& CarpetaPdf()
 
 std::string PdfDeInforme(const QString& titulo, const QStringList& lineas, const QColor& color)
 {
-    QByteArray bytes;
-    QBuffer destino(&bytes);
-    destino.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&destino);
-        pdf.setResolution(kResolucion);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(QStringLiteral("TARVELON - ") + titulo);
-        pdf.setCreator(QStringLiteral("TARVELON ") + TextoVersion());
-        QPainter p;
-        if (!p.begin(&pdf)) throw ErrorEjecucion(kErrorES);
-
+    return DocumentoPdf(QStringLiteral("TARVELON - ") + titulo, [&](QPdfWriter& pdf, QPainter& p) {
         const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
         const double ancho = a4.width() - 2 * kMargen;
         const double fin = a4.height() - kMargen - 18;  // above the footer
@@ -125,10 +113,7 @@ std::string PdfDeInforme(const QString& titulo, const QStringList& lineas, const
             ++enPagina;
         }
         pie(pagina);
-        if (!p.end()) throw ErrorEjecucion(kErrorES);
-    }
-    if (bytes.isEmpty()) throw ErrorEjecucion(kErrorES);
-    return bytes.toStdString();
+    });
 }
 
 void GuardarInformeComoPdf(Plataforma& plataforma, QListWidget* lista, const QString& titulo, const std::string& nombre)
