@@ -7,21 +7,9 @@
 #include <QTabWidget>
 
 #include "ApoyoVentanas.h"
-#include "windows/Inicio.h"
 #include "windows/PestanaPrecio.h"
-#include "windows/SeleccionarVehiculo.h"
-#include "windows/VentanaAnalisis.h"
 
 using namespace tarvelon::bench;
-
-namespace {
-
-struct Pintados : QObject {
-    int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override { return n += e->type() == QEvent::Paint, false; }
-};
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,14 +18,8 @@ int main(int argc, char** argv)
     const std::string carpeta = QCoreApplication::applicationDirPath().toStdString();
     tarvelon::PlataformaGuion plataforma;
     tarvelon::Inicio inicio(plataforma, {carpeta, carpeta + "/Config.txt", [&carpeta] { return carpeta; }});
-    inicio.show();
-    inicio.PulsarPaso(0);
-    inicio.seleccionarVehiculo()->cbSeleccionarVehiculo()->setCurrentIndex(0);
-    inicio.seleccionarVehiculo()->btSeleccionar_Click();
-    inicio.menuCopiarDatos_Click();
-    inicio.menuAnalisis_Click();
-    tarvelon::VentanaAnalisis* ventana = inicio.analisis();
-    if (!Esperar([&] { return Expuesta(*ventana); })) return Fallo("la ventana de análisis no se ha mostrado\n");
+    tarvelon::VentanaAnalisis* ventana = AbrirAnalisis(inicio);
+    if (!ventana) return Fallo("la ventana de análisis no se ha mostrado\n");
     ventana->pestanas()->setCurrentIndex(tarvelon::VentanaAnalisis::kPrecio);
     auto* pestana = ventana->findChild<tarvelon::PestanaPrecio*>();
     pestana->findChild<QLineEdit*>(QStringLiteral("txtKmServicio"))->setText(QStringLiteral("350"));
