@@ -19,8 +19,8 @@
 #include "model/Numeros.h"
 #include "windows/DatosAnalisis.h"
 #include "windows/HojaCosteServicio.h"
-#include "windows/Inicio.h"
 #include "windows/Plataforma.h"
+#include "windows/Sesion.h"
 
 namespace tarvelon {
 
@@ -50,7 +50,8 @@ std::string Euros(double v) { return FormatoDosDecimales(RedondearCentimos(v)) +
 
 }  // namespace
 
-PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QScrollArea(parent), inicio_(inicio)
+PestanaPrecio::PestanaPrecio(Sesion& sesion, const QWidget* servicio, QWidget* parent)
+    : QScrollArea(parent), sesion_(sesion), servicio_(servicio)
 {
     setObjectName(QStringLiteral("PestanaPrecio"));
     // Scrolls rather than forcing the window beyond a small or scaled screen.
@@ -134,7 +135,7 @@ void PestanaPrecio::Actualizar(const DatosAnalisis& datos)
 {
     calculada_ = datos.simulacion.calculada;
     motivo_ = datos.simulacion.motivo;
-    if (QWidget* paso8 = inicio_.seleccionarResultado()) {
+    if (const QWidget* paso8 = servicio_) {
         const std::pair<QLineEdit*, const char*> copias[] = {{km_, "txtKilometrosDelServicio"},
                                                              {horas_, "txtHorasDelServicio"}};
         for (const auto& [caja, nombre] : copias) {
@@ -192,7 +193,7 @@ void PestanaPrecio::Recalcular()
 void PestanaPrecio::GrabarHoja()
 {
     if (!precio_ || !calculada_) return;
-    Plataforma& plataforma = inicio_.plataforma();
+    Plataforma& plataforma = sesion_.plataforma();
     Aviso aviso;
     try {
         PeticionFichero peticion;
@@ -200,7 +201,7 @@ void PestanaPrecio::GrabarHoja()
         peticion.titulo = "Hoja «Coste del servicio» en PDF";
         peticion.filtro = "Documento PDF (*.pdf)|*.pdf|";
         peticion.extensionPorDefecto = "pdf";
-        peticion.carpetaInicial = carpeta_.empty() ? inicio_.RutaPrograma() : carpeta_;
+        peticion.carpetaInicial = carpeta_.empty() ? sesion_.RutaPrograma() : carpeta_;
         peticion.nombre = "coste-servicio.pdf";
         const std::optional<std::string> elegido = plataforma.ElegirFichero(peticion, this);
         if (!elegido || elegido->empty()) return;
@@ -215,9 +216,9 @@ void PestanaPrecio::GrabarHoja()
         d.kmTexto = km_->text().toStdString();
         d.horasTexto = horas_->text().toStdString();
         d.precio = *precio_;
-        // The record comes from the last data file loaded or saved, or else
-        // from the reference data of its type.
-        d.fichero = inicio_.FicheroDatos().empty() ? inicio_.RutaConfig() : inicio_.FicheroDatos();
+        // The record comes from the data file last loaded or saved, or else
+        // (after a selection) from the reference data of its type.
+        d.fichero = sesion_.FicheroColumna().empty() ? sesion_.RutaConfig() : sesion_.FicheroColumna();
         const QFileInfo info(Q(d.fichero));
         if (info.exists()) d.fechaFichero = info.lastModified().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
         d.referencia = referencia_->text().trimmed().toStdString();

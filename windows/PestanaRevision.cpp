@@ -32,8 +32,8 @@
 #include "model/PrecioServicio.h"
 #include "windows/DatosAnalisis.h"
 #include "windows/EstiloGrafico.h"
-#include "windows/Inicio.h"
 #include "windows/Plataforma.h"
+#include "windows/Sesion.h"
 
 namespace tarvelon {
 
@@ -73,7 +73,7 @@ double Numero(const QLineEdit* caja) { return LeerImporte(caja->text().toStdStri
 
 }  // namespace
 
-PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(parent), inicio_(inicio)
+PestanaRevision::PestanaRevision(Sesion& sesion, QWidget* parent) : QScrollArea(parent), sesion_(sesion)
 {
     setObjectName(QStringLiteral("PestanaRevision"));
     // Scrolls rather than forcing the window beyond a small or scaled screen.
@@ -310,7 +310,7 @@ void PestanaRevision::CargarSerie()
 {
     std::string ruta = RutaSerieUsuario();
     serieEjemplo_ = !std::filesystem::exists(ruta);
-    if (serieEjemplo_) ruta = BuscarFichero(inicio_.CarpetaPrograma(), kSerieEjemplo);
+    if (serieEjemplo_) ruta = BuscarFichero(sesion_.CarpetaPrograma(), kSerieEjemplo);
     try {
         serie_ = SerieGasoleo::Leer(LeerFicheroEntero(ruta));
         origenSerie_->setText(serieEjemplo_ ? QStringLiteral("Serie de EJEMPLO, ilustrativa: no son datos oficiales. "
@@ -328,11 +328,11 @@ void PestanaRevision::CargarSerie()
 
 void PestanaRevision::ImportarSerie()
 {
-    Plataforma& plataforma = inicio_.plataforma();
+    Plataforma& plataforma = sesion_.plataforma();
     PeticionFichero peticion;
     peticion.titulo = "Importar la serie de precios medios del gasóleo";
     peticion.filtro = "Texto separado por punto y coma (*.csv)|*.csv|Todos los archivos (*.*)|*.*|";
-    peticion.carpetaInicial = inicio_.RutaPrograma();
+    peticion.carpetaInicial = sesion_.RutaPrograma();
     Aviso aviso;
     try {
         const std::optional<std::string> elegido = plataforma.ElegirFichero(peticion, this);

@@ -27,13 +27,13 @@ QT_END_NAMESPACE
 
 namespace tarvelon {
 
-class Inicio;
+class Sesion;
 struct DatosAnalisis;
 
 class PestanaRevision : public QScrollArea {
     Q_OBJECT
 public:
-    explicit PestanaRevision(Inicio& inicio, QWidget* parent = nullptr);
+    explicit PestanaRevision(Sesion& sesion, QWidget* parent = nullptr);
 
     // The simulation column as analysed: its mass presets the class (while
     // the user has not chosen one), its cost structure gives the fuel's share.
@@ -47,7 +47,7 @@ public:
 private:
     void MostrarSerie();
 
-    Inicio& inicio_;
+    Sesion& sesion_;
     SerieGasoleo serie_;
     bool serieEjemplo_ = false;
     std::optional<double> pesoCombustible_;
