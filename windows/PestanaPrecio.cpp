@@ -58,41 +58,8 @@ PestanaPrecio::PestanaPrecio(Sesion& sesion, const QWidget* servicio, QWidget* p
     auto* pagina = new QWidget(this);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
-    auto* datos = new QGroupBox(QStringLiteral("Servicio"), pagina);
-    auto* formulario = new QFormLayout(datos);
-    km_ = Caja("txtKmServicio", datos);
-    horas_ = Caja("txtHorasServicio", datos);
-    precioTexto_ = Caja("txtPrecioOfrecido", datos);
-    margen_ = Caja("txtMargenObjetivo", datos);
-    margen_->setPlaceholderText(QStringLiteral("opcional"));
-    referencia_ = Caja("txtReferenciaServicio", datos);
-    referencia_->setPlaceholderText(QStringLiteral("opcional, para la hoja en PDF"));
-    cliente_ = Caja("txtCliente", datos);
-    cliente_->setPlaceholderText(QStringLiteral("opcional, para la hoja en PDF"));
-    formulario->addRow(QStringLiteral("&Kilómetros del servicio:"), km_);
-    formulario->addRow(QStringLiteral("&Horas del servicio:"), horas_);
-    formulario->addRow(QStringLiteral("&Precio ofrecido (€ sin IVA):"), precioTexto_);
-    formulario->addRow(QStringLiteral("&Margen objetivo (%):"), margen_);
-    formulario->addRow(QStringLiteral("&Referencia:"), referencia_);
-    formulario->addRow(QStringLiteral("C&liente:"), cliente_);
-
-    auto* resultado = new QGroupBox(QStringLiteral("Precio frente a coste"), pagina);
-    auto* rejilla = new QGridLayout(resultado);
-    rejilla->setHorizontalSpacing(24);
-    const std::pair<const char*, QLabel**> filas[] = {{"Coste del servicio (directos + indirectos)", &coste_},
-                                                      {"Coste por km", &costeKm_},
-                                                      {"Precio por km", &precioKm_},
-                                                      {"Margen (precio − coste)", &margenEuros_},
-                                                      {"Margen sobre el precio", &margenPorcentaje_},
-                                                      {"Precio mínimo para el margen objetivo", &precioMinimo_}};
-    const char* nombres[] = {"lblCosteServicio", "lblCosteKm",          "lblPrecioKm",
-                             "lblMargen",        "lblMargenPorcentaje", "lblPrecioMinimo"};
-    int f = 0;
-    for (const auto& [texto, destino] : filas) {
-        rejilla->addWidget(new QLabel(QString::fromUtf8(texto), resultado), f, 0);
-        *destino = Cifra(nombres[f], resultado);
-        rejilla->addWidget(*destino, f++, 1);
-    }
+    QWidget* datos = CrearServicio(pagina);
+    QWidget* resultado = CrearResultado(pagina);
     veredicto_ = new QLabel(pagina);
     veredicto_->setObjectName(QStringLiteral("lblVeredicto"));
     veredicto_->setWordWrap(true);
@@ -129,6 +96,50 @@ PestanaPrecio::PestanaPrecio(Sesion& sesion, const QWidget* servicio, QWidget* p
         connect(c, &QLineEdit::textChanged, this, &PestanaPrecio::Recalcular);
     Recalcular();
     setWidget(pagina);
+}
+
+QWidget* PestanaPrecio::CrearServicio(QWidget* pagina)
+{
+    auto* datos = new QGroupBox(QStringLiteral("Servicio"), pagina);
+    auto* formulario = new QFormLayout(datos);
+    km_ = Caja("txtKmServicio", datos);
+    horas_ = Caja("txtHorasServicio", datos);
+    precioTexto_ = Caja("txtPrecioOfrecido", datos);
+    margen_ = Caja("txtMargenObjetivo", datos);
+    margen_->setPlaceholderText(QStringLiteral("opcional"));
+    referencia_ = Caja("txtReferenciaServicio", datos);
+    referencia_->setPlaceholderText(QStringLiteral("opcional, para la hoja en PDF"));
+    cliente_ = Caja("txtCliente", datos);
+    cliente_->setPlaceholderText(QStringLiteral("opcional, para la hoja en PDF"));
+    formulario->addRow(QStringLiteral("&Kilómetros del servicio:"), km_);
+    formulario->addRow(QStringLiteral("&Horas del servicio:"), horas_);
+    formulario->addRow(QStringLiteral("&Precio ofrecido (€ sin IVA):"), precioTexto_);
+    formulario->addRow(QStringLiteral("&Margen objetivo (%):"), margen_);
+    formulario->addRow(QStringLiteral("&Referencia:"), referencia_);
+    formulario->addRow(QStringLiteral("C&liente:"), cliente_);
+    return datos;
+}
+
+QWidget* PestanaPrecio::CrearResultado(QWidget* pagina)
+{
+    auto* resultado = new QGroupBox(QStringLiteral("Precio frente a coste"), pagina);
+    auto* rejilla = new QGridLayout(resultado);
+    rejilla->setHorizontalSpacing(24);
+    const std::pair<const char*, QLabel**> filas[] = {{"Coste del servicio (directos + indirectos)", &coste_},
+                                                      {"Coste por km", &costeKm_},
+                                                      {"Precio por km", &precioKm_},
+                                                      {"Margen (precio − coste)", &margenEuros_},
+                                                      {"Margen sobre el precio", &margenPorcentaje_},
+                                                      {"Precio mínimo para el margen objetivo", &precioMinimo_}};
+    const char* nombres[] = {"lblCosteServicio", "lblCosteKm",          "lblPrecioKm",
+                             "lblMargen",        "lblMargenPorcentaje", "lblPrecioMinimo"};
+    int f = 0;
+    for (const auto& [texto, destino] : filas) {
+        rejilla->addWidget(new QLabel(QString::fromUtf8(texto), resultado), f, 0);
+        *destino = Cifra(nombres[f], resultado);
+        rejilla->addWidget(*destino, f++, 1);
+    }
+    return resultado;
 }
 
 void PestanaPrecio::Actualizar(const DatosAnalisis& datos)

@@ -35,6 +35,10 @@ public:
     void GrabarHoja();
 
 private:
+    // The service's boxes, and the figures worked out from them.
+    QWidget* CrearServicio(QWidget* pagina);
+    QWidget* CrearResultado(QWidget* pagina);
+
     Sesion& sesion_;
     const QWidget* servicio_;
     std::optional<Simulacion> calculada_;

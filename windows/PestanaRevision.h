@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -45,6 +46,11 @@ public:
     void CargarSerie();
 
 private:
+    // The parts of the page, in the order of the Tab key.
+    QWidget* CrearEntradas(QWidget* pagina);
+    QWidget* CrearResultado(QWidget* pagina);
+    QLayout* CrearLineaFactura(QWidget* pagina);
+    QChartView* CrearGraficoSerie(QWidget* pagina);
     void MostrarSerie();
 
     Sesion& sesion_;
