@@ -14,6 +14,7 @@
 
 #include "PlataformaGuion.h"
 #include "windows/Inicio.h"
+#include "windows/Pasos.h"
 #include "windows/SeleccionarVehiculo.h"
 #include "windows/VentanaAnalisis.h"
 
@@ -59,8 +60,8 @@ inline VentanaAnalisis* AbrirAnalisis(Inicio& inicio)
 {
     inicio.show();
     inicio.PulsarPaso(0);
-    inicio.seleccionarVehiculo()->cbSeleccionarVehiculo()->setCurrentIndex(0);
-    inicio.seleccionarVehiculo()->btSeleccionar_Click();
+    inicio.pasos().vehiculo()->cbSeleccionarVehiculo()->setCurrentIndex(0);
+    inicio.pasos().vehiculo()->btSeleccionar_Click();
     inicio.menuCopiarDatos_Click();
     inicio.menuAnalisis_Click();
     VentanaAnalisis* ventana = inicio.analisis();

@@ -11,8 +11,8 @@
 #include "model/Simulacion.h"
 #include "model/TablaLineas.h"
 #include "windows/Columnas.h"
-#include "windows/Inicio.h"
 #include "windows/Plataforma.h"
+#include "windows/Sesion.h"
 
 namespace tarvelon {
 
@@ -42,14 +42,14 @@ bool EsFicheroReferencia(const std::string& ruta) { return NombreEnMayusculas(ru
 
 bool TerminaEnTxt(const std::string& ruta) { return ruta.size() >= 4 && ruta.compare(ruta.size() - 4, 4, ".txt") == 0; }
 
-PeticionFichero Peticion(Inicio& inicio, bool guardar)
+PeticionFichero Peticion(const Sesion& sesion, bool guardar)
 {
     PeticionFichero peticion;
     peticion.guardar = guardar;
     peticion.extensionPorDefecto = "txt";
     peticion.indiceFiltro = 1;
-    peticion.carpetaInicial = inicio.RutaPrograma();
-    peticion.nombre = inicio.FicheroDatos();
+    peticion.carpetaInicial = sesion.RutaPrograma();
+    peticion.nombre = sesion.FicheroDatos();
     if (guardar) {
         peticion.titulo = "Grabar datos personalizados";
         peticion.filtro = "Archivo de configuración (*.txt)|*.txt|";
@@ -61,9 +61,9 @@ PeticionFichero Peticion(Inicio& inicio, bool guardar)
 }
 
 // Cancelling the dialog counts as an error, like any other failure.
-std::string Elegir(Inicio& inicio, const PeticionFichero& peticion)
+std::string Elegir(const Sesion& sesion, const PeticionFichero& peticion)
 {
-    std::optional<std::string> elegido = inicio.plataforma().ElegirFichero(peticion, &inicio);
+    std::optional<std::string> elegido = sesion.plataforma().ElegirFichero(peticion, sesion.ventana());
     if (!elegido) throw ErrorEjecucion(kCancelado);
     return *elegido;
 }
@@ -75,12 +75,12 @@ void AvisarFallo(Plataforma& plataforma, const ErrorEjecucion& e, const char* te
 }
 
 // The save itself: whether the file was written.
-bool Grabar(Inicio& inicio)
+bool Grabar(Sesion& sesion, const std::string& tipo)
 {
-    Plataforma& plataforma = inicio.plataforma();
+    Plataforma& plataforma = sesion.plataforma();
     try {
-        const PeticionFichero peticion = Peticion(inicio, true);
-        std::string ruta = Elegir(inicio, peticion);
+        const PeticionFichero peticion = Peticion(sesion, true);
+        std::string ruta = Elegir(sesion, peticion);
         if (ruta.empty()) return false;
 
         // The reference data file is never overwritten, whether the name was
@@ -94,21 +94,21 @@ bool Grabar(Inicio& inicio)
         }
         if (anadida && !plataforma.ConfirmarReemplazo(ruta)) return false;
 
-        inicio.FicheroDatos() = ruta;
+        sesion.ElegidoFichero(ruta);
 
         // Not validated nor calculated: the results are saved as a new record has them.
         // A column that could not be read whole is not saved: writing half a
         // record over the user's file would lose figures. The transfer has
         // said what failed and shown the box; this says that nothing was written.
         Simulacion s;
-        if (!inicio.columnas().LeerColumnaSimulacion(s)) {
+        if (!sesion.columnas().LeerColumnaSimulacion(s)) {
             Avisar(plataforma, "No se ha grabado el fichero " + ruta);
             return false;
         }
-        s.Tipo = inicio.TextoTipoSeleccionado();
+        s.Tipo = tipo;
 
         if (!GrabarLineas(ruta, s.ToArray(), plataforma)) return false;
-        inicio.ColumnaGuardada(ruta);
+        sesion.ColumnaGuardada(ruta);
         Avisar(plataforma, "Fichero " + ruta + " grabado");
         return true;
     } catch (...) {
@@ -120,26 +120,26 @@ bool Grabar(Inicio& inicio)
 
 }  // namespace
 
-bool GuardarDatosPersonalizados(Inicio& inicio)
+bool GuardarDatosPersonalizados(Sesion& sesion, const std::string& tipo)
 {
-    const bool grabado = Grabar(inicio);
-    if (!grabado) inicio.ColumnaNoGuardada();
+    const bool grabado = Grabar(sesion, tipo);
+    if (!grabado) sesion.ColumnaNoGuardada();
     return grabado;
 }
 
-void CargarDatosPersonalizados(Inicio& inicio)
+void CargarDatosPersonalizados(Sesion& sesion)
 {
-    Plataforma& plataforma = inicio.plataforma();
+    Plataforma& plataforma = sesion.plataforma();
     try {
-        const PeticionFichero peticion = Peticion(inicio, false);
-        const std::string ruta = Elegir(inicio, peticion);
+        const PeticionFichero peticion = Peticion(sesion, false);
+        const std::string ruta = Elegir(sesion, peticion);
         if (ruta.empty()) return;
         if (EsFicheroReferencia(ruta)) {
             Avisar(plataforma, "Error. No puede cargarse el archivo config.txt");
             return;
         }
 
-        inicio.FicheroDatos() = ruta;
+        sesion.ElegidoFichero(ruta);
 
         // Both files are read before any window changes: a value that does
         // not convert, or a vehicle type without a reference block (a file of
@@ -147,14 +147,10 @@ void CargarDatosPersonalizados(Inicio& inicio)
         Simulacion propia;
         propia.FromArray(LeerBloque(ruta, "", plataforma));
         Simulacion referencia;
-        referencia.FromArray(LeerBloque(inicio.RutaConfig(), propia.Tipo, plataforma));
+        referencia.FromArray(LeerBloque(sesion.RutaConfig(), propia.Tipo, plataforma));
 
-        inicio.columnas().EscribirColumnaSimulacion(propia);
-        inicio.HabilitarPasos();
-        inicio.columnas().EscribirColumnaReferencia(referencia);
-
-        inicio.OcultarForms();
-        inicio.ColumnaCargada(ruta, propia.Tipo);
+        sesion.PonerColumnas(propia, referencia);
+        sesion.ColumnaCargada(ruta, propia.Tipo);
         Avisar(plataforma, "Fichero: " + ruta + " cargado");
     } catch (...) {
         AvisarFallo(plataforma, ComoErrorEjecucion(std::current_exception()),

@@ -19,8 +19,8 @@
 #include "model/Numeros.h"
 #include "windows/DatosAnalisis.h"
 #include "windows/HojaCosteServicio.h"
-#include "windows/Inicio.h"
 #include "windows/Plataforma.h"
+#include "windows/Sesion.h"
 
 namespace tarvelon {
 
@@ -50,48 +50,16 @@ std::string Euros(double v) { return FormatoDosDecimales(RedondearCentimos(v)) +
 
 }  // namespace
 
-PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QScrollArea(parent), inicio_(inicio)
+PestanaPrecio::PestanaPrecio(Sesion& sesion, const QWidget* servicio, QWidget* parent)
+    : QScrollArea(parent), sesion_(sesion), servicio_(servicio)
 {
     setObjectName(QStringLiteral("PestanaPrecio"));
     // Scrolls rather than forcing the window beyond a small or scaled screen.
     auto* pagina = new QWidget(this);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
-    auto* datos = new QGroupBox(QStringLiteral("Servicio"), pagina);
-    auto* formulario = new QFormLayout(datos);
-    km_ = Caja("txtKmServicio", datos);
-    horas_ = Caja("txtHorasServicio", datos);
-    precioTexto_ = Caja("txtPrecioOfrecido", datos);
-    margen_ = Caja("txtMargenObjetivo", datos);
-    margen_->setPlaceholderText(QStringLiteral("opcional"));
-    referencia_ = Caja("txtReferenciaServicio", datos);
-    referencia_->setPlaceholderText(QStringLiteral("opcional, para la hoja en PDF"));
-    cliente_ = Caja("txtCliente", datos);
-    cliente_->setPlaceholderText(QStringLiteral("opcional, para la hoja en PDF"));
-    formulario->addRow(QStringLiteral("&Kilómetros del servicio:"), km_);
-    formulario->addRow(QStringLiteral("&Horas del servicio:"), horas_);
-    formulario->addRow(QStringLiteral("&Precio ofrecido (€ sin IVA):"), precioTexto_);
-    formulario->addRow(QStringLiteral("&Margen objetivo (%):"), margen_);
-    formulario->addRow(QStringLiteral("&Referencia:"), referencia_);
-    formulario->addRow(QStringLiteral("C&liente:"), cliente_);
-
-    auto* resultado = new QGroupBox(QStringLiteral("Precio frente a coste"), pagina);
-    auto* rejilla = new QGridLayout(resultado);
-    rejilla->setHorizontalSpacing(24);
-    const std::pair<const char*, QLabel**> filas[] = {{"Coste del servicio (directos + indirectos)", &coste_},
-                                                      {"Coste por km", &costeKm_},
-                                                      {"Precio por km", &precioKm_},
-                                                      {"Margen (precio − coste)", &margenEuros_},
-                                                      {"Margen sobre el precio", &margenPorcentaje_},
-                                                      {"Precio mínimo para el margen objetivo", &precioMinimo_}};
-    const char* nombres[] = {"lblCosteServicio", "lblCosteKm",          "lblPrecioKm",
-                             "lblMargen",        "lblMargenPorcentaje", "lblPrecioMinimo"};
-    int f = 0;
-    for (const auto& [texto, destino] : filas) {
-        rejilla->addWidget(new QLabel(QString::fromUtf8(texto), resultado), f, 0);
-        *destino = Cifra(nombres[f], resultado);
-        rejilla->addWidget(*destino, f++, 1);
-    }
+    QWidget* datos = CrearServicio(pagina);
+    QWidget* resultado = CrearResultado(pagina);
     veredicto_ = new QLabel(pagina);
     veredicto_->setObjectName(QStringLiteral("lblVeredicto"));
     veredicto_->setWordWrap(true);
@@ -130,11 +98,55 @@ PestanaPrecio::PestanaPrecio(Inicio& inicio, QWidget* parent) : QScrollArea(pare
     setWidget(pagina);
 }
 
+QWidget* PestanaPrecio::CrearServicio(QWidget* pagina)
+{
+    auto* datos = new QGroupBox(QStringLiteral("Servicio"), pagina);
+    auto* formulario = new QFormLayout(datos);
+    km_ = Caja("txtKmServicio", datos);
+    horas_ = Caja("txtHorasServicio", datos);
+    precioTexto_ = Caja("txtPrecioOfrecido", datos);
+    margen_ = Caja("txtMargenObjetivo", datos);
+    margen_->setPlaceholderText(QStringLiteral("opcional"));
+    referencia_ = Caja("txtReferenciaServicio", datos);
+    referencia_->setPlaceholderText(QStringLiteral("opcional, para la hoja en PDF"));
+    cliente_ = Caja("txtCliente", datos);
+    cliente_->setPlaceholderText(QStringLiteral("opcional, para la hoja en PDF"));
+    formulario->addRow(QStringLiteral("&Kilómetros del servicio:"), km_);
+    formulario->addRow(QStringLiteral("&Horas del servicio:"), horas_);
+    formulario->addRow(QStringLiteral("&Precio ofrecido (€ sin IVA):"), precioTexto_);
+    formulario->addRow(QStringLiteral("&Margen objetivo (%):"), margen_);
+    formulario->addRow(QStringLiteral("&Referencia:"), referencia_);
+    formulario->addRow(QStringLiteral("C&liente:"), cliente_);
+    return datos;
+}
+
+QWidget* PestanaPrecio::CrearResultado(QWidget* pagina)
+{
+    auto* resultado = new QGroupBox(QStringLiteral("Precio frente a coste"), pagina);
+    auto* rejilla = new QGridLayout(resultado);
+    rejilla->setHorizontalSpacing(24);
+    const std::pair<const char*, QLabel**> filas[] = {{"Coste del servicio (directos + indirectos)", &coste_},
+                                                      {"Coste por km", &costeKm_},
+                                                      {"Precio por km", &precioKm_},
+                                                      {"Margen (precio − coste)", &margenEuros_},
+                                                      {"Margen sobre el precio", &margenPorcentaje_},
+                                                      {"Precio mínimo para el margen objetivo", &precioMinimo_}};
+    const char* nombres[] = {"lblCosteServicio", "lblCosteKm",          "lblPrecioKm",
+                             "lblMargen",        "lblMargenPorcentaje", "lblPrecioMinimo"};
+    int f = 0;
+    for (const auto& [texto, destino] : filas) {
+        rejilla->addWidget(new QLabel(QString::fromUtf8(texto), resultado), f, 0);
+        *destino = Cifra(nombres[f], resultado);
+        rejilla->addWidget(*destino, f++, 1);
+    }
+    return resultado;
+}
+
 void PestanaPrecio::Actualizar(const DatosAnalisis& datos)
 {
     calculada_ = datos.simulacion.calculada;
     motivo_ = datos.simulacion.motivo;
-    if (QWidget* paso8 = inicio_.seleccionarResultado()) {
+    if (const QWidget* paso8 = servicio_) {
         const std::pair<QLineEdit*, const char*> copias[] = {{km_, "txtKilometrosDelServicio"},
                                                              {horas_, "txtHorasDelServicio"}};
         for (const auto& [caja, nombre] : copias) {
@@ -192,7 +204,7 @@ void PestanaPrecio::Recalcular()
 void PestanaPrecio::GrabarHoja()
 {
     if (!precio_ || !calculada_) return;
-    Plataforma& plataforma = inicio_.plataforma();
+    Plataforma& plataforma = sesion_.plataforma();
     Aviso aviso;
     try {
         PeticionFichero peticion;
@@ -200,7 +212,7 @@ void PestanaPrecio::GrabarHoja()
         peticion.titulo = "Hoja «Coste del servicio» en PDF";
         peticion.filtro = "Documento PDF (*.pdf)|*.pdf|";
         peticion.extensionPorDefecto = "pdf";
-        peticion.carpetaInicial = carpeta_.empty() ? inicio_.RutaPrograma() : carpeta_;
+        peticion.carpetaInicial = carpeta_.empty() ? sesion_.RutaPrograma() : carpeta_;
         peticion.nombre = "coste-servicio.pdf";
         const std::optional<std::string> elegido = plataforma.ElegirFichero(peticion, this);
         if (!elegido || elegido->empty()) return;
@@ -215,9 +227,9 @@ void PestanaPrecio::GrabarHoja()
         d.kmTexto = km_->text().toStdString();
         d.horasTexto = horas_->text().toStdString();
         d.precio = *precio_;
-        // The record comes from the last data file loaded or saved, or else
-        // from the reference data of its type.
-        d.fichero = inicio_.FicheroDatos().empty() ? inicio_.RutaConfig() : inicio_.FicheroDatos();
+        // The record comes from the data file last loaded or saved, or else
+        // (after a selection) from the reference data of its type.
+        d.fichero = sesion_.FicheroColumna().empty() ? sesion_.RutaConfig() : sesion_.FicheroColumna();
         const QFileInfo info(Q(d.fichero));
         if (info.exists()) d.fechaFichero = info.lastModified().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
         d.referencia = referencia_->text().trimmed().toStdString();

@@ -17,13 +17,14 @@ class QPushButton;
 
 namespace tarvelon {
 
-class Inicio;
+class Sesion;
 struct DatosAnalisis;
 
 class PestanaPrecio : public QScrollArea {
     Q_OBJECT
 public:
-    explicit PestanaPrecio(Inicio& inicio, QWidget* parent = nullptr);
+    // `servicio` holds step 8's kilometres and hours of the service (may be null).
+    PestanaPrecio(Sesion& sesion, const QWidget* servicio, QWidget* parent = nullptr);
 
     // The simulation column as the analysis read it. Kilometres and hours
     // still empty are taken from step 8 when it has them.
@@ -34,7 +35,12 @@ public:
     void GrabarHoja();
 
 private:
-    Inicio& inicio_;
+    // The service's boxes, and the figures worked out from them.
+    QWidget* CrearServicio(QWidget* pagina);
+    QWidget* CrearResultado(QWidget* pagina);
+
+    Sesion& sesion_;
+    const QWidget* servicio_;
     std::optional<Simulacion> calculada_;
     std::string motivo_;
     std::optional<PrecioServicio> precio_;  // the figures shown, when there are

@@ -32,8 +32,8 @@
 #include "model/PrecioServicio.h"
 #include "windows/DatosAnalisis.h"
 #include "windows/EstiloGrafico.h"
-#include "windows/Inicio.h"
 #include "windows/Plataforma.h"
+#include "windows/Sesion.h"
 
 namespace tarvelon {
 
@@ -73,13 +73,62 @@ double Numero(const QLineEdit* caja) { return LeerImporte(caja->text().toStdStri
 
 }  // namespace
 
-PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(parent), inicio_(inicio)
+PestanaRevision::PestanaRevision(Sesion& sesion, QWidget* parent) : QScrollArea(parent), sesion_(sesion)
 {
     setObjectName(QStringLiteral("PestanaRevision"));
     // Scrolls rather than forcing the window beyond a small or scaled screen.
     auto* pagina = new QWidget(this);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    QWidget* entradas = CrearEntradas(pagina);
+    QWidget* resultado = CrearResultado(pagina);
+    QLayout* lineaFactura = CrearLineaFactura(pagina);
+
+    auto* importar = new QPushButton(QStringLiteral("&Importar serie…"), pagina);
+    importar->setObjectName(QStringLiteral("btImportarSerie"));
+    connect(importar, &QPushButton::clicked, this, &PestanaRevision::ImportarSerie);
+    origenSerie_ = new QLabel(pagina);
+    origenSerie_->setObjectName(QStringLiteral("lblOrigenSerie"));
+    origenSerie_->setWordWrap(true);
+    auto* filaSerie = new QHBoxLayout;
+    filaSerie->addWidget(importar);
+    filaSerie->addWidget(origenSerie_, 1);
+
+    grafico_ = CrearGraficoSerie(pagina);
+
+    auto* aviso =
+        new QLabel(QStringLiteral("G es la variación del precio medio del gasóleo entre el día del contrato y "
+                                  "el del porte (tabla publicada de precios medios). El programa calcula; "
+                                  "el contrato y la factura son responsabilidad del usuario."),
+                   pagina);
+    aviso->setWordWrap(true);
+    aviso->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
+
+    auto* arriba = new QHBoxLayout;
+    arriba->addWidget(entradas, 3);
+    arriba->addWidget(resultado, 2);
+    auto* disposicion = new QVBoxLayout(pagina);
+    disposicion->addLayout(arriba);
+    disposicion->addLayout(lineaFactura);
+    disposicion->addLayout(filaSerie);
+    disposicion->addWidget(grafico_, 1);
+    disposicion->addWidget(aviso);
+
+    for (QLineEdit* c : {precio_, indice_, p0_, p1_, coeficiente_, umbral_})
+        connect(c, &QLineEdit::textChanged, this, &PestanaRevision::Recalcular);
+    for (QRadioButton* o : {porIndice_, porPrecios_, porSerie_})
+        connect(o, &QRadioButton::toggled, this, &PestanaRevision::Recalcular);
+    for (QComboBox* c : {mesContrato_, mesServicio_})
+        connect(c, &QComboBox::currentIndexChanged, this, &PestanaRevision::Recalcular);
+    connect(clase_, &QComboBox::activated, this, [this](int i) {
+        coeficiente_->setText(Q(NumeroATexto(CoeficienteDeClase(static_cast<ClaseVehiculo>(i)))));
+    });
+    CargarSerie();
+    setWidget(pagina);
+}
+
+QWidget* PestanaRevision::CrearEntradas(QWidget* pagina)
+{
     auto* entradas = new QGroupBox(QStringLiteral("Datos del contrato"), pagina);
     auto* rejilla = new QGridLayout(entradas);
     precio_ = Caja("txtPrecioPactado", entradas);
@@ -127,6 +176,11 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(
     rejilla->addWidget(new QLabel(QStringLiteral("Umbral pactado (%, 5 o menos):"), entradas), 6, 0);
     rejilla->addWidget(umbral_, 6, 1);
 
+    return entradas;
+}
+
+QWidget* PestanaRevision::CrearResultado(QWidget* pagina)
+{
     auto* resultado = new QGroupBox(QStringLiteral("Revisión"), pagina);
     auto* formulario = new QFormLayout(resultado);
     variacion_ = Cifra("lblVariacion", resultado);
@@ -143,6 +197,11 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(
     peso_->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
     formulario->addRow(peso_);
 
+    return resultado;
+}
+
+QLayout* PestanaRevision::CrearLineaFactura(QWidget* pagina)
+{
     factura_ = Caja("txtLineaFactura", pagina);
     factura_->setReadOnly(true);
     factura_->setMinimumWidth(200);
@@ -153,17 +212,11 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(
     lineaFactura->addWidget(new QLabel(QStringLiteral("Línea para la factura:"), pagina));
     lineaFactura->addWidget(factura_, 1);
     lineaFactura->addWidget(copiar_);
+    return lineaFactura;
+}
 
-    auto* importar = new QPushButton(QStringLiteral("&Importar serie…"), pagina);
-    importar->setObjectName(QStringLiteral("btImportarSerie"));
-    connect(importar, &QPushButton::clicked, this, &PestanaRevision::ImportarSerie);
-    origenSerie_ = new QLabel(pagina);
-    origenSerie_->setObjectName(QStringLiteral("lblOrigenSerie"));
-    origenSerie_->setWordWrap(true);
-    auto* filaSerie = new QHBoxLayout;
-    filaSerie->addWidget(importar);
-    filaSerie->addWidget(origenSerie_, 1);
-
+QChartView* PestanaRevision::CrearGraficoSerie(QWidget* pagina)
+{
     auto* grafico = CrearGrafico(QStringLiteral("Precio medio mensual del gasóleo"));
     linea_ = new QLineSeries;
     linea_->setName(QStringLiteral("€/l"));
@@ -184,40 +237,12 @@ PestanaRevision::PestanaRevision(Inicio& inicio, QWidget* parent) : QScrollArea(
         s->attachAxis(ejeMeses_);
         s->attachAxis(ejePrecio_);
     }
-    grafico_ = new QChartView(grafico, pagina);
-    grafico_->setObjectName(QStringLiteral("graficoSerieGasoleo"));
-    grafico_->setRenderHint(QPainter::Antialiasing);
-    grafico_->setMinimumHeight(200);
+    auto* vista = new QChartView(grafico, pagina);
+    vista->setObjectName(QStringLiteral("graficoSerieGasoleo"));
+    vista->setRenderHint(QPainter::Antialiasing);
+    vista->setMinimumHeight(200);
 
-    auto* aviso =
-        new QLabel(QStringLiteral("G es la variación del precio medio del gasóleo entre el día del contrato y "
-                                  "el del porte (tabla publicada de precios medios). El programa calcula; "
-                                  "el contrato y la factura son responsabilidad del usuario."),
-                   pagina);
-    aviso->setWordWrap(true);
-    aviso->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
-
-    auto* arriba = new QHBoxLayout;
-    arriba->addWidget(entradas, 3);
-    arriba->addWidget(resultado, 2);
-    auto* disposicion = new QVBoxLayout(pagina);
-    disposicion->addLayout(arriba);
-    disposicion->addLayout(lineaFactura);
-    disposicion->addLayout(filaSerie);
-    disposicion->addWidget(grafico_, 1);
-    disposicion->addWidget(aviso);
-
-    for (QLineEdit* c : {precio_, indice_, p0_, p1_, coeficiente_, umbral_})
-        connect(c, &QLineEdit::textChanged, this, &PestanaRevision::Recalcular);
-    for (QRadioButton* o : {porIndice_, porPrecios_, porSerie_})
-        connect(o, &QRadioButton::toggled, this, &PestanaRevision::Recalcular);
-    for (QComboBox* c : {mesContrato_, mesServicio_})
-        connect(c, &QComboBox::currentIndexChanged, this, &PestanaRevision::Recalcular);
-    connect(clase_, &QComboBox::activated, this, [this](int i) {
-        coeficiente_->setText(Q(NumeroATexto(CoeficienteDeClase(static_cast<ClaseVehiculo>(i)))));
-    });
-    CargarSerie();
-    setWidget(pagina);
+    return vista;
 }
 
 void PestanaRevision::Actualizar(const DatosAnalisis& datos)
@@ -310,7 +335,7 @@ void PestanaRevision::CargarSerie()
 {
     std::string ruta = RutaSerieUsuario();
     serieEjemplo_ = !std::filesystem::exists(ruta);
-    if (serieEjemplo_) ruta = BuscarFichero(inicio_.CarpetaPrograma(), kSerieEjemplo);
+    if (serieEjemplo_) ruta = BuscarFichero(sesion_.CarpetaPrograma(), kSerieEjemplo);
     try {
         serie_ = SerieGasoleo::Leer(LeerFicheroEntero(ruta));
         origenSerie_->setText(serieEjemplo_ ? QStringLiteral("Serie de EJEMPLO, ilustrativa: no son datos oficiales. "
@@ -328,11 +353,11 @@ void PestanaRevision::CargarSerie()
 
 void PestanaRevision::ImportarSerie()
 {
-    Plataforma& plataforma = inicio_.plataforma();
+    Plataforma& plataforma = sesion_.plataforma();
     PeticionFichero peticion;
     peticion.titulo = "Importar la serie de precios medios del gasóleo";
     peticion.filtro = "Texto separado por punto y coma (*.csv)|*.csv|Todos los archivos (*.*)|*.*|";
-    peticion.carpetaInicial = inicio_.RutaPrograma();
+    peticion.carpetaInicial = sesion_.RutaPrograma();
     Aviso aviso;
     try {
         const std::optional<std::string> elegido = plataforma.ElegirFichero(peticion, this);

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -27,13 +28,13 @@ QT_END_NAMESPACE
 
 namespace tarvelon {
 
-class Inicio;
+class Sesion;
 struct DatosAnalisis;
 
 class PestanaRevision : public QScrollArea {
     Q_OBJECT
 public:
-    explicit PestanaRevision(Inicio& inicio, QWidget* parent = nullptr);
+    explicit PestanaRevision(Sesion& sesion, QWidget* parent = nullptr);
 
     // The simulation column as analysed: its mass presets the class (while
     // the user has not chosen one), its cost structure gives the fuel's share.
@@ -45,9 +46,14 @@ public:
     void CargarSerie();
 
 private:
+    // The parts of the page, in the order of the Tab key.
+    QWidget* CrearEntradas(QWidget* pagina);
+    QWidget* CrearResultado(QWidget* pagina);
+    QLayout* CrearLineaFactura(QWidget* pagina);
+    QChartView* CrearGraficoSerie(QWidget* pagina);
     void MostrarSerie();
 
-    Inicio& inicio_;
+    Sesion& sesion_;
     SerieGasoleo serie_;
     bool serieEjemplo_ = false;
     std::optional<double> pesoCombustible_;

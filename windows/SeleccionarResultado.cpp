@@ -70,7 +70,11 @@ SeleccionarResultado::SeleccionarResultado(Trayecto& trayecto, Presupuesto& pres
 
     Option1_->setChecked(true);
     HabilitarServicio();
+    Conectar();
+}
 
+void SeleccionarResultado::Conectar()
+{
     connect(Option1_, &QRadioButton::toggled, this, [this](bool marcado) {
         if (marcado) HabilitarServicio();
     });

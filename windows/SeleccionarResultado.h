@@ -31,6 +31,7 @@ protected:
 
 private:
     void HabilitarServicio();
+    void Conectar();  // the options, the button and the boxes
 
     Trayecto& trayecto_;
     Presupuesto& presupuesto_;

@@ -15,8 +15,8 @@
 #include "model/Simulacion.h"
 #include "windows/CajaTexto.h"
 #include "windows/Columnas.h"
-#include "windows/Inicio.h"
 #include "windows/Plataforma.h"
+#include "windows/Sesion.h"
 
 namespace tarvelon {
 
@@ -33,8 +33,8 @@ constexpr Caracteristica kCaracteristicas[] = {
 };
 }  // namespace
 
-SeleccionarVehiculo::SeleccionarVehiculo(Plataforma& plataforma, Inicio& inicio, QWidget* parent)
-    : QWidget(parent), plataforma_(plataforma), inicio_(inicio)
+SeleccionarVehiculo::SeleccionarVehiculo(Plataforma& plataforma, Sesion& sesion, QWidget* parent)
+    : QWidget(parent), plataforma_(plataforma), sesion_(sesion)
 {
     setObjectName(QStringLiteral("SeleccionarVehiculo"));
     setWindowTitle(QStringLiteral("0-Seleccionar Tipo Vehículo"));
@@ -94,7 +94,7 @@ void SeleccionarVehiculo::Cargar()
 {
     if (cargado_) return;
     cargado_ = true;
-    const std::string ruta = BuscarFichero(inicio_.CarpetaPrograma(), "Config.txt");
+    const std::string ruta = BuscarFichero(sesion_.CarpetaPrograma(), "Config.txt");
     const std::vector<std::string> tipos = LeerTipos(ruta, plataforma_);
     combo_->clear();
     for (const auto& t : tipos) combo_->addItem(QString::fromStdString(t));
@@ -136,26 +136,23 @@ void SeleccionarVehiculo::btSeleccionar_Click()
     Simulacion referencia;
     try {
         const TablaLineas bloque =
-            LeerBloque(BuscarFichero(inicio_.CarpetaPrograma(), "Config.txt"), tipo, plataforma_);
+            LeerBloque(BuscarFichero(sesion_.CarpetaPrograma(), "Config.txt"), tipo, plataforma_);
         referencia.FromArray(bloque);
     } catch (...) {
         plataforma_.Mostrar(Aviso{MensajeError(ComoErrorEjecucion(std::current_exception())), Icono::Critico});
         return;
     }
     // The user's figures are replaced below.
-    if (!inicio_.ConfirmarCambios()) return;
+    if (!sesion_.ConfirmarCambios()) return;
 
-    inicio_.columnas().EscribirColumnaSimulacion(Simulacion{});
-    inicio_.HabilitarPasos();
-    inicio_.columnas().EscribirColumnaReferencia(referencia);
+    sesion_.PonerColumnas(Simulacion{}, referencia);
     for (const auto& c : kCaracteristicas) {
         auto* caja = findChild<QLineEdit*>(QStringLiteral("txt") + QString::fromLatin1(c.sufijo));
         EscribirTexto(caja, TextoDeCampo(referencia, IndiceCampo(c.sufijo)));
     }
-    inicio_.TituloConTipo(tipo);
-    inicio_.ColumnaSeleccionada(tipo);
+    // The main window follows with its title, its hint and the steps hidden.
+    sesion_.ColumnaSeleccionada(tipo);
     plataforma_.Mostrar(Aviso{"Seleccionado vehículo: " + tipo});
-    inicio_.OcultarTrasSeleccion();
 }
 
 }  // namespace tarvelon

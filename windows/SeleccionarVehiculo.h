@@ -13,12 +13,12 @@ class QPushButton;
 namespace tarvelon {
 
 class Plataforma;
-class Inicio;
+class Sesion;
 
 class SeleccionarVehiculo : public QWidget {
     Q_OBJECT
 public:
-    SeleccionarVehiculo(Plataforma& plataforma, Inicio& inicio, QWidget* parent = nullptr);
+    SeleccionarVehiculo(Plataforma& plataforma, Sesion& sesion, QWidget* parent = nullptr);
 
     // Fills the type list from the reference data file, the first time only.
     void Cargar();
@@ -35,7 +35,7 @@ protected:
 
 private:
     Plataforma& plataforma_;
-    Inicio& inicio_;
+    Sesion& sesion_;
     QComboBox* combo_;
     QPushButton* btSeleccionar_;
     bool cargado_ = false;

@@ -3,28 +3,23 @@
 // the user types, the comparison of the simulation with the reference, the
 // sensitivity of the cost per km, and the exports of the whole analysis.
 #include <array>
-#include <optional>
 #include <string>
 
 #include <QWidget>
 
 #include "windows/DatosAnalisis.h"
 
-class QLabel;
-class QPushButton;
 class QTabWidget;
-class QTableWidget;
 class QTimer;
 
 namespace tarvelon {
 
-class CajaTexto;
-class GraficoCurvaKm;
-class GraficoEstructura;
-class GraficoSensibilidad;
-class Inicio;
+class PestanaComparacion;
 class PestanaPrecio;
+class PestanaResumen;
 class PestanaRevision;
+class PestanaSensibilidad;
+class Sesion;
 
 enum class FormatoExportacion { Pdf, Excel, Csv, Json };
 
@@ -33,7 +28,8 @@ class VentanaAnalisis : public QWidget {
 public:
     enum Pestana { kResumen, kComparacion, kSensibilidad, kPrecio, kRevision };
 
-    explicit VentanaAnalisis(Inicio& inicio, QWidget* parent = nullptr);
+    // `servicio` is step 8's window: the price tab starts from its service.
+    VentanaAnalisis(Sesion& sesion, const QWidget* servicio, QWidget* parent = nullptr);
 
     // Reads both columns again and redraws the tab in view (the others when
     // they come into view). Typing runs it once the keystrokes have settled.
@@ -49,18 +45,10 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    QWidget* CrearResumen();
-    QWidget* CrearComparacion();
-    QWidget* CrearSensibilidad();
     void Cambio();  // a box of either column changed
     void MostrarPestana(int pestana);
-    void MostrarResumen();
-    void MostrarComparacion();
-    void MostrarSensibilidad();
-    // The variation box as a number from 1 to 50; nothing when it is not one.
-    std::optional<double> Variacion() const;
 
-    Inicio& inicio_;
+    Sesion& sesion_;
     QTimer* temporizador_;
     DatosAnalisis datos_;
     bool leido_ = false;              // datos_ reflect the columns
@@ -69,17 +57,9 @@ private:
     std::string carpetaExportacion_;
 
     QTabWidget* pestanas_;
-    // Live totals: [column][unit] (per km, per service, per hour, per year).
-    std::array<std::array<QLabel*, 4>, 2> totales_{};
-    std::array<QLabel*, 2> motivos_{};
-    GraficoEstructura* estructura_;
-    QLabel* cabeceraComparacion_;
-    QTableWidget* comparacion_;
-    CajaTexto* variacion_;  // the sensitivity's ±p, in %
-    QLabel* motivoSensibilidad_;
-    GraficoSensibilidad* tornado_;
-    GraficoCurvaKm* curva_;
-    QTableWidget* sensibilidad_;
+    PestanaResumen* resumen_;
+    PestanaComparacion* comparacion_;
+    PestanaSensibilidad* sensibilidad_;
     PestanaPrecio* precio_;
     PestanaRevision* revision_;
 };

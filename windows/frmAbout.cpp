@@ -75,4 +75,15 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     disposicion->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void frmAbout::Abrir(QWidget* principal)
+{
+    const auto abiertas = principal->findChildren<frmAbout*>();
+    auto* acerca = new frmAbout(principal);
+    acerca->adjustSize();
+    QPoint sitio = principal->geometry().center() - acerca->rect().center();
+    if (!abiertas.isEmpty()) sitio = abiertas.last()->pos() + QPoint(32, 32);
+    acerca->move(sitio);
+    acerca->show();
+}
+
 }  // namespace tarvelon

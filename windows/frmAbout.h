@@ -19,6 +19,10 @@ class frmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget* parent = nullptr);
+
+    // A new one over `principal`, centred on it; each further one a step down
+    // and to the right of the last, so that it is seen.
+    static void Abrir(QWidget* principal);
 };
 
 }  // namespace tarvelon

@@ -20,11 +20,13 @@
 
 #include "PlataformaGuion.h"
 #include "data/Ficheros.h"
+#include "windows/AreaTrabajo.h"
 #include "windows/Columnas.h"
 #include "windows/CostesFijosC.h"
 #include "windows/Indice.h"
 #include "windows/Inicio.h"
 #include "windows/MapaCajas.h"
+#include "windows/Pasos.h"
 #include "windows/SeleccionarVehiculo.h"
 #include "windows/Trayecto.h"
 #include "windows/VentanaEntrada.h"
@@ -125,8 +127,8 @@ public:
     void Seleccionar(int indice)
     {
         inicio->PulsarPaso(0);
-        inicio->seleccionarVehiculo()->cbSeleccionarVehiculo()->setCurrentIndex(indice);
-        inicio->seleccionarVehiculo()->btSeleccionar_Click();
+        pasos().vehiculo()->cbSeleccionarVehiculo()->setCurrentIndex(indice);
+        pasos().vehiculo()->btSeleccionar_Click();
     }
     // As a user starts: the example type chosen and its reference data copied.
     void CopiarEjemplo()
@@ -147,13 +149,14 @@ public:
     Simulacion Calculado() const  // the simulation column calculated by the core, outside the windows
     {
         Simulacion s;
-        EXPECT_TRUE(inicio->columnas().LeerColumnaSimulacion(s));
-        s.Calcular(inicio->columnas().SeguroActual());
+        EXPECT_TRUE(inicio->sesion().columnas().LeerColumnaSimulacion(s));
+        s.Calcular(inicio->sesion().columnas().SeguroActual());
         return s;
     }
-    Trayecto* trayecto() const { return static_cast<Trayecto*>(inicio->trayecto()); }
-    QWidget* presupuesto() const { return inicio->presupuesto(); }
-    QWidget* modo() const { return inicio->seleccionarResultado(); }
+    const Pasos& pasos() const { return inicio->pasos(); }
+    Trayecto* trayecto() const { return pasos().trayecto(); }
+    QWidget* presupuesto() const { return pasos()[Pasos::kPresupuesto]; }
+    QWidget* modo() const { return pasos()[Pasos::kResultado]; }
 
     PlataformaGuion plataforma;
     std::unique_ptr<Inicio> inicio;

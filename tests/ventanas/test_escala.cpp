@@ -78,7 +78,8 @@ TEST_F(ConEjemplo, EscalaTodoAlAlcanceYNingunNombreCortado)
             EXPECT_EQ(FueraDeAlcance(inicio), "") << "pestaña " << pestana;
         }
         if (!pequena && inicio.screen()->availableGeometry().width() >= 1920) {  // beside the step windows
-            EXPECT_GT(inicio.Marco(inicio.analisis())->x(), inicio.Marco(inicio.costesFijosA())->geometry().right());
+            EXPECT_GT(inicio.areaTrabajo()->Marco(inicio.analisis())->x(),
+                      inicio.areaTrabajo()->Marco(inicio.pasos()[Pasos::kCostesFijosA])->geometry().right());
         }
     }
 }

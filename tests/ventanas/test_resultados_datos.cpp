@@ -39,13 +39,12 @@ protected:
     void Cargar(std::optional<std::string> ruta)
     {
         p.plataforma.ficheros.push_back(std::move(ruta));
-        CargarDatosPersonalizados(*p.inicio);  // the load itself; the menu's question is tested apart
+        CargarDatosPersonalizados(p.inicio->sesion());  // the load itself; the menu's question is tested apart
     }
     // Every box of a column ("txt" or "MIRtxt"), the type and the insurance option.
     Textos Columna(const std::string& prefijo)
     {
-        Textos t = {p.inicio->seleccionarVehiculo()->TextoTipo(),
-                    std::to_string(p.inicio->costesFijosC()->OpcionElegida())};
+        Textos t = {p.pasos().vehiculo()->TextoTipo(), std::to_string(p.pasos().costesFijosC()->OpcionElegida())};
         for (const auto& [campo, caja] : Cajas()) t.push_back(p.Texto(prefijo + caja.substr(3)));
         return t;
     }
@@ -114,7 +113,7 @@ TEST_F(Datos, GuardarReiniciarYCargarDaLosMismosInformes)
     p.Reiniciar();
     p.Seleccionar(0);
     p.Menu("menuCopiarDatos")->trigger();
-    p.inicio->costesFijosC()->ElegirOpcion(3);
+    p.pasos().costesFijosC()->ElegirOpcion(3);
     p.Escribir(
         "txtKilometrajeAnual=130000;txtCVPrecioDelGasoleo=1,1;txtCIGastosAnuales=15000;"
         "txtCFSeguroObligatorioYTerceros=0");  // a load keeps the chosen premium only
@@ -151,10 +150,10 @@ TEST_F(Persona, TextosDeQtEnEspanol)
 TEST_F(Persona, VentanaMinimizadaVuelveEnteraAlPulsarSuPaso)
 {
     p.CopiarEjemplo();
-    for (QWidget* ventana : {static_cast<QWidget*>(p.inicio->costesFijosA()), p.inicio->trayecto()}) {
-        const bool resultado = ventana == p.inicio->trayecto();
+    for (QWidget* ventana : {p.pasos()[Pasos::kCostesFijosA], p.pasos()[Pasos::kTrayecto]}) {
+        const bool resultado = ventana == p.pasos()[Pasos::kTrayecto];
         resultado ? p.Resultado(false) : p.inicio->PulsarPaso(2);
-        QMdiSubWindow* marco = p.inicio->Marco(ventana);
+        QMdiSubWindow* marco = p.inicio->areaTrabajo()->Marco(ventana);
         marco->showMinimized();
         p.inicio->PulsarPaso(4);
         resultado ? p.Resultado(false) : p.inicio->PulsarPaso(2);
@@ -182,7 +181,7 @@ TEST_F(Persona, CajaIlegibleQuedaALaVistaConElFocoAlGuardarYAlCalcular)
             q.Resultado(false);
             EXPECT_EQ(q.plataforma.Textos().at(0), kError13);
         }
-        EXPECT_TRUE(q.inicio->costesFijosB()->isVisible() && q.Paso(3)->font().bold());
+        EXPECT_TRUE(q.pasos()[Pasos::kCostesFijosB]->isVisible() && q.Paso(3)->font().bold());
         EXPECT_TRUE(EnfocadaYSeleccionada(q.Caja("txtCFIVTM")));
     }
 }
@@ -262,6 +261,16 @@ TEST_F(Persona, BarraDeEstadoIndicaElPasoSiguienteYElFichero)
         p.inicio->menuArchivoGuardar_Click();
         EXPECT_EQ(mensaje(), "No se ha grabado ningún fichero de configuración");
     }
+    // The figures still come from the file written (the service sheet names it), not
+    // from the one the dialog last named; nor after a load that failed; a selection drops it.
+    p.plataforma.ficheros = {p.Ruta("no/existe/otras.txt")};
+    CargarDatosPersonalizados(p.inicio->sesion());
+    EXPECT_EQ(p.inicio->sesion().FicheroColumna(), ruta);
+    EXPECT_TRUE(fichero->text().contains(QString::fromStdString(ruta)));
+    p.Seleccionar(0);
+    EXPECT_EQ(p.inicio->sesion().FicheroColumna(), "");
+    EXPECT_TRUE(fichero->text().isEmpty());
+    p.inicio->menuCopiarDatos_Click();
     // The hint follows the step shown.
     p.inicio->PulsarPaso(3);
     EXPECT_EQ(mensaje(), "Continúe con el paso 4.- Costes Fijos C");

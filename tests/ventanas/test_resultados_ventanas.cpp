@@ -185,8 +185,8 @@ protected:
         presupuesto.btCalculoResumen_Click();
     }
     PlataformaImpresora plataforma;
-    Trayecto trayecto{p.inicio->columnas(), plataforma};
-    Presupuesto presupuesto{p.inicio->columnas(), plataforma};
+    Trayecto trayecto{p.inicio->sesion().columnas(), plataforma};
+    Presupuesto presupuesto{p.inicio->sesion().columnas(), plataforma};
     const std::vector<QWidget*> ventanas = {&trayecto, &presupuesto};
 };
 

@@ -10,10 +10,11 @@ using namespace tarvelon::prueba;
 
 namespace {
 
-std::vector<VentanaEntrada*> Ventanas(const Inicio& i)
+std::vector<VentanaEntrada*> Ventanas(const Pasos& p)
 {
-    return {i.datosGenerales(),   i.costesFijosA(),     i.costesFijosB(),    i.costesFijosC(),
-            i.costesVariablesA(), i.costesVariablesB(), i.costesIndirectos()};
+    std::vector<VentanaEntrada*> v;
+    for (int paso = Pasos::kDatosGenerales; paso <= Pasos::kCostesIndirectos; ++paso) v.push_back(p.Entrada(paso));
+    return v;
 }
 std::vector<CajaTexto*> DeEntrada(QWidget* v)
 {
@@ -70,7 +71,7 @@ TEST_F(Entradas, CadaBotonDeCopiaLlenaSusCajas)
     int n = 0;  // distinct reference texts, longer than the shortest boxes
     for (auto* ref : p.inicio->findChildren<CajaTexto*>(QRegularExpression("^MIRtxt")))
         ref->setText(QStringLiteral("%1234567,891").arg(++n));
-    for (VentanaEntrada* ventana : Ventanas(*p.inicio)) {
+    for (VentanaEntrada* ventana : Ventanas(p.pasos())) {
         std::map<CajaTexto*, int> copias;
         for (int i = 0; i < 12; ++i) {
             QPushButton* boton = ventana->BotonCopiar(i);
@@ -94,7 +95,7 @@ TEST_F(Entradas, CadaBotonDeCopiaLlenaSusCajas)
 TEST_F(Entradas, OpcionDeSeguroMuestraSuPrimaYLaEnfoca)
 {
     ASSERT_TRUE(p.Abrir(4));
-    CostesFijosC* c = p.inicio->costesFijosC();
+    CostesFijosC* c = p.pasos().costesFijosC();
     const char* cajas[] = {"txtCFSeguroObligatorio", "txtCFSeguroObligatorioYTerceros", "txtCFSeguroTodoRiesgo"};
     const char* opciones[] = {"OptionSeguroObligatorio", "OptionSeguroObligatorioyTerceros", "OptionTodoRiesgo"};
     p.Escribir("txtCFSeguroObligatorio=1000;txtCFSeguroTodoRiesgo=5400");
@@ -111,7 +112,7 @@ TEST_F(Entradas, OpcionDeSeguroMuestraSuPrimaYLaEnfoca)
 
 TEST_F(Entradas, LecturaQueFallaSeParaEnSuFila)
 {
-    p.inicio->seleccionarVehiculo()->EscribirTipo("Mío");
+    p.pasos().vehiculo()->EscribirTipo("Mío");
     // Box, text, error number, a field read before it, a field after it.
     for (const auto& [caja, texto, numero, leido, noLeido] :
          {std::tuple{"txtServiciosDiarios", "", 13, "Tipo", "KilometrajeAnual"},
@@ -121,7 +122,7 @@ TEST_F(Entradas, LecturaQueFallaSeParaEnSuFila)
         p.Escribir(caja, texto);
         p.plataforma.Limpiar();
         Simulacion s = Registro({{noLeido, "42"}});
-        EXPECT_FALSE(p.inicio->columnas().LeerColumnaSimulacion(s));
+        EXPECT_FALSE(p.inicio->sesion().columnas().LeerColumnaSimulacion(s));
         ASSERT_EQ(p.plataforma.avisos.size(), 1u);
         EXPECT_TRUE(EsError(p.plataforma.avisos[0], numero)) << p.plataforma.avisos[0].texto;
         EXPECT_EQ(Campo(s, leido), std::string(leido) == "Tipo" ? "Mío" : "5");
@@ -139,14 +140,14 @@ TEST_F(Entradas, EscrituraYLecturaDevuelvenElRegistro)
                                                                    {"TipoSeguro", std::to_string(tipo)}};
         for (const auto& [campo, caja] : Cajas()) campos.emplace_back(campo, std::to_string(campos.size()));
         const Simulacion s = Registro(campos);
-        p.inicio->columnas().EscribirColumnaSimulacion(s);
+        p.inicio->sesion().columnas().EscribirColumnaSimulacion(s);
         // Only the chosen type's premium survives; with none, the earlier option stays.
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(p.Texto(primas[i]), i + 1 == tipo ? Campo(s, primas[i] + 3) : "0");
             EXPECT_EQ(p.Caja(primas[i])->isVisible(), i + 1 == (tipo ? tipo : 3));
         }
         Simulacion leido;
-        ASSERT_TRUE(p.inicio->columnas().LeerColumnaSimulacion(leido) && p.plataforma.avisos.empty());
+        ASSERT_TRUE(p.inicio->sesion().columnas().LeerColumnaSimulacion(leido) && p.plataforma.avisos.empty());
         EXPECT_EQ(leido.Tipo, s.Tipo);
         EXPECT_EQ(int(leido.TipoSeguro), tipo ? tipo : 3);
         for (const auto& [campo, caja] : Cajas())
@@ -161,7 +162,7 @@ TEST_F(Entradas, CopiarTodo)
     EXPECT_EQ(p.plataforma.avisos.size(), 1u);  // the selection's own
     for (const auto& [campo, caja] : Cajas())
         EXPECT_TRUE(EsPrima(campo) || p.Texto(caja) == p.Texto("MIR" + caja)) << caja;
-    EXPECT_TRUE(p.inicio->costesFijosC()->Opcion("OptionSeguroObligatorioyTerceros")->isChecked());
+    EXPECT_TRUE(p.pasos().costesFijosC()->Opcion("OptionSeguroObligatorioyTerceros")->isChecked());
     EXPECT_EQ(p.Distintas("txtCFSeguroObligatorioYTerceros=3000;txtCFSeguroObligatorio=0;txtCFCabezaPrecioMedio=84000"),
               "");
     // Figures not saved are replaced only after a Yes.
@@ -181,7 +182,7 @@ TEST_F(Entradas, TabulacionDeCajaEnCaja)
     p.Seleccionar(0);
     for (int paso = 1; paso <= 7; ++paso) {
         ASSERT_TRUE(p.Abrir(paso));
-        std::vector<CajaTexto*> cajas = DeEntrada(p.inicio->VentanaDePaso(paso));
+        std::vector<CajaTexto*> cajas = DeEntrada(p.pasos().DePaso(paso));
         EnfocarCaja(cajas.front());
         for (size_t i = 1; i < cajas.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -237,7 +238,7 @@ TEST_F(Entradas, ClicEnOtroPasoConErroresNoCambiaDePaso)
     QTest::mouseClick(p.Paso(2), Qt::LeftButton);
     QTest::qWait(20);
     EXPECT_EQ(p.plataforma.avisos.size(), 1u);
-    EXPECT_TRUE(p.inicio->datosGenerales()->isVisible() && !p.inicio->costesFijosA()->isVisible());
+    EXPECT_TRUE(p.pasos().datosGenerales()->isVisible() && !p.pasos()[Pasos::kCostesFijosA]->isVisible());
     p.inicio->OcultarForms();  // hidden first, as a load does: no check
     p.Paso(2)->setFocus();
     QTest::qWait(20);
@@ -248,8 +249,8 @@ TEST_F(Entradas, SeleccionarCargaAmbasColumnas)
 {
     EXPECT_FALSE(p.Menu("menuArchivoGuardar")->isEnabled() || p.Menu("menuCopiarDatos")->isEnabled());
     p.inicio->PulsarPaso(0);
-    p.inicio->seleccionarVehiculo()->cbSeleccionarVehiculo()->setEditText("Rígido");  // typing does not choose
-    p.inicio->seleccionarVehiculo()->btSeleccionar_Click();
+    p.pasos().vehiculo()->cbSeleccionarVehiculo()->setEditText("Rígido");  // typing does not choose
+    p.pasos().vehiculo()->btSeleccionar_Click();
     EXPECT_EQ(p.plataforma.Textos(), Textos{"Debe seleccionar el tipo de vehículo"});
     EXPECT_FALSE(p.Paso(1)->isEnabled());
 
