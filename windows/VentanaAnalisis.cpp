@@ -78,12 +78,6 @@ QTableWidgetItem* Celda(const std::string& texto, bool numero = true)
     return c;
 }
 
-// Per-km figures need four decimals to show a difference; the rest two.
-std::string Cifra(std::string_view campo, double v)
-{
-    return campo.find("porKm") != std::string_view::npos ? FormatoCuatroDecimales(v) : FormatoDosDecimales(v);
-}
-
 std::string Valor(double v) { return v > -10 && v < 10 ? FormatoCuatroDecimales(v) : FormatoDosDecimales(v); }
 
 struct DatosFormato {
@@ -366,9 +360,9 @@ void VentanaAnalisis::MostrarComparacion()
     int fila = 0;
     for (const auto& f : c.filas) {
         comparacion_->setItem(fila, 0, Celda(EtiquetaCampo(f.campo), false));
-        comparacion_->setItem(fila, 1, Celda(Cifra(f.campo, f.a)));
-        comparacion_->setItem(fila, 2, Celda(Cifra(f.campo, f.b)));
-        auto* diferencia = Celda(Cifra(f.campo, f.diferencia));
+        comparacion_->setItem(fila, 1, Celda(CifraCampo(f.campo, f.a)));
+        comparacion_->setItem(fila, 2, Celda(CifraCampo(f.campo, f.b)));
+        auto* diferencia = Celda(CifraCampo(f.campo, f.diferencia));
         auto* porcentaje = Celda(f.porcentaje ? FormatoDosDecimales(*f.porcentaje) + " %" : "");
         // Services are not a cost: only costs are dearer or cheaper.
         if (f.campo != "NumeroServiciosAnuales" && f.diferencia != 0)
