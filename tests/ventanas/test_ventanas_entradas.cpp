@@ -195,6 +195,9 @@ TEST_F(Entradas, CajasDeLaTablaDeCampos)
         }
         EXPECT_EQ(enVentana, enTabla) << "paso " << paso;
     }
+    // The boxes take the lengths of their fields, also for texts the program puts there.
+    p.Escribir("txtCFSeguridadSocialEmpresa=23,456;txtCFIVTM=123456789012345");
+    EXPECT_EQ(p.Distintas("txtCFSeguridadSocialEmpresa=23,45;txtCFIVTM=12345678901234"), "");
 }
 
 TEST_F(Entradas, TabulacionDeCajaEnCaja)
