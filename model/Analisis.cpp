@@ -24,7 +24,8 @@ DefinicionComponente Definir(double Simulacion::*miembro, std::string_view campo
 {
     DefinicionComponente d{miembro, {}};
     d.plantilla.campo = campo;
-    d.plantilla.componente = BuscarFilaCampo(campo)->nombre;
+    const FilaCampo* f = BuscarFilaCampo(campo);
+    d.plantilla.componente = f ? f->nombre : campo;
     d.plantilla.grupo = grupo;
     return d;
 }
