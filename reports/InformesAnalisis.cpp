@@ -4,6 +4,7 @@
 
 #include "data/Texto.h"
 #include "model/Errores.h"
+#include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 
 namespace tarvelon {
@@ -20,8 +21,6 @@ std::string Titulo(std::string_view t, std::vector<std::string>& lineas)
     lineas.push_back(kSangria + std::string(t));
     return kSangria + RepetirTexto("=", static_cast<int32_t>(LongitudTexto(t)));
 }
-
-bool EsPorKm(std::string_view campo) { return campo.find("porKm") != std::string_view::npos; }
 
 std::string Fallo(const FalloCalculo& f) { return MensajeError(ErrorEjecucion(f.numero, f.descripcion)); }
 
@@ -40,7 +39,7 @@ void InformeComparacion(const Comparacion& c, std::vector<std::string>& lineas)
     lineas.emplace_back();
     lineas.push_back(Izq("Campo", 40) + Der("A", 16) + Der("B", 16) + Der("Diferencia", 16) + Der("%", 10));
     for (const auto& f : c.filas) {
-        auto fmt = [&](double v) { return EsPorKm(f.campo) ? FormatoCuatroDecimales(v) : FormatoDosDecimales(v); };
+        auto fmt = [&](double v) { return CifraCampo(f.campo, v); };
         lineas.push_back(Izq(std::string(f.campo), 40) + Der(fmt(f.a), 16) + Der(fmt(f.b), 16) +
                          Der(fmt(f.diferencia), 16) +
                          Der(f.porcentaje ? FormatoDosDecimales(*f.porcentaje) + " %" : "—", 10));

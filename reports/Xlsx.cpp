@@ -4,51 +4,51 @@
 #include <xlsxwriter.h>
 
 #include <string>
+#include <variant>
 
 #include "data/Ficheros.h"
 #include "data/Texto.h"
 #include "model/Errores.h"
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
+#include "model/TablaCampos.h"
 
 namespace tarvelon {
 
 namespace {
 
-// The detailed report's figures: section, label, field, per-km pattern.
+// The detailed report's figures, by section; caption and format from the field table.
 struct FilaResumen {
     const char* seccion;
-    const char* etiqueta;
-    double Simulacion::*campo;
-    bool porKm;
+    const char* campo;
 };
 
 const FilaResumen kResumen[] = {
-    {"Costes fijos", "Coste Anual Amortización", &Simulacion::CosteAnualAmortizacion, false},
-    {"Costes fijos", "Coste Anual de Financiación", &Simulacion::CosteAnualDeFinanciacion, false},
-    {"Costes fijos", "Coste Fijo Personal", &Simulacion::CosteAnualDePersonal, false},
-    {"Costes fijos", "Coste Anual de Cargas Fiscales", &Simulacion::CosteAnualCargasFiscales, false},
-    {"Costes fijos", "Coste Anual Seguros Veh.", &Simulacion::CosteAnualSegurosDelVehiculo, false},
-    {"Costes fijos", "Otros Gastos Fijos", &Simulacion::CosteAnualOtrosGastosFijos, false},
-    {"Costes fijos", "Costes Fijos Anuales", &Simulacion::CostesFijosAnuales, false},
-    {"Costes fijos", "Costes Fijos por Km", &Simulacion::CostesFijosAnualesporKm, true},
-    {"Costes fijos", "Costes Fijos por Servicio", &Simulacion::CostesFijosAnualesporServicio, false},
-    {"Costes variables", "Coste Anual Combustible", &Simulacion::CosteAnualCombustible, false},
-    {"Costes variables", "Coste Anual Dietas", &Simulacion::CosteAnualDietas, false},
-    {"Costes variables", "Coste Anual Neumáticos", &Simulacion::CosteAnualNeumaticos, false},
-    {"Costes variables", "Coste Anual Mantenimiento y Rep", &Simulacion::CosteAnualMantenimiento, false},
-    {"Costes variables", "Coste Anual Peajes", &Simulacion::CosteAnualPeajes, false},
-    {"Costes variables", "Costes Variables Anuales", &Simulacion::CostesVariablesAnuales, false},
-    {"Costes variables", "Costes Variables por Km", &Simulacion::CostesVariablesAnualesporKm, true},
-    {"Costes variables", "Costes Variables por Servicio", &Simulacion::CostesVariablesAnualesporServicio, false},
-    {"Costes directos", "Costes Directos Anuales", &Simulacion::CostesDirectosAnuales, false},
-    {"Costes directos", "Costes Directos por Km", &Simulacion::CostesDirectosporKm, true},
-    {"Costes directos", "Costes Directos por Servicios", &Simulacion::CostesDirectosporServicio, false},
-    {"Costes indirectos", "Costes Indirectos Anuales", &Simulacion::CostesInDirectosAnuales, false},
-    {"Costes indirectos", "Costes Indirectos por Km", &Simulacion::CostesInDirectosporKm, true},
-    {"Costes indirectos", "Costes Indirectos por Servicios", &Simulacion::CostesInDirectosporServicio, false},
-    {"Costes por días", "Costes Fijos Por Días", &Simulacion::CostesFijosPorDia, false},
-    {"Costes por días", "Costes Fijos Por Horas", &Simulacion::CostesFijosPorHora, false},
+    {"Costes fijos", "CosteAnualAmortizacion"},
+    {"Costes fijos", "CosteAnualDeFinanciacion"},
+    {"Costes fijos", "CosteAnualDePersonal"},
+    {"Costes fijos", "CosteAnualCargasFiscales"},
+    {"Costes fijos", "CosteAnualSegurosDelVehiculo"},
+    {"Costes fijos", "CosteAnualOtrosGastosFijos"},
+    {"Costes fijos", "CostesFijosAnuales"},
+    {"Costes fijos", "CostesFijosAnualesporKm"},
+    {"Costes fijos", "CostesFijosAnualesporServicio"},
+    {"Costes variables", "CosteAnualCombustible"},
+    {"Costes variables", "CosteAnualDietas"},
+    {"Costes variables", "CosteAnualNeumaticos"},
+    {"Costes variables", "CosteAnualMantenimiento"},
+    {"Costes variables", "CosteAnualPeajes"},
+    {"Costes variables", "CostesVariablesAnuales"},
+    {"Costes variables", "CostesVariablesAnualesporKm"},
+    {"Costes variables", "CostesVariablesAnualesporServicio"},
+    {"Costes directos", "CostesDirectosAnuales"},
+    {"Costes directos", "CostesDirectosporKm"},
+    {"Costes directos", "CostesDirectosporServicio"},
+    {"Costes indirectos", "CostesInDirectosAnuales"},
+    {"Costes indirectos", "CostesInDirectosporKm"},
+    {"Costes indirectos", "CostesInDirectosporServicio"},
+    {"Costes por días", "CostesFijosPorDia"},
+    {"Costes por días", "CostesFijosPorHora"},
 };
 
 class Libro {
@@ -149,6 +149,15 @@ void Cabeceras(lxw_worksheet* h, int fila, std::initializer_list<std::string> ti
     for (const auto& t : titulos) Libro::Texto(h, fila, col++, t, l.negrita_);
 }
 
+// Per-km results in €/km with four decimals, amounts in euros, the rest
+// (services) a plain number, as the field table says.
+lxw_format* FormatoResultado(const Libro& l, std::string_view campo)
+{
+    const FilaCampo* f = BuscarFilaCampo(campo);
+    if (f && f->porKm) return l.eurosKm_;
+    return f && std::string_view(f->unidad).starts_with("€") ? l.euros_ : l.dos_;
+}
+
 void HojaResumen(Libro& l, const Simulacion& s)
 {
     lxw_worksheet* h = l.Hoja("Resumen");
@@ -157,13 +166,14 @@ void HojaResumen(Libro& l, const Simulacion& s)
     Libro::Texto(h, 0, 1, s.Tipo);
     Libro::Texto(h, 1, 0, "Kilómetros anuales");
     Libro::Numero(h, 1, 2, s.KilometrajeAnual, l.miles_);
-    Libro::Texto(h, 2, 0, "Servicios anuales");
+    Libro::Texto(h, 2, 0, EtiquetaCampo("NumeroServiciosAnuales"));
     Libro::Numero(h, 2, 2, s.NumeroServiciosAnuales, l.miles_);
     int fila = 4;
     for (const auto& r : kResumen) {
+        const FilaCampo& f = *BuscarFilaCampo(r.campo);
         Libro::Texto(h, fila, 0, r.seccion);
-        Libro::Texto(h, fila, 1, r.etiqueta);
-        Libro::Numero(h, fila, 2, s.*r.campo, r.porKm ? l.eurosKm_ : l.euros_);
+        Libro::Texto(h, fila, 1, RotuloDeFila(f));
+        Libro::Numero(h, fila, 2, s.*std::get<double Simulacion::*>(f.miembro), FormatoResultado(l, r.campo));
         ++fila;
     }
 }
@@ -196,14 +206,6 @@ void HojaEstructura(Libro& l, const Simulacion& s)
     chart_series_set_values(serie, "Estructura", 1, 1, static_cast<lxw_row_t>(fila - 1), 1);
     chart_title_set_name(g, "Estructura del coste anual");
     Insertar(h, fila + 3, 0, g, Pixeles(anchos), 360);
-}
-
-// Per-km results in €/km with four decimals, the services a plain number,
-// the rest in euros.
-lxw_format* FormatoResultado(const Libro& l, std::string_view campo)
-{
-    if (campo.find("porKm") != std::string_view::npos) return l.eurosKm_;
-    return campo == "NumeroServiciosAnuales" ? l.dos_ : l.euros_;
 }
 
 void HojaComparacion(Libro& l, const Comparacion* c)

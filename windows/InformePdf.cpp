@@ -182,10 +182,7 @@ void TablaComparacion(Paginas& pg, const DatosAnalisis& d)
             pg.Reservar(2 * kAltoFila);
             cabecera();
         }
-        auto cifra = [&](double v) {
-            return Q(f.campo.find("porKm") != std::string_view::npos ? FormatoCuatroDecimales(v)
-                                                                     : FormatoDosDecimales(v));
-        };
+        auto cifra = [&](double v) { return Q(CifraCampo(f.campo, v)); };
         QColor color;
         if (f.campo != "NumeroServiciosAnuales" && f.diferencia != 0)
             color = f.diferencia > 0 ? QColor(192, 0, 0) : QColor(0, 128, 0);
