@@ -2,8 +2,7 @@
 // that the budget gives for its kilometres and hours.
 #include <ostream>
 
-#include "cli/ArgumentosOrden.h"
-#include "cli/ComandosPrecio.h"
+#include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/Origen.h"
 #include "data/Ficheros.h"
@@ -32,9 +31,12 @@ void Escribir(std::ostream& out, const std::vector<std::string>& lineas)
     for (const auto& l : lineas) out << l << '\n';
 }
 
-int Precio(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out)
+}  // namespace
+
+int ComandoPrecio(const ArgumentosOrden& a, const EntornoOrden& entorno)
 {
-    const ArgumentosOrden a(args, {{"--precio", 1}, {"--margen", 1}, {"--tipo", 1}, {"--config", 1}, {"--formato", 1}});
+    const std::string& carpetaPrograma = entorno.carpetaPrograma;
+    std::ostream& out = entorno.out;
     const Salida formato = FormatoDe(a);
     const auto precio = a.Numero("--precio");
     if (!precio) throw UsoIncorrecto{"Falta el precio: --precio P."};
@@ -77,28 +79,6 @@ int Precio(const std::vector<std::string>& args, const std::string& carpetaProgr
         if (formato == Salida::Json) out << JsonError(e);
         throw;
     }
-}
-
-}  // namespace
-
-int ComandoPrecio(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
-                  std::ostream& err)
-{
-    try {
-        return Precio(args, carpetaPrograma, out);
-    } catch (const UsoIncorrecto& u) {
-        err << u.motivo << '\n' << TextoUsoDatos();
-        return kSalidaUso;
-    }
-}
-
-std::string TextoUsoPrecio()
-{
-    return "  tarvelon-datos precio --precio P [--margen M] [--formato texto|json|csv] KM HORAS FICHERO\n"
-           "  tarvelon-datos revision --precio P (--variacion G | --gasoleo P0 P1 |\n"
-           "      --serie F --desde AAAA-MM --hasta AAAA-MM) (--masa T | --coeficiente K)\n"
-           "      [--umbral U] [--formato texto|json|csv]\n"
-           "  tarvelon-datos revision --servicios SERVICIOS.csv --serie F [--umbral U]\n";
 }
 
 }  // namespace tarvelon

@@ -1,11 +1,9 @@
 // tarvelon-datos tecnologias: whole-life cost, break-even and CO2 by technology.
-#include "cli/ComandoTecnologias.h"
-
 #include <ctime>
 #include <filesystem>
 #include <ostream>
 
-#include "cli/ArgumentosOrden.h"
+#include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/Origen.h"
 #include "data/Ficheros.h"
@@ -48,9 +46,12 @@ std::vector<EntradaTecnologia> CargarReferencia(const std::string& carpetaProgra
     }
 }
 
-int Tecnologias(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out)
+}  // namespace
+
+int ComandoTecnologias(const ArgumentosOrden& a, const EntornoOrden& entorno)
 {
-    const ArgumentosOrden a(args, {{"--escenario", 1}, {"--tipo", 1}, {"--config", 1}, {"--formato", 1}});
+    const std::string& carpetaPrograma = entorno.carpetaPrograma;
+    std::ostream& out = entorno.out;
     const auto f = a.Valor("--formato");
     if (f && *f != "texto" && *f != "json" && *f != "csv") throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
     const bool json = f && *f == "json", csv = f && *f == "csv";
@@ -96,19 +97,6 @@ int Tecnologias(const std::vector<std::string>& args, const std::string& carpeta
     } catch (const ErrorEjecucion& e) {
         if (json) out << JsonError(e);
         throw;
-    }
-}
-
-}  // namespace
-
-int ComandoTecnologias(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
-                       std::ostream& err)
-{
-    try {
-        return Tecnologias(args, carpetaPrograma, out);
-    } catch (const UsoIncorrecto& u) {
-        err << u.motivo << '\n' << TextoUsoDatos();
-        return kSalidaUso;
     }
 }
 

@@ -23,6 +23,7 @@
 #include "data/Ficheros.h"
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
+#include "reports/InformesAnalisis.h"
 #include "reports/Xlsx.h"
 #include "windows/CajaTexto.h"
 #include "windows/Columnas.h"
