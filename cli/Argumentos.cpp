@@ -27,14 +27,6 @@ void LeerLados(const ArgumentosOrden& orden, Argumentos& a)
         if (esTipo && nombre.empty()) throw UsoIncorrecto{"El nombre del tipo de vehículo está vacío."};
 }
 
-Formato LeerFormato(const std::string& f, unsigned opciones)
-{
-    if (f == "texto") return Formato::Texto;
-    if (f == "json") return Formato::Json;
-    if (f == "csv" && (opciones & kFormatoCsv)) return Formato::Csv;
-    throw UsoIncorrecto{"Formato desconocido: " + f + "."};
-}
-
 double LeerVariacion(const std::string& v)
 {
     double variacion = 0;
@@ -61,6 +53,14 @@ void ComprobarOrigen(const Argumentos& a)
 
 }  // namespace
 
+Formato LeerFormato(const std::string& f, bool conCsv)
+{
+    if (f == "texto") return Formato::Texto;
+    if (f == "json") return Formato::Json;
+    if (f == "csv" && conCsv) return Formato::Csv;
+    throw UsoIncorrecto{"Formato desconocido: " + f + "."};
+}
+
 std::vector<OpcionOrden> OpcionesDatos(unsigned opciones)
 {
     std::vector<OpcionOrden> r;
@@ -85,7 +85,7 @@ Argumentos LeerArgumentos(const ArgumentosOrden& orden, unsigned opciones)
     a.origen.config = Unica(orden, "--config");
     a.lista = Unica(orden, "--lista");
     if (a.lista && a.lista->empty()) throw UsoIncorrecto{"El nombre del fichero de --lista está vacío."};
-    if (auto f = Unica(orden, "--formato")) a.formato = LeerFormato(*f, opciones);
+    if (auto f = Unica(orden, "--formato")) a.formato = LeerFormato(*f, opciones & kFormatoCsv);
     a.variacion = kVariacionPorDefecto;
     if (auto v = Unica(orden, "--variacion")) a.variacion = LeerVariacion(*v);
     if (opciones & kXlsx) {

@@ -39,6 +39,9 @@ struct Argumentos {
     std::optional<std::string> lista;  // file of paths for the fleet table, "-" for stdin
 };
 
+// The text of --formato; csv only where the command writes it.
+Formato LeerFormato(const std::string& texto, bool conCsv = true);
+
 // The parser's options for these `opciones`.
 std::vector<OpcionOrden> OpcionesDatos(unsigned opciones);
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/ListaFicheros.h"
@@ -16,8 +17,6 @@
 namespace tarvelon {
 
 namespace {
-
-enum class Salida { Texto, Json, Csv };
 
 // The error `numero` naming the folder or list it is about.
 ErrorEjecucion Nombrado(int numero, const std::string& ruta)
@@ -41,17 +40,6 @@ std::vector<std::string> FicherosDeCarpeta(const std::string& carpeta)
     if (ec) throw Nombrado(kErrorES, carpeta);
     std::sort(r.begin(), r.end());
     return r;
-}
-
-Salida FormatoDe(const ArgumentosOrden& a)
-{
-    Salida formato = Salida::Texto;
-    if (const auto f = a.Valor("--formato")) {
-        if (*f == "json") formato = Salida::Json;
-        else if (*f == "csv") formato = Salida::Csv;
-        else if (*f != "texto") throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
-    }
-    return formato;
 }
 
 CambiosFlota LeerCambios(const ArgumentosOrden& a)
@@ -84,7 +72,7 @@ CambiosFlota LeerCambios(const ArgumentosOrden& a)
 // The rows of the fleet, written as each file is done, and their totals.
 class TablaFlota {
 public:
-    TablaFlota(const CambiosFlota& cambios, Salida formato, const EntornoOrden& entorno)
+    TablaFlota(const CambiosFlota& cambios, Formato formato, const EntornoOrden& entorno)
         : cambios_(cambios), formato_(formato), entorno_(entorno)
     {
     }
@@ -104,8 +92,8 @@ public:
             peor_ = kSalidaError;
         }
         std::ostream& out = entorno_.out;
-        if (formato_ == Salida::Csv) out << CsvSiEntonces(f);
-        else if (formato_ == Salida::Json) out << JsonSiEntonces(f, primera_);
+        if (formato_ == Formato::Csv) out << CsvSiEntonces(f);
+        else if (formato_ == Formato::Json) out << JsonSiEntonces(f, primera_);
         else out << TextoSiEntonces(f);
         primera_ = false;
     }
@@ -143,7 +131,7 @@ private:
     }
 
     const CambiosFlota& cambios_;
-    Salida formato_;
+    Formato formato_;
     const EntornoOrden& entorno_;
     int peor_ = kSalidaBien;
     TotalesFlota antes_, despues_;
@@ -155,7 +143,7 @@ private:
 int ComandoFlota(const ArgumentosOrden& a, const EntornoOrden& entorno)
 {
     std::ostream& out = entorno.out;
-    const Salida formato = FormatoDe(a);
+    const Formato formato = LeerFormato(a.Valor("--formato").value_or("texto"));
     const CambiosFlota cambios = LeerCambios(a);
     const auto lista = a.Valor("--lista");
     const auto& p = a.Posicionales();
@@ -173,21 +161,21 @@ int ComandoFlota(const ArgumentosOrden& a, const EntornoOrden& entorno)
     } catch (const ErrorEjecucion& e) {
         // As the other commands: JSON asked for gets the error object.
         const ErrorEjecucion nombrado = lista ? Nombrado(e.Numero(), *lista) : e;
-        if (formato == Salida::Json) out << JsonError(nombrado);
+        if (formato == Formato::Json) out << JsonError(nombrado);
         throw nombrado;
     }
 
     TablaFlota tabla(cambios, formato, entorno);
-    if (formato == Salida::Csv) out << CabeceraCsvSiEntonces();
-    if (formato == Salida::Json) out << JsonInicioSiEntonces();
+    if (formato == Formato::Csv) out << CabeceraCsvSiEntonces();
+    if (formato == Formato::Json) out << JsonInicioSiEntonces();
     for (const auto& ruta : ficheros) tabla.Fila(ruta);
     for (std::string ruta; entrada && entrada->Siguiente(ruta);) tabla.Fila(ruta);
     const TotalesFlota& antes = tabla.Antes();
     const TotalesFlota& despues = tabla.Despues();
     // JSON always closes with its totals, so that the document stays whole.
-    if (formato == Salida::Json) out << JsonFinSiEntonces(antes.Total(), despues.Total());
+    if (formato == Formato::Json) out << JsonFinSiEntonces(antes.Total(), despues.Total());
     else if (!a.Hay("--sin-totales")) {
-        if (formato == Salida::Csv) out << CsvTotalesSiEntonces(antes.Total(), despues.Total());
+        if (formato == Formato::Csv) out << CsvTotalesSiEntonces(antes.Total(), despues.Total());
         else out << TextoTotalesSiEntonces(antes.Total(), despues.Total(), antes.vehiculos());
     }
     return tabla.Peor();

@@ -2,6 +2,7 @@
 // that the budget gives for its kilometres and hours.
 #include <ostream>
 
+#include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/Origen.h"
@@ -13,31 +14,11 @@
 
 namespace tarvelon {
 
-namespace {
-
-enum class Salida { Texto, Json, Csv };
-
-Salida FormatoDe(const ArgumentosOrden& a)
-{
-    const auto f = a.Valor("--formato");
-    if (!f || *f == "texto") return Salida::Texto;
-    if (*f == "json") return Salida::Json;
-    if (*f == "csv") return Salida::Csv;
-    throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
-}
-
-void Escribir(std::ostream& out, const std::vector<std::string>& lineas)
-{
-    for (const auto& l : lineas) out << l << '\n';
-}
-
-}  // namespace
-
 int ComandoPrecio(const ArgumentosOrden& a, const EntornoOrden& entorno)
 {
     const std::string& carpetaPrograma = entorno.carpetaPrograma;
     std::ostream& out = entorno.out;
-    const Salida formato = FormatoDe(a);
+    const Formato formato = LeerFormato(a.Valor("--formato").value_or("texto"));
     const auto precio = a.Numero("--precio");
     if (!precio) throw UsoIncorrecto{"Falta el precio: --precio P."};
     if (!(*precio > 0)) throw UsoIncorrecto{"El precio debe ser mayor que cero."};
@@ -66,17 +47,17 @@ int ComandoPrecio(const ArgumentosOrden& a, const EntornoOrden& entorno)
             InformePrecio(resultado, lineas);
         });
         if (r.noValido) {
-            if (formato == Salida::Json) out << JsonErrores(r.lineas);
-            else Escribir(out, r.lineas);
+            if (formato == Formato::Json) out << JsonErrores(r.lineas);
+            else EscribirLineas(out, r.lineas);
             return kSalidaValidacion;
         }
         if (r.error) throw *r.error;
-        if (formato == Salida::Json) out << JsonPrecio(resultado);
-        else if (formato == Salida::Csv) out << CsvPrecio(resultado);
-        else Escribir(out, r.lineas);
+        if (formato == Formato::Json) out << JsonPrecio(resultado);
+        else if (formato == Formato::Csv) out << CsvPrecio(resultado);
+        else EscribirLineas(out, r.lineas);
         return kSalidaBien;
     } catch (const ErrorEjecucion& e) {
-        if (formato == Salida::Json) out << JsonError(e);
+        if (formato == Formato::Json) out << JsonError(e);
         throw;
     }
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <ostream>
 
+#include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "data/Ficheros.h"
@@ -111,8 +112,7 @@ int ComandoRevision(const ArgumentosOrden& a, const EntornoOrden& entorno)
 {
     std::ostream& out = entorno.out;
     if (a.Hay("--servicios")) return Lote(a, out, entorno.err);
-    const auto f = a.Valor("--formato").value_or("texto");
-    if (f != "texto" && f != "json" && f != "csv") throw UsoIncorrecto{"Formato desconocido: " + f + "."};
+    const Formato f = LeerFormato(a.Valor("--formato").value_or("texto"));
     if (!a.Posicionales().empty()) throw UsoIncorrecto{"Número de argumentos incorrecto."};
     const auto precio = a.Numero("--precio");
     if (!precio) throw UsoIncorrecto{"Falta el precio: --precio P."};
@@ -131,16 +131,16 @@ int ComandoRevision(const ArgumentosOrden& a, const EntornoOrden& entorno)
             variacion = VariacionGasoleo(PrecioDeSerie(serie, *desde), PrecioDeSerie(serie, *hasta));
         }
         const RevisionCombustible r = CalcularRevision(*precio, variacion, coeficiente, umbral);
-        if (f == "json") out << JsonRevision(r);
-        else if (f == "csv") out << CsvRevision(r);
+        if (f == Formato::Json) out << JsonRevision(r);
+        else if (f == Formato::Csv) out << CsvRevision(r);
         else {
             std::vector<std::string> lineas;
             InformeRevision(r, lineas);
-            for (const auto& l : lineas) out << l << '\n';
+            EscribirLineas(out, lineas);
         }
         return kSalidaBien;
     } catch (const ErrorEjecucion& e) {
-        if (f == "json") out << JsonError(e);
+        if (f == Formato::Json) out << JsonError(e);
         throw;
     }
 }

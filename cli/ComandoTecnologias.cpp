@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/Origen.h"
@@ -52,9 +53,8 @@ int ComandoTecnologias(const ArgumentosOrden& a, const EntornoOrden& entorno)
 {
     const std::string& carpetaPrograma = entorno.carpetaPrograma;
     std::ostream& out = entorno.out;
-    const auto f = a.Valor("--formato");
-    if (f && *f != "texto" && *f != "json" && *f != "csv") throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
-    const bool json = f && *f == "json", csv = f && *f == "csv";
+    const Formato formato = LeerFormato(a.Valor("--formato").value_or("texto"));
+    const bool json = formato == Formato::Json, csv = formato == Formato::Csv;
     const auto tipo = a.Valor("--tipo");
     const auto config = a.Valor("--config");
     if (config && !tipo) throw UsoIncorrecto{"La opción --config solo vale junto con --tipo."};
@@ -84,15 +84,13 @@ int ComandoTecnologias(const ArgumentosOrden& a, const EntornoOrden& entorno)
         });
         if (r.noValido) {
             if (json) out << JsonErrores(r.lineas);
-            else
-                for (const auto& l : r.lineas) out << l << '\n';
+            else EscribirLineas(out, r.lineas);
             return kSalidaValidacion;
         }
         if (r.error) throw *r.error;
         if (json) out << JsonTecnologias(resultado);
         else if (csv) out << CsvTecnologias(resultado);
-        else
-            for (const auto& l : r.lineas) out << l << '\n';
+        else EscribirLineas(out, r.lineas);
         return kSalidaBien;
     } catch (const ErrorEjecucion& e) {
         if (json) out << JsonError(e);

@@ -354,6 +354,7 @@ TEST(Datos, ArgumentosMalDadosComoLosCuentaCadaOrden)
         {{"revision", "--gasoleo=1,5", "1,4"}, "Falta el valor de una opción o sobra un argumento."},
         {{"flota", "--sin-totales=1", "x"}, "Falta el valor de una opción o sobra un argumento."},
         {{"flota", "--km", "-100", "x"}, "El cambio de --km debe ser mayor que -100."},
+        {{"flota", "--lista="}, "El nombre del fichero de --lista está vacío."},
     };
     for (const auto& [args, motivo] : casos) {
         const Salida r = Ejecutar(args);
