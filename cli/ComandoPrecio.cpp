@@ -34,7 +34,8 @@ int ComandoPrecio(const ArgumentosOrden& a, const EntornoOrden& entorno)
         if (tipo && p.size() == 3) throw UsoIncorrecto{"Indique un FICHERO o --tipo NOMBRE, no los dos."};
         throw UsoIncorrecto{"Número de argumentos incorrecto."};
     }
-    const std::string km = p[0], horas = p[1];
+    const std::string& km = p[0];
+    const std::string& horas = p[1];
     if (km.empty() || horas.empty())
         throw UsoIncorrecto{"Los kilómetros y las horas del servicio no pueden estar vacíos."};
 
