@@ -6,6 +6,9 @@
 #include "model/Errores.h"
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
+#include "reports/Csv.h"
+#include "reports/Informes.h"
+#include "reports/Json.h"
 
 namespace tarvelon {
 
@@ -71,6 +74,36 @@ void InformeSensibilidad(const Simulacion& registro, const Sensibilidad& s, std:
         if (km.empty()) km = "0";
         lineas.push_back(Izq(km, 42) + (c.error ? "  " + Fallo(*c.error) : Der(FormatoCuatroDecimales(c.costeKm), 16)));
     }
+}
+
+namespace {
+
+std::string InformeJson(const Simulacion& s)
+{
+    std::vector<std::string> lineas;
+    InformeDetallado(s, lineas);
+    return JsonInforme(s, lineas);
+}
+
+}  // namespace
+
+std::string JsonAnalisis(const DatosAnalisis& d)
+{
+    std::string j = "{\n\"simulacion\": " + InformeJson(*d.simulacion.calculada);
+    j += ",\n\"referencia\": " + (d.referencia.calculada ? InformeJson(*d.referencia.calculada) : "null");
+    j += ",\n\"comparacion\": " + (d.comparacion ? JsonComparacion(*d.comparacion) : "null");
+    j += ",\n\"sensibilidad\": " + (d.sensibilidad ? JsonSensibilidad(*d.sensibilidad) : "null");
+    return j + "}\n";
+}
+
+std::string CsvAnalisis(const DatosAnalisis& d)
+{
+    static const std::string kBom = "\xEF\xBB\xBF";
+    auto sinBom = [](const std::string& t) { return t.rfind(kBom, 0) == 0 ? t.substr(kBom.size()) : t; };
+    std::string csv = kBom;
+    if (d.comparacion) csv += sinBom(CsvComparacion(*d.comparacion)) + "\r\n";
+    if (d.sensibilidad) csv += sinBom(CsvSensibilidad(*d.sensibilidad));
+    return csv;
 }
 
 }  // namespace tarvelon

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "data/Ficheros.h"
+#include "reports/InformesAnalisis.h"
 #include "reports/Xlsx.h"
 #include "windows/CajaTexto.h"
 #include "windows/InformePdf.h"
