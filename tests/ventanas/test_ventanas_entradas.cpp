@@ -185,7 +185,7 @@ TEST_F(Entradas, CajasDeLaTablaDeCampos)
 {
     for (int paso = 1; paso <= 7; ++paso) {
         std::set<std::string> enVentana, enTabla;
-        for (auto* c : p.inicio->VentanaDePaso(paso)->findChildren<QLineEdit*>()) {
+        for (auto* c : p.pasos()[paso]->findChildren<QLineEdit*>()) {
             const std::string n = c->objectName().toStdString();
             if (Empieza(n, "txt") || Empieza(n, "MIRtxt")) enVentana.insert(n);
         }
