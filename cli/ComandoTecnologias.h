@@ -11,6 +11,4 @@ namespace tarvelon {
 int ComandoTecnologias(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
                        std::ostream& err);
 
-inline constexpr const char* kReferenciaTecnologias = "tecnologias.txt";
-
 }  // namespace tarvelon

@@ -9,6 +9,7 @@
 #include "model/Errores.h"
 #include "reports/Csv.h"
 #include "reports/Informes.h"
+#include "reports/InformesTecnologias.h"
 #include "reports/Json.h"
 #include "windows/CajaTexto.h"
 #include "windows/Columnas.h"
@@ -158,6 +159,7 @@ std::string JsonAnalisis(const DatosAnalisis& d)
     j += ",\n\"referencia\": " + (d.referencia.calculada ? Lineas(*d.referencia.calculada) : "null");
     j += ",\n\"comparacion\": " + (d.comparacion ? JsonComparacion(*d.comparacion) : "null");
     j += ",\n\"sensibilidad\": " + (d.sensibilidad ? JsonSensibilidad(*d.sensibilidad) : "null");
+    j += ",\n\"tecnologias\": " + (d.tecnologias ? JsonTecnologias(*d.tecnologias) : "null");
     return j + "}\n";
 }
 
@@ -168,6 +170,7 @@ std::string CsvAnalisis(const DatosAnalisis& d)
     std::string csv = kBom;
     if (d.comparacion) csv += sinBom(CsvComparacion(*d.comparacion)) + "\r\n";
     if (d.sensibilidad) csv += sinBom(CsvSensibilidad(*d.sensibilidad));
+    if (d.tecnologias) csv += "\r\n" + sinBom(CsvTecnologias(*d.tecnologias));
     return csv;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Analisis.h"
+#include "model/CosteVidaTecnologias.h"
 #include "model/CostesTotales.h"
 #include "model/Simulacion.h"
 
@@ -33,6 +34,8 @@ struct DatosAnalisis {
     std::optional<Sensibilidad> sensibilidad;
     std::optional<std::vector<PuntoCurvaKm>> curvaReferencia;
     std::string motivoSensibilidad;
+    // The technologies tab's figures, for the exports (when they calculate).
+    std::optional<CosteVidaTecnologias> tecnologias;
 };
 
 // Both columns and their comparison. Shows no message box.
@@ -45,10 +48,11 @@ void AnadirSensibilidad(DatosAnalisis& datos, double variacion);
 std::string DescribirFallo(const FalloLectura& fallo);
 
 // {"simulacion": report, "referencia": report or null, "comparacion": ... or
-// null, "sensibilidad": ...} with the core's JSON pieces; the simulation must
+// null, "sensibilidad": ..., "tecnologias": ... or null} with the core's JSON pieces; the simulation must
 // have calculated and the sensitivity been added.
 std::string JsonAnalisis(const DatosAnalisis& datos);
-// The comparison table (when there is one), an empty line, the sensitivity tables.
+// The comparison table (when there is one), an empty line, the sensitivity
+// tables, and the technologies' tables when there are.
 std::string CsvAnalisis(const DatosAnalisis& datos);
 
 }  // namespace tarvelon

@@ -23,6 +23,7 @@
 #include "data/Ficheros.h"
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
+#include "model/ReferenciaTecnologias.h"
 #include "reports/Xlsx.h"
 #include "windows/CajaTexto.h"
 #include "windows/Columnas.h"
@@ -35,6 +36,7 @@
 #include "windows/ListaResultado.h"
 #include "windows/PestanaPrecio.h"
 #include "windows/PestanaRevision.h"
+#include "windows/PestanaTecnologias.h"
 #include "windows/Plataforma.h"
 
 namespace tarvelon {
@@ -126,6 +128,9 @@ VentanaAnalisis::VentanaAnalisis(Inicio& inicio, QWidget* parent) : QWidget(pare
     pestanas_->addTab(CrearSensibilidad(), QStringLiteral("Sensibilidad"));
     pestanas_->addTab(precio_ = new PestanaPrecio(inicio_), QStringLiteral("Precio del servicio"));
     pestanas_->addTab(revision_ = new PestanaRevision(inicio_), QStringLiteral("Revisión por combustible"));
+    tecnologias_ = new PestanaTecnologias(
+        inicio_.plataforma(), (std::filesystem::path(inicio_.RutaPrograma()) / kReferenciaTecnologias).string());
+    pestanas_->addTab(tecnologias_, QStringLiteral("Tecnologías"));
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(Etiqueta(QStringLiteral("Exportar el análisis:"), this));
@@ -318,6 +323,7 @@ void VentanaAnalisis::MostrarPestana(int pestana)
         case kSensibilidad: MostrarSensibilidad(); break;
         case kPrecio: precio_->Actualizar(datos_); break;
         case kRevision: revision_->Actualizar(datos_); break;
+        case kTecnologias: tecnologias_->Actualizar(datos_); break;
         default: break;
         }
     } catch (...) {
@@ -465,11 +471,13 @@ void VentanaAnalisis::Exportar(FormatoExportacion formato)
             return;
         }
         AnadirSensibilidad(d, *variacion);
+        d.tecnologias = tecnologias_->Resultado(d);
         switch (formato) {
         case FormatoExportacion::Pdf: InformePdf(d).Grabar(ruta); break;
         case FormatoExportacion::Excel:
             if (!d.sensibilidad) throw ErrorEjecucion(kDesbordamiento, d.motivoSensibilidad);
-            GrabarXlsx(ruta, *d.simulacion.calculada, d.comparacion ? &*d.comparacion : nullptr, *d.sensibilidad);
+            GrabarXlsx(ruta, *d.simulacion.calculada, d.comparacion ? &*d.comparacion : nullptr, *d.sensibilidad,
+                       d.tecnologias ? &*d.tecnologias : nullptr);
             break;
         case FormatoExportacion::Csv: GrabarContenido(ruta, CsvAnalisis(d)); break;
         case FormatoExportacion::Json: GrabarContenido(ruta, JsonAnalisis(d)); break;

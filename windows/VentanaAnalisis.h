@@ -25,13 +25,14 @@ class GraficoSensibilidad;
 class Inicio;
 class PestanaPrecio;
 class PestanaRevision;
+class PestanaTecnologias;
 
 enum class FormatoExportacion { Pdf, Excel, Csv, Json };
 
 class VentanaAnalisis : public QWidget {
     Q_OBJECT
 public:
-    enum Pestana { kResumen, kComparacion, kSensibilidad, kPrecio, kRevision };
+    enum Pestana { kResumen, kComparacion, kSensibilidad, kPrecio, kRevision, kTecnologias };
 
     explicit VentanaAnalisis(Inicio& inicio, QWidget* parent = nullptr);
 
@@ -65,7 +66,7 @@ private:
     DatosAnalisis datos_;
     bool leido_ = false;              // datos_ reflect the columns
     bool dimensionada_ = false;       // sized to the screen on first showing
-    std::array<bool, 5> mostrada_{};  // each tab shows datos_
+    std::array<bool, 6> mostrada_{};  // each tab shows datos_
     std::string carpetaExportacion_;
 
     QTabWidget* pestanas_;
@@ -82,6 +83,7 @@ private:
     QTableWidget* sensibilidad_;
     PestanaPrecio* precio_;
     PestanaRevision* revision_;
+    PestanaTecnologias* tecnologias_;
 };
 
 }  // namespace tarvelon
