@@ -76,6 +76,10 @@ TEST_F(Tecnologias, FigurasDelNucleoQueSiguenAlRegistroYALasCajas)
                   e.precioCo2 = {{2027, 100}};
                   e.horizonte = 8;
               }));
+    // The analysis export carries the technologies where its other parts are.
+    p.plataforma.ficheros.push_back(p.Ruta("analisis.json"));
+    v->Exportar(FormatoExportacion::Json);
+    EXPECT_NE(Contenido(p.Ruta("analisis.json")).find("\"tecnologias\": {\n  \"horizonte\": 8"), std::string::npos);
 }
 
 TEST_F(Tecnologias, CajaNoValidaDiceCualYNoDejaCifras)
