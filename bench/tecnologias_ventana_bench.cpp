@@ -4,6 +4,8 @@
 // step window. Exits with 2 when a median is 16 ms or more.
 //   tarvelon-tecnologias [KEYSTROKES]  (default 100; from the bin folder)
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtCharts/QChartView>
@@ -55,6 +57,12 @@ int main(int argc, char** argv)
     auto* pestana = ventana->findChild<tarvelon::PestanaTecnologias*>();
     auto* tabla = pestana->findChild<QTableWidget*>(QStringLiteral("tablaTecnologias"));
     QWidget* grafico = pestana->graficos()->acumulado()->viewport();
+    // The window (inside the main one) as large as the screen, and the whole
+    // chart in view: a change in a part out of view would paint nothing.
+    ventana->window()->showMaximized();
+    inicio.Marco(ventana)->showMaximized();
+    Esperar([] { return false; }, 300);
+    pestana->verticalScrollBar()->setValue(pestana->graficos()->y());
     Esperar([] { return false; }, 300);
     if (!tabla->item(2, 1)) return Fallo("la pestaña no muestra cifras (¿falta tecnologias.txt?)\n");
 
@@ -65,7 +73,8 @@ int main(int argc, char** argv)
     const double enPaso = consumo ? Medir(consumo, "pulsación en el consumo de la simulación (ventana de paso)",
                                           pulsaciones, tabla, grafico, 1)
                                   : -1;
-    if (enPestana < 0 || enPaso < 0) return Fallo("una pulsación no ha redibujado la pestaña\n");
+    if (enPestana < 0 || enPaso < 0)
+        return Fallo("una pulsación no ha redibujado la pestaña (%d)\n", enPestana < 0 ? 1 : consumo ? 2 : 3);
     QElapsedTimer r;
     r.start();
     for (int i = 0; i < 100; ++i) pestana->Recalcular();

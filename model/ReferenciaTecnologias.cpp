@@ -24,7 +24,7 @@ const Clave kClaves[] = {
     {"valor_residual", &EntradaTecnologia::residual, 100, "Valor residual (% del precio)"},
     {"consumo", &EntradaTecnologia::consumo, 1e4, "Consumo (unidades cada 100 km)"},
     {"precio_energia", &EntradaTecnologia::precioEnergia, 1e3,
-     "Precio de la energía (€/unidad; eléctrico: en depósito)"},
+     "Precio de la energía (€/unidad; en depósito)"},
     {"precio_publico", &EntradaTecnologia::precioPublico, 1e3, "Precio de la recarga pública (€/kWh)"},
     {"cuota_publica", &EntradaTecnologia::cuotaPublica, 100, "Recarga pública (% de la energía)"},
     {"variacion_precio", &EntradaTecnologia::variacionPrecio, 100, "Variación anual del precio (%)"},

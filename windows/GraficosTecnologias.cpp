@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include <QLocale>
 #include <QVBoxLayout>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSet>
@@ -21,7 +22,12 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QChartView* Vista(const char* nombre, const QString& titulo, QWidget* padre)
 {
-    auto* vista = new QChartView(CrearGrafico(titulo), padre);
+    QChart* grafico = CrearGrafico(titulo);
+    // Figures of millions: Qt's Spanish form leaves a four-digit group whole
+    // ("1200.000"); this one groups every three digits with a point and keeps
+    // the decimal comma, the program's own form.
+    grafico->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    auto* vista = new QChartView(grafico, padre);
     vista->setObjectName(QString::fromLatin1(nombre));
     vista->setRenderHint(QPainter::Antialiasing);
     return vista;
@@ -44,22 +50,47 @@ struct Extremos {
         minimo = std::min(minimo, v);
         maximo = std::max(maximo, v);
     }
+    // Each change of an axis lays its labels out again: it changes only when
+    // its round range does (a keystroke often leaves it as it was).
     void Ajustar(QValueAxis* eje) const
     {
-        if (minimo > maximo) AjustarEje(eje, 0, 0);
-        else AjustarEje(eje, minimo, maximo);
+        QValueAxis nuevo;
+        nuevo.setTickCount(eje->tickCount());
+        if (minimo > maximo) AjustarEje(&nuevo, 0, 0);
+        else AjustarEje(&nuevo, minimo, maximo);
+        if (nuevo.min() != eje->min() || nuevo.max() != eje->max()) eje->setRange(nuevo.min(), nuevo.max());
+        if (nuevo.tickCount() != eje->tickCount()) eje->setTickCount(nuevo.tickCount());
     }
 };
 
-QLineSeries* Linea(QChart* grafico, const std::string& nombre, QValueAxis* x, QValueAxis* y)
+// The chart's lines, one per name, kept from one redraw to the next: a
+// keystroke only replaces their points.
+std::vector<QLineSeries*> Lineas(QChart* grafico, const std::vector<std::string>& nombres, QValueAxis* x, QValueAxis* y)
 {
-    auto* serie = new QLineSeries;
-    serie->setName(Q(nombre));
-    serie->setPen(QPen(GraficosTecnologias::Color(nombre), 2.5));
-    grafico->addSeries(serie);
-    serie->attachAxis(x);
-    serie->attachAxis(y);
-    return serie;
+    std::vector<QLineSeries*> series;
+    for (QAbstractSeries* s : grafico->series()) series.push_back(static_cast<QLineSeries*>(s));
+    bool iguales = series.size() == nombres.size();
+    for (size_t i = 0; iguales && i < nombres.size(); ++i) iguales = series[i]->name() == Q(nombres[i]);
+    if (iguales) return series;
+    grafico->removeAllSeries();
+    series.clear();
+    for (const auto& nombre : nombres) {
+        auto* serie = new QLineSeries;
+        serie->setName(Q(nombre));
+        serie->setPen(QPen(GraficosTecnologias::Color(nombre), 2.5));
+        grafico->addSeries(serie);
+        serie->attachAxis(x);
+        serie->attachAxis(y);
+        series.push_back(serie);
+    }
+    return series;
+}
+
+std::vector<std::string> Nombres(const CosteVidaTecnologias* r)
+{
+    std::vector<std::string> n;
+    for (const auto& t : r ? r->tecnologias : std::vector<ResultadoTecnologia>{}) n.push_back(t.nombre);
+    return n;
 }
 
 }  // namespace
@@ -104,30 +135,31 @@ void GraficosTecnologias::Actualizar(const CosteVidaTecnologias* r, const std::v
 
 void GraficosTecnologias::Acumulado(const CosteVidaTecnologias* r)
 {
-    QChart* grafico = acumulado_->chart();
-    grafico->removeAllSeries();
+    const auto lineas = Lineas(acumulado_->chart(), Nombres(r), ejeAnios_, ejeAcumulado_);
     Extremos y;
-    for (const auto& t : r ? r->tecnologias : std::vector<ResultadoTecnologia>{}) {
+    for (size_t i = 0; i < lineas.size(); ++i) {
+        const ResultadoTecnologia& t = r->tecnologias[i];
         QList<QPointF> puntos{QPointF(0, t.capitalInicial)};
         y.Ver(t.capitalInicial);
         for (const auto& a : t.anios) {
             puntos.append(QPointF(a.anio, a.acumulado));
             y.Ver(a.acumulado);
         }
-        Linea(grafico, t.nombre, ejeAnios_, ejeAcumulado_)->replace(puntos);
+        lineas[i]->replace(puntos);
     }
-    ejeAnios_->setRange(0, r ? std::max(r->horizonte, 1) : 1);
-    ejeAnios_->setTickCount(r && r->horizonte <= 15 ? r->horizonte + 1 : 6);
+    const int anios = r ? std::max(r->horizonte, 1) : 1;
+    if (ejeAnios_->max() != anios) {
+        ejeAnios_->setRange(0, anios);
+        ejeAnios_->setTickCount(anios <= 15 ? anios + 1 : 6);
+    }
     y.Ajustar(ejeAcumulado_);
 }
 
 void GraficosTecnologias::PorKm(const CosteVidaTecnologias* r, const std::vector<PuntoKmTecnologias>* curva)
 {
-    QChart* grafico = porKm_->chart();
-    grafico->removeAllSeries();
+    const auto lineas = Lineas(porKm_->chart(), curva ? Nombres(r) : std::vector<std::string>{}, ejeKm_, ejeCosteKm_);
     Extremos x, y;
-    const size_t n = r && curva ? r->tecnologias.size() : 0;
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < lineas.size(); ++i) {
         QList<QPointF> puntos;
         for (const auto& p : *curva)
             if (i < p.costeKm.size() && p.costeKm[i]) {
@@ -135,7 +167,7 @@ void GraficosTecnologias::PorKm(const CosteVidaTecnologias* r, const std::vector
                 x.Ver(p.km);
                 y.Ver(*p.costeKm[i]);
             }
-        Linea(grafico, r->tecnologias[i].nombre, ejeKm_, ejeCosteKm_)->replace(puntos);
+        lineas[i]->replace(puntos);
     }
     x.Ajustar(ejeKm_);
     y.Ajustar(ejeCosteKm_);
@@ -144,27 +176,38 @@ void GraficosTecnologias::PorKm(const CosteVidaTecnologias* r, const std::vector
 void GraficosTecnologias::Co2(const CosteVidaTecnologias* r)
 {
     QChart* grafico = co2_->chart();
-    grafico->removeAllSeries();
-    auto* barras = new QHorizontalBarSeries;
-    auto* ttw = new QBarSet(QStringLiteral("Del depósito a la rueda (TTW)"));
-    auto* wtw = new QBarSet(QStringLiteral("Del pozo a la rueda (WTW)"));
-    ttw->setColor(QColor(120, 120, 120));
-    wtw->setColor(QColor(40, 140, 60));
+    if (grafico->series().isEmpty()) {
+        auto* barras = new QHorizontalBarSeries;
+        auto* ttw = new QBarSet(QStringLiteral("Del depósito a la rueda (TTW)"));
+        auto* wtw = new QBarSet(QStringLiteral("Del pozo a la rueda (WTW)"));
+        ttw->setColor(QColor(120, 120, 120));
+        wtw->setColor(QColor(40, 140, 60));
+        barras->append(ttw);
+        barras->append(wtw);
+        grafico->addSeries(barras);
+        barras->attachAxis(ejeTecnologias_);
+        barras->attachAxis(ejeToneladas_);
+    }
+    const QList<QBarSet*> conjuntos = static_cast<QHorizontalBarSeries*>(grafico->series().front())->barSets();
     QStringList nombres;
+    QList<qreal> ttw, wtw;
     Extremos y;
     y.Ver(0);
     for (const auto& t : r ? r->tecnologias : std::vector<ResultadoTecnologia>{}) {
         nombres << Q(t.nombre);
-        ttw->append(t.ttwTAnio);
-        wtw->append(t.wtwTAnio);
+        ttw << t.ttwTAnio;
+        wtw << t.wtwTAnio;
         y.Ver(std::max(t.ttwTAnio, t.wtwTAnio));
     }
-    barras->append(ttw);
-    barras->append(wtw);
-    grafico->addSeries(barras);
-    ejeTecnologias_->setCategories(nombres);
-    barras->attachAxis(ejeTecnologias_);
-    barras->attachAxis(ejeToneladas_);
+    for (auto [conjunto, valores] : {std::pair{conjuntos[0], &ttw}, std::pair{conjuntos[1], &wtw}}) {
+        if (conjunto->count() != valores->size()) {
+            conjunto->remove(0, static_cast<int>(conjunto->count()));
+            conjunto->append(*valores);
+        }
+        for (int i = 0; i < valores->size(); ++i)
+            if (conjunto->at(i) != (*valores)[i]) conjunto->replace(i, (*valores)[i]);
+    }
+    if (ejeTecnologias_->categories() != nombres) ejeTecnologias_->setCategories(nombres);
     y.Ajustar(ejeToneladas_);
 }
 

@@ -37,8 +37,9 @@ const char* const kCabeceras[] = {"Diésel (l)", "HVO (l)", "GNL (kg)", "Eléctr
 void Escribir(QLineEdit* caja, const std::string& texto)
 {
     if (caja->text() != caja->property("escrito").toString() && !caja->text().isEmpty()) return;
-    caja->setProperty("escrito", Q(texto));
-    caja->setText(Q(texto));
+    const QString nuevo = Q(texto);
+    caja->setProperty("escrito", nuevo);
+    if (caja->text() != nuevo) caja->setText(nuevo);
 }
 
 double Numero(const QLineEdit* caja, const std::string& nombre)
@@ -65,7 +66,7 @@ CajaTexto* Caja(const QString& nombre, QWidget* padre, TipoCaja tipo = TipoCaja:
     auto* c = new CajaTexto(tipo, 20, padre);
     c->setObjectName(nombre);
     c->setAlignment(Qt::AlignRight);
-    c->setMinimumWidth(c->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000,00")));
+    c->setMinimumWidth(c->fontMetrics().horizontalAdvance(QStringLiteral("0000000,000")));
     return c;
 }
 
@@ -91,17 +92,19 @@ PestanaTecnologias::PestanaTecnologias(Plataforma& plataforma, std::string rutaR
     co2_->setAlignment(Qt::AlignLeft);
     co2_->setText(Q(CaminoCo2ATexto(EscenarioTecnologias{}.precioCo2)));
     kilometros_ = new QLabel(comunes);
+    // Two pairs a row: the group stays narrower than the columns below it.
     const std::pair<const char*, QWidget*> filas[] = {{"&Horizonte (años):", horizonte_},
                                                       {"&Primer año:", primerAnio_},
                                                       {"&Tasa de descuento (%):", tasa_},
-                                                      {"Precio del &CO2 (año: €/t desde ese año):", co2_},
-                                                      {"Kilómetros al año (del fichero):", kilometros_}};
+                                                      {"Kilómetros al año (del fichero):", kilometros_},
+                                                      {"Precio del &CO2 (año: €/t desde ese año):", co2_}};
     int f = 0;
     for (const auto& [texto, caja] : filas) {
         auto* etiqueta = new QLabel(QString::fromUtf8(texto), comunes);
         etiqueta->setBuddy(caja);
-        formulario->addWidget(etiqueta, f, 0);
-        formulario->addWidget(caja, f++, 1);
+        formulario->addWidget(etiqueta, f / 2, f % 2 * 2);
+        formulario->addWidget(caja, f / 2, f % 2 * 2 + 1, 1, caja == co2_ ? 3 : 1);
+        ++f;
     }
     auto* guardar = new QPushButton(QStringLiteral("&Guardar escenario…"), comunes);
     guardar->setObjectName(QStringLiteral("btGuardarEscenario"));
@@ -109,9 +112,11 @@ PestanaTecnologias::PestanaTecnologias(Plataforma& plataforma, std::string rutaR
     abrir->setObjectName(QStringLiteral("btAbrirEscenario"));
     connect(guardar, &QPushButton::clicked, this, &PestanaTecnologias::GuardarEscenario);
     connect(abrir, &QPushButton::clicked, this, &PestanaTecnologias::AbrirEscenario);
-    formulario->addWidget(guardar, f, 0);
-    formulario->addWidget(abrir, f++, 1);
-    formulario->setRowStretch(f, 1);
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(guardar);
+    botones->addWidget(abrir);
+    botones->addStretch();
+    formulario->addLayout(botones, 3, 0, 1, 4);
 
     motivoEtiqueta_ = new QLabel(pagina);
     motivoEtiqueta_->setObjectName(QStringLiteral("lblMotivoTecnologias"));
@@ -120,14 +125,16 @@ PestanaTecnologias::PestanaTecnologias(Plataforma& plataforma, std::string rutaR
     tabla_ = new TablaTecnologias(pagina);
     graficos_ = new GraficosTecnologias(pagina);
 
-    auto* arriba = new QHBoxLayout;
-    arriba->addWidget(entradas);
-    arriba->addWidget(comunes);
-    arriba->addStretch();
+    // One above the other: the tab fits a narrow or scaled window and scrolls.
     auto* disposicion = new QVBoxLayout(pagina);
-    disposicion->addLayout(arriba);
+    for (QWidget* w : {static_cast<QWidget*>(comunes), static_cast<QWidget*>(entradas)}) {
+        auto* fila = new QHBoxLayout;
+        fila->addWidget(w);
+        fila->addStretch();
+        disposicion->addLayout(fila);
+    }
     disposicion->addWidget(motivoEtiqueta_);
-    disposicion->addWidget(tabla_);
+    disposicion->addWidget(tabla_, 0, Qt::AlignLeft);
     disposicion->addWidget(graficos_, 1);
     for (QLineEdit* c : {horizonte_, primerAnio_, tasa_, co2_})
         connect(c, &QLineEdit::textChanged, this, &PestanaTecnologias::Recalcular);
@@ -206,8 +213,9 @@ void PestanaTecnologias::Rellenar(const Simulacion& calculada)
             const double v = ValorCampoTecnologia(columnas[t], claves[k]);
             if (QLineEdit* c = cajas_[t][k]) {
                 const QSignalBlocker b(c);
-                if (t == 0 && ClaveDelRegistro(claves[k])) c->setText(Q(NumeroATexto(v)));
-                else Escribir(c, NumeroATexto(v));
+                if (t == 0 && ClaveDelRegistro(claves[k])) {
+                    if (c->text() != Q(NumeroATexto(v))) c->setText(Q(NumeroATexto(v)));
+                } else Escribir(c, NumeroATexto(v));
             } else if (!casillas_[t][claves[k] == "devolucion"]->property("escrito").toBool()) {
                 QCheckBox* casilla = casillas_[t][claves[k] == "devolucion"];
                 const QSignalBlocker b(casilla);

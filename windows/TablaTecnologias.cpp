@@ -26,19 +26,30 @@ TablaTecnologias::TablaTecnologias(QWidget* parent) : QTableWidget(0, 5, parent)
 
 void TablaTecnologias::Actualizar(const CosteVidaTecnologias* r)
 {
-    setRowCount(0);
-    if (!r) return;
+    if (!r) {
+        setRowCount(0);
+        return;
+    }
     QStringList cabeceras{QStringLiteral("Resultado")};
     for (const auto& t : r->tecnologias) cabeceras << Q(t.nombre);
-    setColumnCount(static_cast<int>(cabeceras.size()));
-    setHorizontalHeaderLabels(cabeceras);
+    if (columnCount() != cabeceras.size() || !horizontalHeaderItem(1) ||
+        horizontalHeaderItem(1)->text() != cabeceras[1]) {
+        setColumnCount(static_cast<int>(cabeceras.size()));
+        setHorizontalHeaderLabels(cabeceras);
+    }
     const auto filas = TablaResultadosTecnologias(*r);
     setRowCount(static_cast<int>(filas.size()));
+    // The cells of the last figures take the new texts: typing does not rebuild them.
     for (size_t f = 0; f < filas.size(); ++f)
         for (size_t c = 0; c < filas[f].size(); ++c) {
-            auto* celda = new QTableWidgetItem(Q(filas[f][c]));
-            if (c > 0) celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            setItem(static_cast<int>(f), static_cast<int>(c), celda);
+            QTableWidgetItem* celda = item(static_cast<int>(f), static_cast<int>(c));
+            if (!celda) {
+                celda = new QTableWidgetItem;
+                if (c > 0) celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                setItem(static_cast<int>(f), static_cast<int>(c), celda);
+            }
+            const QString texto = Q(filas[f][c]);
+            if (celda->text() != texto) celda->setText(texto);
         }
 }
 
