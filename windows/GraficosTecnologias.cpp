@@ -123,7 +123,11 @@ GraficosTecnologias::GraficosTecnologias(QWidget* parent) : QWidget(parent)
     co2_->setMinimumSize(TamanoParaCategorias(co2_->chart(), ejeTecnologias_));
     auto* disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(0, 0, 0, 0);
-    for (QChartView* v : {acumulado_, porKm_, co2_}) disposicion->addWidget(v, 1);
+    // Tall enough that lines close together can be told apart.
+    for (QChartView* v : {acumulado_, porKm_, co2_}) {
+        v->setMinimumHeight(std::max(v->minimumHeight(), 20 * v->fontMetrics().height()));
+        disposicion->addWidget(v, 1);
+    }
 }
 
 void GraficosTecnologias::Actualizar(const CosteVidaTecnologias* r, const std::vector<PuntoKmTecnologias>* curva)

@@ -90,6 +90,7 @@ PestanaTecnologias::PestanaTecnologias(Plataforma& plataforma, std::string rutaR
     tasa_ = Caja(QStringLiteral("txtTasaDescuento"), comunes);
     co2_ = Caja(QStringLiteral("txtPrecioCo2"), comunes);
     co2_->setAlignment(Qt::AlignLeft);
+    for (QLineEdit* c : {horizonte_, primerAnio_, tasa_}) c->setMaximumWidth(c->minimumWidth());
     co2_->setText(Q(CaminoCo2ATexto(EscenarioTecnologias{}.precioCo2)));
     kilometros_ = new QLabel(comunes);
     // Two pairs a row: the group stays narrower than the columns below it.
