@@ -152,9 +152,8 @@ void PestanaTecnologias::CrearColumnas(QWidget* marco, QGridLayout* rejilla)
         motivoReferencia_ = MensajeErrorFichero(ComoErrorEjecucion(std::current_exception()));
     }
     auto* fuente = new QLabel(QStringLiteral("Fuente: ") + Q(rutaReferencia_) +
-                                  QStringLiteral(" (estudios y tablas públicos, 2006–2024; la fuente y la fecha de "
-                                                 "cada valor, al dejar el ratón sobre su casilla; ILUSTRATIVO: orden "
-                                                 "de magnitud, no dato oficial)"),
+                                  QStringLiteral(" (la fuente y la fecha de cada valor salen al dejar el ratón sobre su "
+                                                 "casilla; ILUSTRATIVO: orden de magnitud, no dato oficial)"),
                               marco);
     fuente->setObjectName(QStringLiteral("lblFuenteTecnologias"));
     fuente->setWordWrap(true);
