@@ -17,7 +17,9 @@ TablaTecnologias::TablaTecnologias(QWidget* parent) : QTableWidget(0, 5, parent)
     setObjectName(QStringLiteral("tablaTecnologias"));
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized once per redraw (below): sized to contents, every changed cell
+    // would measure its whole column again.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // As tall and wide as its rows: the tab scrolls, not the table.
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -51,6 +53,7 @@ void TablaTecnologias::Actualizar(const CosteVidaTecnologias* r)
             const QString texto = Q(filas[f][c]);
             if (celda->text() != texto) celda->setText(texto);
         }
+    resizeColumnsToContents();
 }
 
 }  // namespace tarvelon
