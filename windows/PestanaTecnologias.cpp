@@ -151,10 +151,11 @@ void PestanaTecnologias::CrearColumnas(QWidget* marco, QGridLayout* rejilla)
     } catch (...) {
         motivoReferencia_ = MensajeErrorFichero(ComoErrorEjecucion(std::current_exception()));
     }
-    auto* fuente = new QLabel(QStringLiteral("Fuente: ") + Q(rutaReferencia_) +
-                                  QStringLiteral(" (la fuente y la fecha de cada valor salen al dejar el ratón sobre su "
-                                                 "casilla; ILUSTRATIVO: orden de magnitud, no dato oficial)"),
-                              marco);
+    auto* fuente =
+        new QLabel(QStringLiteral("Fuente: ") + Q(rutaReferencia_) +
+                       QStringLiteral(" (la fuente y la fecha de cada valor salen al dejar el ratón sobre su "
+                                      "casilla; ILUSTRATIVO: orden de magnitud, no dato oficial)"),
+                   marco);
     fuente->setObjectName(QStringLiteral("lblFuenteTecnologias"));
     fuente->setWordWrap(true);
     fuente->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
