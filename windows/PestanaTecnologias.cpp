@@ -104,7 +104,8 @@ PestanaTecnologias::PestanaTecnologias(Plataforma& plataforma, std::string rutaR
         auto* etiqueta = new QLabel(QString::fromUtf8(texto), comunes);
         etiqueta->setBuddy(caja);
         formulario->addWidget(etiqueta, f / 2, f % 2 * 2);
-        formulario->addWidget(caja, f / 2, f % 2 * 2 + 1, 1, caja == co2_ ? 3 : 1);
+        formulario->addWidget(caja, f / 2, f % 2 * 2 + 1, 1, caja == co2_ ? 3 : 1,
+                              caja == co2_ ? Qt::Alignment() : Qt::AlignLeft);
         ++f;
     }
     auto* guardar = new QPushButton(QStringLiteral("&Guardar escenario…"), comunes);
