@@ -37,6 +37,4 @@ int ComandoRevision(const ArgumentosOrden& argumentos, const EntornoOrden& entor
 int ComandoFlota(const ArgumentosOrden& argumentos, const EntornoOrden& entorno);
 int ComandoTecnologias(const ArgumentosOrden& argumentos, const EntornoOrden& entorno);
 
-inline constexpr const char* kReferenciaTecnologias = "tecnologias.txt";
-
 }  // namespace tarvelon

@@ -8,6 +8,7 @@
 #include "model/Numeros.h"
 #include "reports/Csv.h"
 #include "reports/Informes.h"
+#include "reports/InformesTecnologias.h"
 #include "reports/Json.h"
 
 namespace tarvelon {
@@ -93,6 +94,8 @@ std::string JsonAnalisis(const DatosAnalisis& d)
     j += ",\n\"referencia\": " + (d.referencia.calculada ? InformeJson(*d.referencia.calculada) : "null");
     j += ",\n\"comparacion\": " + (d.comparacion ? JsonComparacion(*d.comparacion) : "null");
     j += ",\n\"sensibilidad\": " + (d.sensibilidad ? JsonSensibilidad(*d.sensibilidad) : "null");
+    // Only the window works out the technologies; the tool's export stays as it was.
+    if (d.tecnologias) j += ",\n\"tecnologias\": " + JsonTecnologias(*d.tecnologias);
     return j + "}\n";
 }
 
@@ -103,6 +106,7 @@ std::string CsvAnalisis(const DatosAnalisis& d)
     std::string csv = kBom;
     if (d.comparacion) csv += sinBom(CsvComparacion(*d.comparacion)) + "\r\n";
     if (d.sensibilidad) csv += sinBom(CsvSensibilidad(*d.sensibilidad));
+    if (d.tecnologias) csv += "\r\n" + sinBom(CsvTecnologias(*d.tecnologias));
     return csv;
 }
 

@@ -23,10 +23,12 @@ void InformeComparacion(const Comparacion& c, std::vector<std::string>& lineas);
 void InformeSensibilidad(const Simulacion& registro, const Sensibilidad& s, std::vector<std::string>& lineas);
 
 // {"simulacion": report, "referencia": report or null, "comparacion": ... or
-// null, "sensibilidad": ...} with the core's JSON pieces; the simulation must
-// have calculated and the sensitivity been added.
+// null, "sensibilidad": ..., and "tecnologias": ... when worked out} with the
+// core's JSON pieces; the simulation must have calculated and the sensitivity
+// been added.
 std::string JsonAnalisis(const DatosAnalisis& datos);
-// The comparison table (when there is one), an empty line, the sensitivity tables.
+// The comparison table (when there is one), an empty line, the sensitivity
+// tables, and the technologies' tables when worked out.
 std::string CsvAnalisis(const DatosAnalisis& datos);
 
 }  // namespace tarvelon

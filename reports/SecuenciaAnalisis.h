@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/Analisis.h"
+#include "model/CosteVidaTecnologias.h"
 #include "model/CostesTotales.h"
 #include "model/Simulacion.h"
 
@@ -36,6 +37,8 @@ struct DatosAnalisis {
     std::optional<Sensibilidad> sensibilidad;
     std::optional<std::vector<PuntoCurvaKm>> curvaReferencia;
     std::string motivoSensibilidad;
+    // The technologies tab's figures, for the window's exports (when they calculate).
+    std::optional<CosteVidaTecnologias> tecnologias;
 };
 
 // Fills the record, or answers why it could not (the reason shown to the

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <xlsxwriter.h>
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -313,10 +314,82 @@ void HojaSensibilidad(Libro& l, const Sensibilidad& s)
         else Libro::Numero(h, fila, 1, c.costeKm, l.eurosKm_);
     }
 }
+
+// The results of each technology, then the cumulative present cost year by
+// year with its line chart beside it.
+void HojaTecnologias(Libro& l, const CosteVidaTecnologias& c)
+{
+    lxw_worksheet* h = l.Hoja("Tecnologías");
+    Anchos(h, {34, 18, 18, 18, 20});
+    const int n = static_cast<int>(c.tecnologias.size());
+    Libro::Texto(h, 0, 0, "Coste de vida por tecnología", l.negrita_);
+    Libro::Texto(h, 1, 0,
+                 "Horizonte " + std::to_string(c.horizonte) + " años desde " + std::to_string(c.primerAnio) +
+                     "; tasa " + FormatoDosDecimales(c.tasa) + " %; " + FormatoMiles(c.kilometros) + " km al año");
+    Libro::Texto(h, 3, 0, "Resultado", l.negrita_);
+    using Opcional = std::optional<double>;
+    const std::pair<const char*, lxw_format*> filas[] = {{"Capital inicial (€)", l.euros_},
+                                                         {"Coste del año 1 (€)", l.euros_},
+                                                         {"Valor presente (€)", l.euros_},
+                                                         {"Coste por km (€/km)", l.eurosKm_},
+                                                         {"Año de equilibrio", nullptr},
+                                                         {"Recuperación (años)", l.dos_},
+                                                         {"Km de equilibrio (km/año)", l.miles_},
+                                                         {"CO2 del depósito a la rueda (t/año)", l.dos_},
+                                                         {"CO2 del depósito a la rueda (g/km)", l.dos_},
+                                                         {"CO2 del pozo a la rueda (t/año)", l.dos_},
+                                                         {"CO2 del pozo a la rueda (g/km)", l.dos_}};
+    for (int t = 0; t < n; ++t) {
+        const ResultadoTecnologia& r = c.tecnologias[static_cast<size_t>(t)];
+        Libro::Texto(h, 3, t + 1, r.nombre, l.negrita_);
+        const Opcional valores[] = {r.capitalInicial,
+                                    r.anios.empty() ? Opcional() : r.anios[0].total,
+                                    r.valorPresente,
+                                    r.costeKm,
+                                    r.anioEquilibrio ? Opcional(c.primerAnio + *r.anioEquilibrio - 1) : Opcional(),
+                                    r.recuperacionAnios,
+                                    r.kmEquilibrio,
+                                    r.ttwTAnio,
+                                    r.ttwGKm,
+                                    r.wtwTAnio,
+                                    r.wtwGKm};
+        for (int f = 0; f < static_cast<int>(std::size(filas)); ++f) {
+            // Break-even and payback are against diesel: diesel has none.
+            if (valores[f]) Libro::Numero(h, 4 + f, t + 1, *valores[f], filas[f].second);
+            else Libro::Texto(h, 4 + f, t + 1, t == 0 || f < 4 || f > 6 ? "—" : "ninguno");
+        }
+    }
+    for (int f = 0; f < static_cast<int>(std::size(filas)); ++f) Libro::Texto(h, 4 + f, 0, filas[f].first);
+    const int tabla = 17;
+    Libro::Texto(h, tabla - 1, 0, "Coste presente acumulado (€)", l.negrita_);
+    Libro::Texto(h, tabla, 0, "Año (0 = compra)", l.negrita_);
+    const int anios = c.horizonte;
+    for (int y = 0; y <= anios; ++y) Libro::Numero(h, tabla + 1 + y, 0, y);
+    lxw_chart* g = l.Grafico(LXW_CHART_LINE);
+    for (int t = 0; t < n; ++t) {
+        const ResultadoTecnologia& r = c.tecnologias[static_cast<size_t>(t)];
+        Libro::Texto(h, tabla, t + 1, r.nombre, l.negrita_);
+        Libro::Numero(h, tabla + 1, t + 1, r.capitalInicial, l.euros_);
+        for (const auto& a : r.anios) Libro::Numero(h, tabla + 1 + a.anio, t + 1, a.acumulado, l.euros_);
+        lxw_chart_series* serie = chart_add_series(g, nullptr, nullptr);
+        const auto desde = static_cast<lxw_row_t>(tabla + 1), hasta = static_cast<lxw_row_t>(tabla + 1 + anios);
+        chart_series_set_categories(serie, "Tecnologías", desde, 0, hasta, 0);
+        chart_series_set_values(serie, "Tecnologías", desde, static_cast<lxw_col_t>(t + 1), hasta,
+                                static_cast<lxw_col_t>(t + 1));
+        chart_series_set_name_range(serie, "Tecnologías", static_cast<lxw_row_t>(tabla), static_cast<lxw_col_t>(t + 1));
+    }
+    chart_title_set_name(g, "Coste presente acumulado");
+    chart_axis_set_name(g->x_axis, "Año (0 = compra)");
+    chart_axis_set_name(g->y_axis, "€");
+    chart_axis_set_num_format(g->y_axis, "#,##0");
+    chart_legend_set_position(g, LXW_CHART_LEGEND_BOTTOM);
+    Insertar(h, tabla + anios + 3, 0, g, Pixeles({34, 18, 18, 18, 20}), 340);
+}
+
 }  // namespace
 
 void GrabarXlsx(const std::string& ruta, const Simulacion& calculada, const Comparacion* comparacion,
-                const Sensibilidad& sensibilidad)
+                const Sensibilidad& sensibilidad, const CosteVidaTecnologias* tecnologias)
 {
     // Assembled beside the target (not in the temporary folder, where a killed
     // run would leave it) and put in its place only once complete.
@@ -327,6 +400,7 @@ void GrabarXlsx(const std::string& ruta, const Simulacion& calculada, const Comp
         HojaEstructura(libro, calculada);
         HojaComparacion(libro, comparacion);
         HojaSensibilidad(libro, sensibilidad);
+        if (tecnologias) HojaTecnologias(libro, *tecnologias);
         libro.Cerrar();
     }
     struct stat st {};

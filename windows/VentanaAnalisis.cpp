@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "data/Ficheros.h"
+#include "model/ReferenciaTecnologias.h"
 #include "reports/InformesAnalisis.h"
 #include "reports/Xlsx.h"
 #include "windows/CajaTexto.h"
@@ -22,6 +23,7 @@
 #include "windows/PestanaResumen.h"
 #include "windows/PestanaRevision.h"
 #include "windows/PestanaSensibilidad.h"
+#include "windows/PestanaTecnologias.h"
 #include "windows/Plataforma.h"
 #include "windows/Sesion.h"
 
@@ -70,6 +72,9 @@ VentanaAnalisis::VentanaAnalisis(Sesion& sesion, const QWidget* servicio, QWidge
     pestanas_->addTab(sensibilidad_ = new PestanaSensibilidad, QStringLiteral("Sensibilidad"));
     pestanas_->addTab(precio_ = new PestanaPrecio(sesion_, servicio), QStringLiteral("Precio del servicio"));
     pestanas_->addTab(revision_ = new PestanaRevision(sesion_), QStringLiteral("Revisión por combustible"));
+    tecnologias_ = new PestanaTecnologias(
+        sesion_.plataforma(), (std::filesystem::path(sesion_.CarpetaPrograma()) / kReferenciaTecnologias).string());
+    pestanas_->addTab(tecnologias_, QStringLiteral("Tecnologías"));
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(new QLabel(QStringLiteral("Exportar el análisis:"), this));
@@ -148,6 +153,7 @@ void VentanaAnalisis::MostrarPestana(int pestana)
         case kSensibilidad: sensibilidad_->Actualizar(datos_); break;
         case kPrecio: precio_->Actualizar(datos_); break;
         case kRevision: revision_->Actualizar(datos_); break;
+        case kTecnologias: tecnologias_->Actualizar(datos_); break;
         default: break;
         }
     } catch (...) {
@@ -199,11 +205,13 @@ void VentanaAnalisis::Exportar(FormatoExportacion formato)
             return;
         }
         AnadirSensibilidad(d, *variacion);
+        d.tecnologias = tecnologias_->Resultado(d);
         switch (formato) {
         case FormatoExportacion::Pdf: InformePdf(d).Grabar(ruta); break;
         case FormatoExportacion::Excel:
             if (!d.sensibilidad) throw ErrorEjecucion(kDesbordamiento, d.motivoSensibilidad);
-            GrabarXlsx(ruta, *d.simulacion.calculada, d.comparacion ? &*d.comparacion : nullptr, *d.sensibilidad);
+            GrabarXlsx(ruta, *d.simulacion.calculada, d.comparacion ? &*d.comparacion : nullptr, *d.sensibilidad,
+                       d.tecnologias ? &*d.tecnologias : nullptr);
             break;
         case FormatoExportacion::Csv: GrabarContenido(ruta, CsvAnalisis(d)); break;
         case FormatoExportacion::Json: GrabarContenido(ruta, JsonAnalisis(d)); break;
