@@ -11,6 +11,7 @@
 #include <QtCharts/QChartView>
 
 #include "ApoyoVentanas.h"
+#include "windows/AreaTrabajo.h"
 #include "windows/GraficosTecnologias.h"
 #include "windows/PestanaTecnologias.h"
 
@@ -60,7 +61,7 @@ int main(int argc, char** argv)
     // The window (inside the main one) as large as the screen, and the whole
     // chart in view: a change in a part out of view would paint nothing.
     ventana->window()->showMaximized();
-    inicio.Marco(ventana)->showMaximized();
+    inicio.areaTrabajo()->Marco(ventana)->showMaximized();
     Esperar([] { return false; }, 300);
     pestana->verticalScrollBar()->setValue(pestana->graficos()->y());
     Esperar([] { return false; }, 300);
