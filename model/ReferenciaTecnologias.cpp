@@ -3,6 +3,7 @@
 #include <cmath>
 #include <set>
 
+#include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 #include "model/PrecioServicio.h"
 
@@ -27,7 +28,8 @@ const Clave kClaves[] = {
     {"precio_publico", &EntradaTecnologia::precioPublico, 1e3, "Precio de la recarga pública (€/kWh)"},
     {"cuota_publica", &EntradaTecnologia::cuotaPublica, 100, "Recarga pública (% de la energía)"},
     {"variacion_precio", &EntradaTecnologia::variacionPrecio, 100, "Variación anual del precio (%)"},
-    {"mantenimiento_km", &EntradaTecnologia::mantenimientoKm, 1e3, "Mantenimiento y reparación (€/km)"},
+    // The record's own field: its label is the field table's.
+    {"mantenimiento_km", &EntradaTecnologia::mantenimientoKm, 1e3, ""},
     {"reduccion_peajes", &EntradaTecnologia::reduccionPeajes, 100, "Reducción de peajes (%)"},
     {"factor_ttw", &EntradaTecnologia::factorTtw, 1e3, "CO2 del depósito a la rueda (kg/unidad)"},
     {"factor_wtw", &EntradaTecnologia::factorWtw, 1e3, "CO2 del pozo a la rueda (kg/unidad)"},
@@ -78,7 +80,11 @@ std::string AsignarCampoTecnologia(EntradaTecnologia& t, std::string_view clave,
 std::string_view EtiquetaClaveTecnologia(std::string_view clave)
 {
     for (const auto& c : kClaves)
-        if (c.nombre == clave) return c.etiqueta;
+        if (c.nombre == clave) {
+            if (!c.etiqueta.empty()) return c.etiqueta;
+            static const std::string mantenimiento = EtiquetaCampo("CVMantenimientoYReparacion");
+            return mantenimiento;
+        }
     return {};
 }
 
