@@ -83,6 +83,33 @@ PestanaTecnologias::PestanaTecnologias(Plataforma& plataforma, std::string rutaR
     auto* rejilla = new QGridLayout(entradas);
     CrearColumnas(entradas, rejilla);
 
+    QGroupBox* comunes = CrearComunes(pagina);
+
+    motivoEtiqueta_ = new QLabel(pagina);
+    motivoEtiqueta_->setObjectName(QStringLiteral("lblMotivoTecnologias"));
+    motivoEtiqueta_->setWordWrap(true);
+    motivoEtiqueta_->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+    tabla_ = new TablaTecnologias(pagina);
+    graficos_ = new GraficosTecnologias(pagina);
+
+    // One above the other: the tab fits a narrow or scaled window and scrolls.
+    auto* disposicion = new QVBoxLayout(pagina);
+    for (QWidget* w : {static_cast<QWidget*>(comunes), static_cast<QWidget*>(entradas)}) {
+        auto* fila = new QHBoxLayout;
+        fila->addWidget(w);
+        fila->addStretch();
+        disposicion->addLayout(fila);
+    }
+    disposicion->addWidget(motivoEtiqueta_);
+    disposicion->addWidget(tabla_, 0, Qt::AlignLeft);
+    disposicion->addWidget(graficos_, 1);
+    for (QLineEdit* c : {horizonte_, primerAnio_, tasa_, co2_})
+        connect(c, &QLineEdit::textChanged, this, &PestanaTecnologias::Recalcular);
+    setWidget(pagina);
+}
+
+QGroupBox* PestanaTecnologias::CrearComunes(QWidget* pagina)
+{
     auto* comunes = new QGroupBox(QStringLiteral("Datos comunes"), pagina);
     auto* formulario = new QGridLayout(comunes);
     horizonte_ = Caja(QStringLiteral("txtHorizonte"), comunes);
@@ -119,28 +146,7 @@ PestanaTecnologias::PestanaTecnologias(Plataforma& plataforma, std::string rutaR
     botones->addWidget(abrir);
     botones->addStretch();
     formulario->addLayout(botones, 3, 0, 1, 4);
-
-    motivoEtiqueta_ = new QLabel(pagina);
-    motivoEtiqueta_->setObjectName(QStringLiteral("lblMotivoTecnologias"));
-    motivoEtiqueta_->setWordWrap(true);
-    motivoEtiqueta_->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
-    tabla_ = new TablaTecnologias(pagina);
-    graficos_ = new GraficosTecnologias(pagina);
-
-    // One above the other: the tab fits a narrow or scaled window and scrolls.
-    auto* disposicion = new QVBoxLayout(pagina);
-    for (QWidget* w : {static_cast<QWidget*>(comunes), static_cast<QWidget*>(entradas)}) {
-        auto* fila = new QHBoxLayout;
-        fila->addWidget(w);
-        fila->addStretch();
-        disposicion->addLayout(fila);
-    }
-    disposicion->addWidget(motivoEtiqueta_);
-    disposicion->addWidget(tabla_, 0, Qt::AlignLeft);
-    disposicion->addWidget(graficos_, 1);
-    for (QLineEdit* c : {horizonte_, primerAnio_, tasa_, co2_})
-        connect(c, &QLineEdit::textChanged, this, &PestanaTecnologias::Recalcular);
-    setWidget(pagina);
+    return comunes;
 }
 
 void PestanaTecnologias::CrearColumnas(QWidget* marco, QGridLayout* rejilla)
@@ -333,10 +339,7 @@ void PestanaTecnologias::EscribirEscenario(const EscenarioTecnologias& e)
 
 void PestanaTecnologias::Avisar(const std::string& texto, bool error)
 {
-    Aviso aviso;
-    aviso.texto = texto;
-    aviso.icono = error ? Icono::Critico : Icono::Ninguno;
-    plataforma_.Mostrar(aviso);
+    plataforma_.Mostrar(Aviso{texto, error ? Icono::Critico : Icono::Ninguno});
 }
 
 void PestanaTecnologias::GuardarEscenario()

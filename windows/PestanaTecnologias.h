@@ -16,6 +16,7 @@
 
 class QCheckBox;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -49,6 +50,8 @@ public:
 
 private:
     void CrearColumnas(QWidget* pagina, QGridLayout* rejilla);
+    // Horizon, first year, rate, km, CO2 path and the scenario buttons.
+    QGroupBox* CrearComunes(QWidget* pagina);
     void Rellenar(const Simulacion& calculada);
     // The scenario of the boxes; a box that is not valid raises ErrorEjecucion 0 naming it.
     EscenarioTecnologias LeerCajas() const;
