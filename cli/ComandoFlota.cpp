@@ -3,47 +3,22 @@
 #include "cli/ComandoFlota.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <ostream>
 
 #include "cli/ArgumentosOrden.h"
 #include "cli/Datos.h"
 #include "cli/ListaFicheros.h"
-#include "cli/Origen.h"
 #include "model/Errores.h"
-#include "reports/CalcularInforme.h"
+#include "reports/CargarRegistro.h"
 #include "reports/InformesFlota.h"
 #include "reports/Json.h"
+#include "reports/VehiculoFlota.h"
 
 namespace tarvelon {
 
 namespace {
 
 enum class Salida { Texto, Json, Csv };
-
-// The error `numero` naming the folder or list it is about.
-ErrorEjecucion Nombrado(int numero, const std::string& ruta)
-{
-    const ErrorEjecucion e(numero);
-    return ErrorEjecucion(numero, e.Descripcion() + ": «" + ruta + "»");
-}
-
-// The regular files of a folder sorted by name, not its subfolders.
-std::vector<std::string> FicherosDeCarpeta(const std::string& carpeta)
-{
-    std::error_code ec;
-    if (!std::filesystem::is_directory(carpeta, ec))
-        throw Nombrado(std::filesystem::exists(carpeta, ec) ? kErrorAcceso : kFicheroNoEncontrado, carpeta);
-    std::vector<std::string> r;
-    std::filesystem::directory_iterator it(carpeta, ec), fin;
-    if (ec) throw Nombrado(kPermisoDenegado, carpeta);
-    for (; it != fin; it.increment(ec)) {
-        if (it->is_regular_file(ec)) r.push_back(it->path().string());
-    }
-    if (ec) throw Nombrado(kErrorES, carpeta);
-    std::sort(r.begin(), r.end());
-    return r;
-}
 
 int Flota(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
           std::ostream& err, ErroresMostrados& avisos)
@@ -100,7 +75,7 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
         else ficheros = FicherosDeCarpeta(p[0]);
     } catch (const ErrorEjecucion& e) {
         // As the other commands: JSON asked for gets the error object.
-        const ErrorEjecucion nombrado = lista ? Nombrado(e.Numero(), *lista) : e;
+        const ErrorEjecucion nombrado = lista ? EnFichero(ErrorEjecucion(e.Numero()), *lista) : e;
         if (formato == Salida::Json) out << JsonError(nombrado);
         throw nombrado;
     }
@@ -112,35 +87,32 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
         FilaSiEntonces f;
         f.fichero = ruta;
         avisos.OlvidarError();
-        try {
-            Simulacion s = CargarRegistro(Origen{ruta, std::nullopt, std::nullopt}, carpetaPrograma);
-            f.tipo = s.Tipo;
-            Simulacion validada = s;
-            const ResultadoInforme r =
-                CalcularInforme(validada, SeguroDesdeRegistro(s), [](const Simulacion&, std::vector<std::string>&) {});
-            if (r.error) throw *r.error;
-            if (r.noValido) {
-                for (const auto& m : r.lineas)
-                    if (!m.empty()) f.error += (f.error.empty() ? "" : " | ") + m;
-                peor = std::max(peor, kSalidaValidacion);
+        const VehiculoFlota v = CargarVehiculoFlota(ruta, carpetaPrograma);
+        f.tipo = v.tipo;
+        if (v.fallo == FalloVehiculo::Lectura) {
+            // A box the tool showed names the cause; otherwise the error is the cause.
+            if (avisos.PrimerError()) {
+                f.error = MensajeError(*avisos.PrimerError());
             } else {
-                f.cifras = SiEntonces(s, cambios);
-                if (f.cifras.error) {
-                    // The record itself calculated just above: it is the changed copy that failed.
-                    f.error = "Con los cambios: " +
-                              MensajeError(ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion));
-                    err << f.error << '\n';
-                    peor = kSalidaError;
-                } else {
-                    antes.Sumar(*f.cifras.antes);
-                    despues.Sumar(*f.cifras.despues);
-                }
+                err << v.error << '\n';
+                f.error = v.error;
             }
-        } catch (const ErrorEjecucion& e) {
-            const ErrorEjecucion& causa = avisos.PrimerError() ? *avisos.PrimerError() : e;
-            if (!avisos.PrimerError()) err << MensajeError(e) << '\n';
-            f.error = MensajeError(causa);
             peor = kSalidaError;
+        } else if (v.fallo == FalloVehiculo::Validacion) {
+            f.error = v.error;
+            peor = std::max(peor, kSalidaValidacion);
+        } else {
+            f.cifras = SiEntonces(*v.registro, cambios);
+            if (f.cifras.error) {
+                // The record itself calculated: it is the changed copy that failed.
+                f.error = "Con los cambios: " +
+                          MensajeError(ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion));
+                err << f.error << '\n';
+                peor = kSalidaError;
+            } else {
+                antes.Sumar(*f.cifras.antes);
+                despues.Sumar(*f.cifras.despues);
+            }
         }
         if (formato == Salida::Csv) out << CsvSiEntonces(f);
         else if (formato == Salida::Json) out << JsonSiEntonces(f, primera);

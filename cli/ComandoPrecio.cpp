@@ -5,7 +5,7 @@
 #include "cli/ArgumentosOrden.h"
 #include "cli/ComandosPrecio.h"
 #include "cli/Datos.h"
-#include "cli/Origen.h"
+#include "reports/CargarRegistro.h"
 #include "data/Ficheros.h"
 #include "model/PrecioServicio.h"
 #include "reports/CalcularInforme.h"

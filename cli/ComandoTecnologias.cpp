@@ -7,7 +7,7 @@
 
 #include "cli/ArgumentosOrden.h"
 #include "cli/Datos.h"
-#include "cli/Origen.h"
+#include "reports/CargarRegistro.h"
 #include "data/Ficheros.h"
 #include "model/ReferenciaTecnologias.h"
 #include "reports/CalcularInforme.h"

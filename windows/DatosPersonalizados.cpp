@@ -129,11 +129,21 @@ bool GuardarDatosPersonalizados(Inicio& inicio)
 
 void CargarDatosPersonalizados(Inicio& inicio)
 {
+    std::string ruta;
+    try {
+        ruta = Elegir(inicio, Peticion(inicio, false));
+    } catch (...) {
+        AvisarFallo(inicio.plataforma(), ComoErrorEjecucion(std::current_exception()),
+                    "No se ha cargado ningún fichero de configuración");
+        return;
+    }
+    if (!ruta.empty()) CargarDatosPersonalizados(inicio, ruta);
+}
+
+void CargarDatosPersonalizados(Inicio& inicio, const std::string& ruta)
+{
     Plataforma& plataforma = inicio.plataforma();
     try {
-        const PeticionFichero peticion = Peticion(inicio, false);
-        const std::string ruta = Elegir(inicio, peticion);
-        if (ruta.empty()) return;
         if (EsFicheroReferencia(ruta)) {
             Avisar(plataforma, "Error. No puede cargarse el archivo config.txt");
             return;

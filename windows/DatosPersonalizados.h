@@ -2,6 +2,8 @@
 // Saving and loading the user's own figures (the simulation column of the
 // input windows) as a file of key=value lines, run from the main window's menu.
 
+#include <string>
+
 namespace tarvelon {
 
 class Inicio;
@@ -15,5 +17,8 @@ bool GuardarDatosPersonalizados(Inicio& inicio);
 // simulation column and the reference values of its vehicle type into the
 // reference column. Every failure ends in a message box.
 void CargarDatosPersonalizados(Inicio& inicio);
+
+// The same load of the file at `ruta`, without the dialog (a fleet row chosen).
+void CargarDatosPersonalizados(Inicio& inicio, const std::string& ruta);
 
 }  // namespace tarvelon

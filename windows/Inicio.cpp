@@ -27,6 +27,7 @@
 #include "windows/Twips.h"
 #include "windows/VentanaAnalisis.h"
 #include "windows/VentanaAyuda.h"
+#include "windows/VentanaFlota.h"
 #include "windows/frmAbout.h"
 
 #include "windows/DatosPersonalizados.h"
@@ -169,6 +170,8 @@ void Inicio::CrearMenus()
     menuArchivoCargar_ =
         nombrar(archivo->addAction(QStringLiteral("&Cargar Datos Personalizados"), QKeySequence(Qt::CTRL | Qt::Key_O)),
                 "menuArchivoCargar");
+    connect(nombrar(archivo->addAction(QStringLiteral("Abrir &flota…")), "menuArchivoFlota"), &QAction::triggered, this,
+            &Inicio::menuArchivoFlota_Click);
     nombrar(archivo->addSeparator(), "menuSeparador3");
     QAction* salir =
         nombrar(archivo->addAction(QStringLiteral("&Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q)), "menuArchivoSalir");
@@ -371,6 +374,15 @@ void Inicio::menuArchivoGuardar_Click() { GuardarDatosPersonalizados(*this); }
 void Inicio::menuArchivoCargar_Click()
 {
     if (ConfirmarCambios()) CargarDatosPersonalizados(*this);
+}
+
+void Inicio::menuArchivoFlota_Click()
+{
+    // A row chosen in the fleet loads as «Cargar» does, after the same question.
+    if (auto* flota = AbrirFlota(plataforma_, *mdi_, rutaPrograma_, CarpetaPrograma()))
+        connect(flota, &VentanaFlota::Elegido, this, [this](const QString& ruta) {
+            if (ConfirmarCambios()) CargarDatosPersonalizados(*this, ruta.toStdString());
+        });
 }
 
 void Inicio::menuCopiarDatos_Click()

@@ -54,6 +54,7 @@ public:
     // Menu commands.
     void menuArchivoGuardar_Click();
     void menuArchivoCargar_Click();
+    void menuArchivoFlota_Click();
     void menuCopiarDatos_Click();
     void menuAnalisis_Click();
     void menuAyudaAyuda_Click();

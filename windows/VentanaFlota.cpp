@@ -1,0 +1,464 @@
+#include "windows/VentanaFlota.h"
+
+#include <filesystem>
+
+#include <QComboBox>
+#include <QFileSystemWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "model/Errores.h"
+#include "model/Numeros.h"
+#include "windows/ExportarFlota.h"
+#include "windows/GraficosFlota.h"
+#include "windows/ModeloFlota.h"
+#include "windows/PanelSiEntonces.h"
+#include "windows/Plataforma.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kMsAntesDeProgreso = 200;
+constexpr int kMsRevision = 250;
+const QString kTodos = QStringLiteral("Todos los tipos");
+
+// The rows of one vehicle type (or all) whose file name, type or reason holds a text.
+class FiltroFlota : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void Fijar(const QString& tipo, const QString& texto)
+    {
+        tipo_ = tipo;
+        texto_ = texto.trimmed();
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int fila, const QModelIndex&) const override
+    {
+        const auto* m = static_cast<const ModeloFlota*>(sourceModel());
+        const VehiculoFlota& v = m->Vehiculo(fila);
+        if (!tipo_.isEmpty() && QString::fromStdString(v.tipo) != tipo_) return false;
+        if (texto_.isEmpty()) return true;
+        for (int c : {ModeloFlota::kFichero, ModeloFlota::kTipo, ModeloFlota::kMotivo})
+            if (m->index(fila, c).data().toString().contains(texto_, Qt::CaseInsensitive)) return true;
+        return false;
+    }
+
+private:
+    QString tipo_, texto_;
+};
+
+std::pair<long long, long long> Sello(const std::string& ruta)
+{
+    std::error_code ec;
+    const auto t = std::filesystem::last_write_time(ruta, ec);
+    const auto n = std::filesystem::file_size(ruta, ec);
+    return {ec ? -1 : static_cast<long long>(t.time_since_epoch().count()), ec ? -1 : static_cast<long long>(n)};
+}
+
+// The atomic writer's temporary files come and go while a file is saved.
+bool EsTemporal(const std::string& ruta)
+{
+    return std::filesystem::path(ruta).filename().string().rfind(".tarvelon-", 0) == 0;
+}
+
+}  // namespace
+
+VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, CargaFlota::Cargador cargar,
+                           QWidget* parent)
+    : QWidget(parent),
+      plataforma_(plataforma),
+      carpetaPrograma_(std::move(carpetaPrograma)),
+      modelo_(new ModeloFlota(this)),
+      filtro_(new FiltroFlota(this)),
+      carga_(cargar ? cargar : [c = carpetaPrograma_](const std::string& r) { return CargarVehiculoFlota(r, c); }),
+      recarga_(cargar ? cargar : [c = carpetaPrograma_](const std::string& r) { return CargarVehiculoFlota(r, c); }),
+      vigilante_(new QFileSystemWatcher(this)),
+      revision_(new QTimer(this)),
+      actualizar_(new QTimer(this)),
+      aviso_(new QTimer(this))
+{
+    setObjectName(QStringLiteral("VentanaFlota"));
+    setWindowTitle(QStringLiteral("Flota"));
+    filtro_->setSourceModel(modelo_);
+    filtro_->setSortRole(ModeloFlota::kRolOrden);
+    for (QTimer* t : {revision_, actualizar_, aviso_}) t->setSingleShot(true);
+    revision_->setInterval(kMsRevision);
+    actualizar_->setInterval(0);
+    aviso_->setInterval(kMsAntesDeProgreso);
+
+    auto* raiz = new QVBoxLayout(this);
+    raiz->addWidget(CrearBarra());
+    auto* division = new QSplitter(Qt::Horizontal, this);
+    auto* izquierda = new QSplitter(Qt::Vertical, division);
+    izquierda->addWidget(CrearTabla());
+    graficos_ = new GraficosFlota(izquierda);
+    izquierda->addWidget(graficos_);
+    izquierda->setStretchFactor(0, 3);
+    izquierda->setStretchFactor(1, 2);
+    division->addWidget(izquierda);
+    panel_ = new PanelSiEntonces(division);
+    auto* desplazable = new QScrollArea(division);
+    desplazable->setWidget(panel_);
+    desplazable->setWidgetResizable(true);
+    desplazable->setMinimumWidth(panel_->sizeHint().width() + 24);
+    division->addWidget(desplazable);
+    division->setStretchFactor(0, 1);
+    raiz->addWidget(division, 1);
+    raiz->addWidget(CrearProgreso());
+
+    connect(&carga_, &CargaFlota::Lote, this, &VentanaFlota::AlLote);
+    connect(&carga_, &CargaFlota::Avance, this, [this](int hechos, int total) {
+        progreso_->setMaximum(total);
+        progreso_->setValue(hechos);
+    });
+    connect(&carga_, &CargaFlota::Terminada, this, &VentanaFlota::AlTerminar);
+    connect(&recarga_, &CargaFlota::Lote, this, &VentanaFlota::AlLote);
+    connect(aviso_, &QTimer::timeout, this, [this] {
+        if (carga_.Activa()) progreso_->parentWidget()->show();
+    });
+    connect(vigilante_, &QFileSystemWatcher::directoryChanged, revision_, qOverload<>(&QTimer::start));
+    connect(vigilante_, &QFileSystemWatcher::fileChanged, revision_, qOverload<>(&QTimer::start));
+    connect(revision_, &QTimer::timeout, this, &VentanaFlota::Revisar);
+    connect(actualizar_, &QTimer::timeout, this, &VentanaFlota::Actualizar);
+    for (auto senal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(filtro_, senal, actualizar_, qOverload<>(&QTimer::start));
+    connect(filtro_, &QAbstractItemModel::modelReset, actualizar_, qOverload<>(&QTimer::start));
+    connect(filtro_, &QAbstractItemModel::layoutChanged, actualizar_, qOverload<>(&QTimer::start));
+    connect(filtro_, &QAbstractItemModel::dataChanged, actualizar_, qOverload<>(&QTimer::start));
+    connect(panel_, &PanelSiEntonces::Cambiados, this, [this](const CambiosFlota& c) { modelo_->Cambiar(c); });
+    Actualizar();
+}
+
+VentanaFlota::~VentanaFlota() = default;
+
+QWidget* VentanaFlota::CrearBarra()
+{
+    auto* barra = new QWidget(this);
+    auto* fila = new QHBoxLayout(barra);
+    fila->setContentsMargins(0, 0, 0, 0);
+    tipo_ = new QComboBox(barra);
+    tipo_->setObjectName(QStringLiteral("cbTipoFlota"));
+    tipo_->addItem(kTodos);
+    tipo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    texto_ = new QLineEdit(barra);
+    texto_->setObjectName(QStringLiteral("txtBuscarFlota"));
+    texto_->setPlaceholderText(QStringLiteral("Buscar en fichero, tipo o motivo"));
+    texto_->setClearButtonEnabled(true);
+    cuenta_ = new QLabel(barra);
+    cuenta_->setObjectName(QStringLiteral("lblCuentaFlota"));
+    fila->addWidget(new QLabel(QStringLiteral("Tipo:"), barra));
+    fila->addWidget(tipo_);
+    fila->addWidget(texto_, 1);
+    fila->addWidget(cuenta_);
+    auto boton = [&](const char* nombre, const QString& texto) {
+        auto* b = new QPushButton(texto, barra);
+        b->setObjectName(QString::fromLatin1(nombre));
+        fila->addWidget(b);
+        return b;
+    };
+    connect(boton("btAnadirFicheros", QStringLiteral("Añadir ficheros…")), &QPushButton::clicked, this, [this] {
+        PeticionFichero p;
+        p.titulo = "Añadir ficheros a la flota";
+        p.filtro = "Archivo de configuración (*.txt)|*.txt|Todos los archivos (*.*)|*.*|";
+        p.carpetaInicial = carpeta_;
+        AnadirFicheros(plataforma_.ElegirVarios(p, this));
+    });
+    const char* const formatos[][2] = {
+        {"btExportarExcel", "Excel…"}, {"btExportarPdf", "PDF…"}, {"btExportarCsv", "CSV…"}};
+    for (int i = 0; i < 3; ++i)
+        connect(boton(formatos[i][0], QString::fromUtf8(formatos[i][1])), &QPushButton::clicked, this,
+                [this, i] { Exportar(i); });
+    auto filtrar = [this] {
+        static_cast<FiltroFlota*>(filtro_)->Fijar(tipo_->currentIndex() > 0 ? tipo_->currentText() : QString(),
+                                                  texto_->text());
+    };
+    connect(tipo_, &QComboBox::currentIndexChanged, this, filtrar);
+    connect(texto_, &QLineEdit::textChanged, this, filtrar);
+    return barra;
+}
+
+QWidget* VentanaFlota::CrearTabla()
+{
+    auto* caja = new QWidget(this);
+    auto* capas = new QVBoxLayout(caja);
+    capas->setContentsMargins(0, 0, 0, 0);
+    capas->setSpacing(0);
+    tabla_ = new QTableView(caja);
+    tabla_->setObjectName(QStringLiteral("tablaFlota"));
+    tabla_->setModel(filtro_);
+    tabla_->setSortingEnabled(true);
+    tabla_->sortByColumn(ModeloFlota::kFichero, Qt::AscendingOrder);
+    tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabla_->verticalHeader()->hide();
+    tabla_->verticalHeader()->setDefaultSectionSize(tabla_->fontMetrics().height() + 6);
+    tabla_->setWordWrap(false);
+    tabla_->installEventFilter(this);
+    pie_ = new QTableWidget(1, ModeloFlota::kColumnas, caja);
+    pie_->setObjectName(QStringLiteral("pieFlota"));
+    pie_->horizontalHeader()->hide();
+    pie_->verticalHeader()->hide();
+    pie_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pie_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pie_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pie_->setFocusPolicy(Qt::NoFocus);
+    pie_->setFixedHeight(tabla_->verticalHeader()->defaultSectionSize() + 2 * pie_->frameWidth());
+    pie_->setRowHeight(0, tabla_->verticalHeader()->defaultSectionSize());
+    for (int c = 0; c < ModeloFlota::kColumnas; ++c) {
+        auto* celda = new QTableWidgetItem;
+        QFont negrita = celda->font();
+        negrita.setBold(true);
+        celda->setFont(negrita);
+        celda->setTextAlignment(Qt::AlignVCenter | (c <= ModeloFlota::kTipo ? Qt::AlignLeft : Qt::AlignRight));
+        pie_->setItem(0, c, celda);
+    }
+    // The totals stay under their columns as these are resized or scrolled.
+    connect(tabla_->horizontalHeader(), &QHeaderView::sectionResized, pie_,
+            [this](int c, int, int ancho) { pie_->setColumnWidth(c, ancho); });
+    connect(tabla_->horizontalScrollBar(), &QScrollBar::valueChanged, pie_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(tabla_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& i) { emit Elegido(i.data(ModeloFlota::kRolRuta).toString()); });
+    capas->addWidget(tabla_, 1);
+    capas->addWidget(pie_);
+    return caja;
+}
+
+QWidget* VentanaFlota::CrearProgreso()
+{
+    auto* barra = new QWidget(this);
+    auto* fila = new QHBoxLayout(barra);
+    fila->setContentsMargins(0, 0, 0, 0);
+    estado_ = new QLabel(this);
+    estado_->setObjectName(QStringLiteral("lblEstadoFlota"));
+    progreso_ = new QProgressBar(barra);
+    progreso_->setObjectName(QStringLiteral("progresoFlota"));
+    progreso_->setFormat(QStringLiteral("%v de %m ficheros"));
+    cancelar_ = new QPushButton(QStringLiteral("Cancelar"), barra);
+    cancelar_->setObjectName(QStringLiteral("btCancelarCarga"));
+    connect(cancelar_, &QPushButton::clicked, this, [this] { carga_.Cancelar(); });
+    fila->addWidget(progreso_, 1);
+    fila->addWidget(cancelar_);
+    barra->hide();
+    auto* pie = new QWidget(this);
+    auto* capas = new QVBoxLayout(pie);
+    capas->setContentsMargins(0, 0, 0, 0);
+    capas->addWidget(barra);
+    capas->addWidget(estado_);
+    return pie;
+}
+
+bool VentanaFlota::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == tabla_ && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && tabla_->currentIndex().isValid()) {
+            emit Elegido(tabla_->currentIndex().data(ModeloFlota::kRolRuta).toString());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void VentanaFlota::AbrirCarpeta(const std::string& carpeta)
+{
+    carpeta_ = carpeta;
+    setWindowTitle(QStringLiteral("Flota - ") + QString::fromStdString(carpeta));
+    if (!vigilante_->directories().isEmpty()) vigilante_->removePaths(vigilante_->directories());
+    vigilante_->addPath(QString::fromStdString(carpeta));
+    std::vector<std::string> rutas;
+    try {
+        rutas = Listar();
+    } catch (...) {
+        estado_->setText(QString::fromStdString(MensajeError(ComoErrorEjecucion(std::current_exception()))));
+        return;
+    }
+    Cargar(std::move(rutas));
+}
+
+void VentanaFlota::AnadirFicheros(const std::vector<std::string>& rutas)
+{
+    if (rutas.empty()) return;
+    sueltos_.insert(rutas.begin(), rutas.end());
+    if (carga_.Activa()) recarga_.Empezar(rutas);
+    else Cargar(rutas);
+}
+
+std::vector<std::string> VentanaFlota::Listar() const
+{
+    std::vector<std::string> r;
+    if (!carpeta_.empty())
+        for (auto& f : FicherosDeCarpeta(carpeta_))
+            if (!EsTemporal(f)) r.push_back(std::move(f));
+    return r;
+}
+
+void VentanaFlota::Cargar(std::vector<std::string> rutas)
+{
+    for (const auto& r : rutas) sellos_[r] = Sello(r);
+    Vigilar(rutas);
+    progreso_->setMaximum(static_cast<int>(rutas.size()));
+    progreso_->setValue(0);
+    estado_->setText(QStringLiteral("Leyendo %1 ficheros…")
+                         .arg(QString::fromStdString(EnteroATexto(static_cast<int64_t>(rutas.size())))));
+    carga_.Empezar(std::move(rutas));
+    aviso_->start();
+}
+
+void VentanaFlota::Vigilar(const std::vector<std::string>& rutas)
+{
+    // A file changed in place tells only its own watch; one replaced or
+    // removed tells the folder too.
+    QStringList nuevas;
+    const QStringList vigiladas = vigilante_->files();
+    for (const auto& r : rutas)
+        if (!vigiladas.contains(QString::fromStdString(r))) nuevas << QString::fromStdString(r);
+    if (!nuevas.isEmpty()) vigilante_->addPaths(nuevas);
+}
+
+void VentanaFlota::AlLote(const std::vector<VehiculoFlota>& lote)
+{
+    modelo_->Poner(lote);
+    ActualizarTipos();
+}
+
+void VentanaFlota::AlTerminar(int hechos, int total, bool cancelada)
+{
+    aviso_->stop();
+    progreso_->parentWidget()->hide();
+    const QString n = QString::fromStdString(EnteroATexto(hechos));
+    const QString de = QString::fromStdString(EnteroATexto(total));
+    if (cancelada)
+        estado_->setText(hechos
+                             ? QStringLiteral("Lectura cancelada: se muestran los %1 ficheros leídos de %2.").arg(n, de)
+                             : QStringLiteral("Lectura cancelada: no se ha leído ningún fichero de %1.").arg(de));
+    else estado_->setText(QStringLiteral("%1 ficheros leídos.").arg(n));
+    // What the watcher saw during the load.
+    if (revision_->isActive() || cancelada) return;
+    Revisar();
+}
+
+void VentanaFlota::Revisar()
+{
+    // During a load its rows are still arriving: looked at once it ends.
+    if (carga_.Activa()) return;
+    std::vector<std::string> presentes;
+    try {
+        presentes = Listar();
+    } catch (...) {
+        presentes.clear();  // the folder itself is gone: so are its rows
+    }
+    std::set<std::string> vistos(presentes.begin(), presentes.end());
+    for (const auto& r : sueltos_)
+        if (std::filesystem::exists(r)) vistos.insert(r);
+    std::vector<std::string> leer;
+    for (const auto& r : vistos) {
+        const auto sello = Sello(r);
+        const auto it = sellos_.find(r);
+        if (it == sellos_.end() || it->second != sello || !modelo_->Contiene(r)) leer.push_back(r);
+    }
+    for (const auto& r : modelo_->Rutas())
+        if (!vistos.count(r)) {
+            modelo_->Quitar(r);
+            sellos_.erase(r);
+        }
+    if (leer.empty()) return;
+    for (const auto& r : leer) sellos_[r] = Sello(r);
+    Vigilar(leer);
+    recarga_.Empezar(std::move(leer));
+}
+
+std::vector<const VehiculoFlota*> VentanaFlota::Visibles() const
+{
+    std::vector<const VehiculoFlota*> r;
+    r.reserve(static_cast<size_t>(filtro_->rowCount()));
+    for (int i = 0; i < filtro_->rowCount(); ++i)
+        r.push_back(&modelo_->Vehiculo(filtro_->mapToSource(filtro_->index(i, 0)).row()));
+    return r;
+}
+
+SumaFlota VentanaFlota::Suma() const
+{
+    SumaFlota s;
+    for (const VehiculoFlota* v : Visibles()) s.Sumar(*v);
+    return s;
+}
+
+void VentanaFlota::Actualizar()
+{
+    const std::vector<const VehiculoFlota*> visibles = Visibles();
+    SumaFlota suma;
+    for (const VehiculoFlota* v : visibles) suma.Sumar(*v);
+    for (int c = 0; c < ModeloFlota::kColumnas; ++c) pie_->item(0, c)->setText(ModeloFlota::TextoTotal(c, suma));
+    const bool cambios = HayCambios(modelo_->Cambios());
+    for (int c = ModeloFlota::kCosteKmDespues; c <= ModeloFlota::kDiferenciaAnual; ++c) {
+        tabla_->setColumnHidden(c, !cambios);
+        pie_->setColumnHidden(c, !cambios);
+    }
+    for (int c = 0; c < ModeloFlota::kColumnas; ++c) pie_->setColumnWidth(c, tabla_->columnWidth(c));
+    panel_->MostrarTotales(suma);
+    graficos_->Actualizar(visibles, suma, cambios);
+    cuenta_->setText(QStringLiteral("%1 de %2 ficheros")
+                         .arg(QString::fromStdString(EnteroATexto(filtro_->rowCount())),
+                              QString::fromStdString(EnteroATexto(modelo_->rowCount()))));
+}
+
+void VentanaFlota::ActualizarTipos()
+{
+    const QStringList tipos = modelo_->Tipos();
+    if (tipos.size() == tipo_->count() - 1) return;
+    const QString actual = tipo_->currentText();
+    const QSignalBlocker bloqueo(tipo_);
+    tipo_->clear();
+    tipo_->addItem(kTodos);
+    tipo_->addItems(tipos);
+    tipo_->setCurrentIndex(std::max(0, tipo_->findText(actual)));
+}
+
+void VentanaFlota::Exportar(int formato)
+{
+    ExportarFlota(plataforma_, this, static_cast<FormatoFlota>(formato),
+                  DatosFlota{Visibles(), Suma(), modelo_->Cambios(), carpeta_}, carpetaExportacion_);
+}
+
+VentanaFlota* AbrirFlota(Plataforma& plataforma, QMdiArea& area, const std::string& carpetaInicial,
+                         const std::string& carpetaPrograma)
+{
+    PeticionFichero p;
+    p.titulo = "Abrir flota: carpeta de ficheros de datos personalizados";
+    p.carpeta = true;
+    p.carpetaInicial = carpetaInicial;
+    const std::vector<std::string> elegido = plataforma.ElegirVarios(p, area.window());
+    if (elegido.empty() || elegido.front().empty()) return nullptr;
+    auto* ventana = new VentanaFlota(plataforma, carpetaPrograma);
+    QMdiSubWindow* marco = area.addSubWindow(ventana);
+    marco->setObjectName(QStringLiteral("MarcoVentanaFlota"));
+    marco->setAttribute(Qt::WA_DeleteOnClose);
+    const QSize zona = area.viewport()->size();
+    marco->resize(std::max(zona.width() * 9 / 10, std::min(zona.width(), 900)), zona.height() * 9 / 10);
+    marco->show();
+    area.setActiveSubWindow(marco);
+    ventana->AbrirCarpeta(elegido.front());
+    return ventana;
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,108 @@
+#pragma once
+// «Flota»: the personalised data files of a folder (or chosen files), a row
+// each with its figures, the totals below, filters by type and text, the
+// «¿Y si…?» panel, two charts and the exports. The folder is watched, and
+// the files are read off the window thread.
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QWidget>
+
+#include "reports/VehiculoFlota.h"
+#include "windows/CargaFlota.h"
+
+class QComboBox;
+class QFileSystemWatcher;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+class QTableWidget;
+class QTimer;
+
+namespace tarvelon {
+
+class GraficosFlota;
+class ModeloFlota;
+class PanelSiEntonces;
+class Plataforma;
+
+class VentanaFlota : public QWidget {
+    Q_OBJECT
+public:
+    // `cargar` reads one file on the worker; by default CargarVehiculoFlota.
+    VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, CargaFlota::Cargador cargar = {},
+                 QWidget* parent = nullptr);
+    ~VentanaFlota() override;
+
+    // Every file of the folder, watched; or the files given, added to the rows.
+    void AbrirCarpeta(const std::string& carpeta);
+    void AnadirFicheros(const std::vector<std::string>& rutas);
+
+    // The rows as shown (filtered and sorted) and their sum.
+    std::vector<const VehiculoFlota*> Visibles() const;
+    SumaFlota Suma() const;
+
+    QTableView* tabla() const { return tabla_; }
+    QTableWidget* pie() const { return pie_; }
+    ModeloFlota& modelo() const { return *modelo_; }
+    PanelSiEntonces* panel() const { return panel_; }
+    bool Cargando() const { return carga_.Activa(); }
+
+signals:
+    // Double-click or Enter on a row: its file, to be loaded into the steps.
+    void Elegido(const QString& ruta);
+
+private:
+    QWidget* CrearBarra();
+    QWidget* CrearTabla();
+    QWidget* CrearProgreso();
+    void Cargar(std::vector<std::string> rutas);
+    void AlLote(const std::vector<VehiculoFlota>& lote);
+    void AlTerminar(int hechos, int total, bool cancelada);
+    void Revisar();  // what the watcher saw: files saved, added or removed
+    std::vector<std::string> Listar() const;
+    void Vigilar(const std::vector<std::string>& rutas);
+    void Actualizar();  // totals, panel, charts, columns of the changes
+    void ActualizarTipos();
+    void Exportar(int formato);
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+    Plataforma& plataforma_;
+    std::string carpetaPrograma_;
+    std::string carpeta_;
+    std::set<std::string> sueltos_;  // files added one by one, outside the folder listing
+    std::map<std::string, std::pair<long long, long long>> sellos_;  // path: modification time, size when read
+    ModeloFlota* modelo_;
+    QSortFilterProxyModel* filtro_;
+    CargaFlota carga_;
+    CargaFlota recarga_;  // the watcher's files, beside a load still running
+    QFileSystemWatcher* vigilante_;
+    QTimer* revision_;    // gathers the watcher's bursts
+    QTimer* actualizar_;  // one refresh for many changes
+    QTimer* aviso_;       // the progress shows only for a load that lasts
+    QComboBox* tipo_ = nullptr;
+    QLineEdit* texto_ = nullptr;
+    QLabel* cuenta_ = nullptr;
+    QTableView* tabla_ = nullptr;
+    QTableWidget* pie_ = nullptr;
+    PanelSiEntonces* panel_ = nullptr;
+    GraficosFlota* graficos_ = nullptr;
+    QProgressBar* progreso_ = nullptr;
+    QPushButton* cancelar_ = nullptr;
+    QLabel* estado_ = nullptr;
+    std::string carpetaExportacion_;
+};
+
+// «Archivo → Abrir flota…»: asks for a folder and opens it in a new window
+// of the work area; null when the user cancelled.
+VentanaFlota* AbrirFlota(Plataforma& plataforma, QMdiArea& area, const std::string& carpetaInicial,
+                         const std::string& carpetaPrograma);
+
+}  // namespace tarvelon
