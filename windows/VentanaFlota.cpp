@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include <QComboBox>
-#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
@@ -25,59 +23,19 @@
 #include "model/Errores.h"
 #include "model/Numeros.h"
 #include "windows/ExportarFlota.h"
+#include "windows/FiltroFlota.h"
 #include "windows/GraficosFlota.h"
 #include "windows/ModeloFlota.h"
 #include "windows/PanelSiEntonces.h"
 #include "windows/Plataforma.h"
+#include "windows/VigilanciaFlota.h"
 
 namespace tarvelon {
 
 namespace {
 
 constexpr int kMsAntesDeProgreso = 200;
-constexpr int kMsRevision = 250;
 const QString kTodos = QStringLiteral("Todos los tipos");
-
-// The rows of one vehicle type (or all) whose file name, type or reason holds a text.
-class FiltroFlota : public QSortFilterProxyModel {
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-    void Fijar(const QString& tipo, const QString& texto)
-    {
-        tipo_ = tipo;
-        texto_ = texto.trimmed();
-        invalidateFilter();
-    }
-
-protected:
-    bool filterAcceptsRow(int fila, const QModelIndex&) const override
-    {
-        const auto* m = static_cast<const ModeloFlota*>(sourceModel());
-        const VehiculoFlota& v = m->Vehiculo(fila);
-        if (!tipo_.isEmpty() && QString::fromStdString(v.tipo) != tipo_) return false;
-        if (texto_.isEmpty()) return true;
-        for (int c : {ModeloFlota::kFichero, ModeloFlota::kTipo, ModeloFlota::kMotivo})
-            if (m->index(fila, c).data().toString().contains(texto_, Qt::CaseInsensitive)) return true;
-        return false;
-    }
-
-private:
-    QString tipo_, texto_;
-};
-
-std::pair<long long, long long> Sello(const std::string& ruta)
-{
-    std::error_code ec;
-    const auto t = std::filesystem::last_write_time(ruta, ec);
-    const auto n = std::filesystem::file_size(ruta, ec);
-    return {ec ? -1 : static_cast<long long>(t.time_since_epoch().count()), ec ? -1 : static_cast<long long>(n)};
-}
-
-// The atomic writer's temporary files come and go while a file is saved.
-bool EsTemporal(const std::string& ruta)
-{
-    return std::filesystem::path(ruta).filename().string().rfind(".tarvelon-", 0) == 0;
-}
 
 }  // namespace
 
@@ -90,8 +48,7 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
       filtro_(new FiltroFlota(this)),
       carga_(cargar ? cargar : [c = carpetaPrograma_](const std::string& r) { return CargarVehiculoFlota(r, c); }),
       recarga_(cargar ? cargar : [c = carpetaPrograma_](const std::string& r) { return CargarVehiculoFlota(r, c); }),
-      vigilante_(new QFileSystemWatcher(this)),
-      revision_(new QTimer(this)),
+      vigilancia_(new VigilanciaFlota(this)),
       actualizar_(new QTimer(this)),
       aviso_(new QTimer(this))
 {
@@ -99,8 +56,7 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
     setWindowTitle(QStringLiteral("Flota"));
     filtro_->setSourceModel(modelo_);
     filtro_->setSortRole(ModeloFlota::kRolOrden);
-    for (QTimer* t : {revision_, actualizar_, aviso_}) t->setSingleShot(true);
-    revision_->setInterval(kMsRevision);
+    for (QTimer* t : {actualizar_, aviso_}) t->setSingleShot(true);
     actualizar_->setInterval(0);
     aviso_->setInterval(kMsAntesDeProgreso);
 
@@ -134,9 +90,7 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
     connect(aviso_, &QTimer::timeout, this, [this] {
         if (carga_.Activa()) progreso_->parentWidget()->show();
     });
-    connect(vigilante_, &QFileSystemWatcher::directoryChanged, revision_, qOverload<>(&QTimer::start));
-    connect(vigilante_, &QFileSystemWatcher::fileChanged, revision_, qOverload<>(&QTimer::start));
-    connect(revision_, &QTimer::timeout, this, &VentanaFlota::Revisar);
+    connect(vigilancia_, &VigilanciaFlota::Cambio, this, &VentanaFlota::Revisar);
     connect(actualizar_, &QTimer::timeout, this, &VentanaFlota::Actualizar);
     for (auto senal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(filtro_, senal, actualizar_, qOverload<>(&QTimer::start));
@@ -178,7 +132,7 @@ QWidget* VentanaFlota::CrearBarra()
         PeticionFichero p;
         p.titulo = "Añadir ficheros a la flota";
         p.filtro = "Archivo de configuración (*.txt)|*.txt|Todos los archivos (*.*)|*.*|";
-        p.carpetaInicial = carpeta_;
+        p.carpetaInicial = vigilancia_->carpeta();
         AnadirFicheros(plataforma_.ElegirVarios(p, this));
     });
     const char* const formatos[][2] = {
@@ -187,8 +141,7 @@ QWidget* VentanaFlota::CrearBarra()
         connect(boton(formatos[i][0], QString::fromUtf8(formatos[i][1])), &QPushButton::clicked, this,
                 [this, i] { Exportar(i); });
     auto filtrar = [this] {
-        static_cast<FiltroFlota*>(filtro_)->Fijar(tipo_->currentIndex() > 0 ? tipo_->currentText() : QString(),
-                                                  texto_->text());
+        filtro_->Fijar(tipo_->currentIndex() > 0 ? tipo_->currentText() : QString(), texto_->text());
     };
     connect(tipo_, &QComboBox::currentIndexChanged, this, filtrar);
     connect(texto_, &QLineEdit::textChanged, this, filtrar);
@@ -281,13 +234,11 @@ bool VentanaFlota::eventFilter(QObject* objeto, QEvent* evento)
 
 void VentanaFlota::AbrirCarpeta(const std::string& carpeta)
 {
-    carpeta_ = carpeta;
     setWindowTitle(QStringLiteral("Flota - ") + QString::fromStdString(carpeta));
-    if (!vigilante_->directories().isEmpty()) vigilante_->removePaths(vigilante_->directories());
-    vigilante_->addPath(QString::fromStdString(carpeta));
+    vigilancia_->Carpeta(carpeta);
     std::vector<std::string> rutas;
     try {
-        rutas = Listar();
+        rutas = vigilancia_->Listar();
     } catch (...) {
         estado_->setText(QString::fromStdString(MensajeError(ComoErrorEjecucion(std::current_exception()))));
         return;
@@ -298,41 +249,20 @@ void VentanaFlota::AbrirCarpeta(const std::string& carpeta)
 void VentanaFlota::AnadirFicheros(const std::vector<std::string>& rutas)
 {
     if (rutas.empty()) return;
-    sueltos_.insert(rutas.begin(), rutas.end());
+    vigilancia_->Sueltos(rutas);
     if (carga_.Activa()) recarga_.Empezar(rutas);
     else Cargar(rutas);
 }
 
-std::vector<std::string> VentanaFlota::Listar() const
-{
-    std::vector<std::string> r;
-    if (!carpeta_.empty())
-        for (auto& f : FicherosDeCarpeta(carpeta_))
-            if (!EsTemporal(f)) r.push_back(std::move(f));
-    return r;
-}
-
 void VentanaFlota::Cargar(std::vector<std::string> rutas)
 {
-    for (const auto& r : rutas) sellos_[r] = Sello(r);
-    Vigilar(rutas);
+    vigilancia_->Leidos(rutas);
     progreso_->setMaximum(static_cast<int>(rutas.size()));
     progreso_->setValue(0);
     estado_->setText(QStringLiteral("Leyendo %1 ficheros…")
                          .arg(QString::fromStdString(EnteroATexto(static_cast<int64_t>(rutas.size())))));
     carga_.Empezar(std::move(rutas));
     aviso_->start();
-}
-
-void VentanaFlota::Vigilar(const std::vector<std::string>& rutas)
-{
-    // A file changed in place tells only its own watch; one replaced or
-    // removed tells the folder too.
-    QStringList nuevas;
-    const QStringList vigiladas = vigilante_->files();
-    for (const auto& r : rutas)
-        if (!vigiladas.contains(QString::fromStdString(r))) nuevas << QString::fromStdString(r);
-    if (!nuevas.isEmpty()) vigilante_->addPaths(nuevas);
 }
 
 void VentanaFlota::AlLote(const std::vector<VehiculoFlota>& lote)
@@ -353,38 +283,18 @@ void VentanaFlota::AlTerminar(int hechos, int total, bool cancelada)
                              : QStringLiteral("Lectura cancelada: no se ha leído ningún fichero de %1.").arg(de));
     else estado_->setText(QStringLiteral("%1 ficheros leídos.").arg(n));
     // What the watcher saw during the load.
-    if (revision_->isActive() || cancelada) return;
-    Revisar();
+    if (!cancelada) Revisar();
 }
 
 void VentanaFlota::Revisar()
 {
     // During a load its rows are still arriving: looked at once it ends.
     if (carga_.Activa()) return;
-    std::vector<std::string> presentes;
-    try {
-        presentes = Listar();
-    } catch (...) {
-        presentes.clear();  // the folder itself is gone: so are its rows
-    }
-    std::set<std::string> vistos(presentes.begin(), presentes.end());
-    for (const auto& r : sueltos_)
-        if (std::filesystem::exists(r)) vistos.insert(r);
-    std::vector<std::string> leer;
-    for (const auto& r : vistos) {
-        const auto sello = Sello(r);
-        const auto it = sellos_.find(r);
-        if (it == sellos_.end() || it->second != sello || !modelo_->Contiene(r)) leer.push_back(r);
-    }
-    for (const auto& r : modelo_->Rutas())
-        if (!vistos.count(r)) {
-            modelo_->Quitar(r);
-            sellos_.erase(r);
-        }
-    if (leer.empty()) return;
-    for (const auto& r : leer) sellos_[r] = Sello(r);
-    Vigilar(leer);
-    recarga_.Empezar(std::move(leer));
+    VigilanciaFlota::Diferencias d = vigilancia_->Comparar(modelo_->Rutas());
+    for (const auto& r : d.quitar) modelo_->Quitar(r);
+    if (d.leer.empty()) return;
+    vigilancia_->Leidos(d.leer);
+    recarga_.Empezar(std::move(d.leer));
 }
 
 std::vector<const VehiculoFlota*> VentanaFlota::Visibles() const
@@ -437,7 +347,7 @@ void VentanaFlota::ActualizarTipos()
 void VentanaFlota::Exportar(int formato)
 {
     ExportarFlota(plataforma_, this, static_cast<FormatoFlota>(formato),
-                  DatosFlota{Visibles(), Suma(), modelo_->Cambios(), carpeta_}, carpetaExportacion_);
+                  DatosFlota{Visibles(), Suma(), modelo_->Cambios(), vigilancia_->carpeta()}, carpetaExportacion_);
 }
 
 VentanaFlota* AbrirFlota(Plataforma& plataforma, QMdiArea& area, const std::string& carpetaInicial,

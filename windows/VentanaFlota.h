@@ -3,10 +3,7 @@
 // each with its figures, the totals below, filters by type and text, the
 // «¿Y si…?» panel, two charts and the exports. The folder is watched, and
 // the files are read off the window thread.
-#include <map>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <QWidget>
@@ -15,22 +12,22 @@
 #include "windows/CargaFlota.h"
 
 class QComboBox;
-class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
 class QProgressBar;
 class QPushButton;
-class QSortFilterProxyModel;
 class QTableView;
 class QTableWidget;
 class QTimer;
 
 namespace tarvelon {
 
+class FiltroFlota;
 class GraficosFlota;
 class ModeloFlota;
 class PanelSiEntonces;
+class VigilanciaFlota;
 class Plataforma;
 
 class VentanaFlota : public QWidget {
@@ -66,9 +63,7 @@ private:
     void Cargar(std::vector<std::string> rutas);
     void AlLote(const std::vector<VehiculoFlota>& lote);
     void AlTerminar(int hechos, int total, bool cancelada);
-    void Revisar();  // what the watcher saw: files saved, added or removed
-    std::vector<std::string> Listar() const;
-    void Vigilar(const std::vector<std::string>& rutas);
+    void Revisar();     // what the watcher saw: files saved, added or removed
     void Actualizar();  // totals, panel, charts, columns of the changes
     void ActualizarTipos();
     void Exportar(int formato);
@@ -76,15 +71,11 @@ private:
 
     Plataforma& plataforma_;
     std::string carpetaPrograma_;
-    std::string carpeta_;
-    std::set<std::string> sueltos_;  // files added one by one, outside the folder listing
-    std::map<std::string, std::pair<long long, long long>> sellos_;  // path: modification time, size when read
     ModeloFlota* modelo_;
-    QSortFilterProxyModel* filtro_;
+    FiltroFlota* filtro_;
     CargaFlota carga_;
     CargaFlota recarga_;  // the watcher's files, beside a load still running
-    QFileSystemWatcher* vigilante_;
-    QTimer* revision_;    // gathers the watcher's bursts
+    VigilanciaFlota* vigilancia_;
     QTimer* actualizar_;  // one refresh for many changes
     QTimer* aviso_;       // the progress shows only for a load that lasts
     QComboBox* tipo_ = nullptr;
