@@ -59,32 +59,38 @@ struct Tabla {
     }
 };
 
+// A row of cells; the header's (`lineas` 2) wrap their titles instead of cutting them.
 void Fila(QPainter& p, double y, const std::vector<double>& anchos, const std::vector<int>& columnas,
-          const std::function<QString(int)>& texto)
+          const std::function<QString(int)>& texto, int lineas = 1)
 {
     double x = kMargen;
     for (size_t i = 0; i < columnas.size(); ++i) {
         const bool numero = columnas[i] != ModeloFlota::kFichero && columnas[i] != ModeloFlota::kTipo &&
                             columnas[i] != ModeloFlota::kMotivo;
-        const QRectF celda(D(x + 2), D(y), D(anchos[i] - 4), D(kAlto));
-        const QString t =
-            p.fontMetrics().elidedText(texto(columnas[i]), Qt::ElideRight, static_cast<int>(celda.width()));
-        p.drawText(celda, Qt::AlignVCenter | (numero ? Qt::AlignRight : Qt::AlignLeft), t);
+        const QRectF celda(D(x + 2), D(y), D(anchos[i] - 4), D(kAlto * lineas));
+        const int alineacion = Qt::AlignVCenter | (numero ? Qt::AlignRight : Qt::AlignLeft);
+        if (lineas > 1) p.drawText(celda, alineacion | Qt::TextWordWrap, texto(columnas[i]));
+        else
+            p.drawText(celda, alineacion,
+                       p.fontMetrics().elidedText(texto(columnas[i]), Qt::ElideRight, static_cast<int>(celda.width())));
         x += anchos[i];
     }
 }
 
-void PintarGraficos(QPainter& p, const DatosFlota& d, const QRectF& pagina)
+// The two charts, each on a page of its own.
+void PintarGraficos(QPdfWriter& pdf, QPainter& p, const DatosFlota& d, const QSizeF& pagina)
 {
     GraficosFlota graficos;
     graficos.Actualizar(d.vehiculos, d.suma, HayCambios(d.cambios));
-    const double alto = (pagina.height() - 3 * kMargen) / 2;
-    int i = 0;
+    bool primero = true;
     for (QChart* g : {graficos.graficoCosteKm(), graficos.graficoEstructura()}) {
-        const QSizeF tam(1500, 1500 * alto / (pagina.width() - 2 * kMargen));
+        if (!primero && !pdf.newPage()) throw ErrorEjecucion(kErrorES);
+        primero = false;
+        const QRectF sitio(D(kMargen), D(kMargen), D(pagina.width() - 2 * kMargen), D(pagina.height() - 2 * kMargen));
+        // Drawn large and scaled down: every vehicle's name has room beside its bar.
+        const QSizeF tam(2400, 2400 * sitio.height() / sitio.width());
         g->resize(tam);
         g->scene()->setSceneRect(QRectF(QPointF(0, 0), tam));
-        const QRectF sitio(D(kMargen), D(kMargen + i++ * (alto + kMargen)), D(pagina.width() - 2 * kMargen), D(alto));
         g->scene()->render(&p, sitio, QRectF(QPointF(0, 0), tam));
     }
 }
@@ -109,7 +115,7 @@ std::string PdfFlota(const DatosFlota& d)
             const double cabecera = 46;
             const int porPagina = static_cast<int>((a4.height() - 2 * kMargen - cabecera - 2 * kAlto) / kAlto);
             const int filas = tabla.modelo.rowCount();
-            const int paginas = std::max(1, (filas + 1 + porPagina - 1) / porPagina) + 1;
+            const int paginas = std::max(1, (filas + 1 + porPagina - 1) / porPagina) + 2;
             int pagina = 1;
             auto encabezar = [&] {
                 p.setPen(Qt::black);
@@ -121,8 +127,9 @@ std::string PdfFlota(const DatosFlota& d)
                            QStringLiteral("Fecha: ") + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")) +
                                QStringLiteral("   Página %1 de %2").arg(pagina).arg(paginas));
                 p.setFont(Fuente(kPuntos, true));
-                Fila(p, kMargen + cabecera - kAlto, anchos, columnas,
-                     [&](int c) { return tabla.modelo.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(); });
+                Fila(
+                    p, kMargen + cabecera - 2 * kAlto, anchos, columnas,
+                    [&](int c) { return tabla.modelo.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(); }, 2);
                 p.setFont(Fuente(kPuntos));
             };
             encabezar();
@@ -141,8 +148,7 @@ std::string PdfFlota(const DatosFlota& d)
                 y += kAlto;
             }
             if (!pdf.newPage()) throw ErrorEjecucion(kErrorES);
-            ++pagina;
-            PintarGraficos(p, d, QRectF(QPointF(0, 0), a4));
+            PintarGraficos(pdf, p, d, a4);
         },
         QPageLayout::Landscape);
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <QScrollArea>
 #include <QtCharts/QBarCategoryAxis>
-#include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
 #include <QtCharts/QHorizontalBarSeries>
@@ -50,17 +50,20 @@ GraficosFlota::GraficosFlota(QWidget* parent)
       ejeEstructura_(new QValueAxis)
 {
     setObjectName(QStringLiteral("graficosFlota"));
-    auto* serieKm = new QBarSeries;
+    // One bar a vehicle, names on the left, as long as the vehicles need: it scrolls.
+    auto* serieKm = new QHorizontalBarSeries;
     serieKm->append(antesKm_);
     serieKm->append(despuesKm_);
-    vehiculos_->setLabelsAngle(-60);
     QFont pequena = vehiculos_->labelsFont();
-    pequena.setPointSizeF(pequena.pointSizeF() * 0.8);
+    pequena.setPointSizeF(pequena.pointSizeF() * 0.85);
     vehiculos_->setLabelsFont(pequena);
     ejeKm_->setLabelFormat(QStringLiteral("%.2f"));
     costeKm_ =
-        Vista(CrearGrafico(QStringLiteral("Coste por km de cada vehículo (€/km)")), serieKm, vehiculos_, ejeKm_, false);
+        Vista(CrearGrafico(QStringLiteral("Coste por km de cada vehículo (€/km)")), serieKm, vehiculos_, ejeKm_, true);
     costeKm_->setObjectName(QStringLiteral("graficoCosteKmFlota"));
+    auto* desplazable = new QScrollArea(this);
+    desplazable->setWidget(costeKm_);
+    desplazable->setWidgetResizable(true);
 
     auto* serieEstructura = new QHorizontalBarSeries;
     serieEstructura->append(antesEstructura_);
@@ -78,8 +81,12 @@ GraficosFlota::GraficosFlota(QWidget* parent)
     estructura_ = Vista(CrearGrafico(QStringLiteral("Estructura del coste de la flota (€/año)")), serieEstructura,
                         componentes, ejeEstructura_, true);
     estructura_->setObjectName(QStringLiteral("graficoEstructuraFlota"));
-    addTab(costeKm_, QStringLiteral("€/km por vehículo"));
-    addTab(estructura_, QStringLiteral("Estructura de costes"));
+    addTab(desplazable, QStringLiteral("€/km por vehículo"));
+    estructura_->setMinimumHeight(TamanoParaCategorias(estructura_->chart(), componentes).height() * 3 / 2);
+    auto* desplazableEstructura = new QScrollArea(this);
+    desplazableEstructura->setWidget(estructura_);
+    desplazableEstructura->setWidgetResizable(true);
+    addTab(desplazableEstructura, QStringLiteral("Estructura de costes"));
 }
 
 QChart* GraficosFlota::graficoCosteKm() const { return costeKm_->chart(); }
@@ -93,10 +100,11 @@ void GraficosFlota::Actualizar(const std::vector<const VehiculoFlota*>& visibles
     for (const VehiculoFlota* v : visibles) {
         if (nombres.size() == kBarrasFlota) break;
         if (!v->antes) continue;
-        nombres << QString::fromStdString(std::filesystem::path(v->fichero).filename().string());
-        antes << v->antes->costeKm;
-        despues << (v->despues ? v->despues->costeKm : 0.0);
-        maximo = std::max({maximo, antes.back(), cambios ? despues.back() : 0.0});
+        // The first row at the top: categories run upwards.
+        nombres.prepend(QString::fromStdString(std::filesystem::path(v->fichero).filename().string()));
+        antes.prepend(v->antes->costeKm);
+        despues.prepend(v->despues ? v->despues->costeKm : 0.0);
+        maximo = std::max({maximo, antes.front(), cambios ? despues.front() : 0.0});
     }
     vehiculos_->setCategories(nombres);
     antesKm_->remove(0, antesKm_->count());
@@ -104,6 +112,8 @@ void GraficosFlota::Actualizar(const std::vector<const VehiculoFlota*>& visibles
     despuesKm_->remove(0, despuesKm_->count());
     if (cambios) despuesKm_->append(despues);
     AjustarEje(ejeKm_, 0, maximo);
+    // Every name whole: the chart as tall as its names need, and it scrolls.
+    costeKm_->setMinimumHeight(TamanoParaCategorias(costeKm_->chart(), vehiculos_).height() * (cambios ? 4 : 3) / 2);
     const QString titulo = QStringLiteral("Coste por km de cada vehículo (€/km)");
     costeKm_->chart()->setTitle(visibles.size() > static_cast<size_t>(kBarrasFlota)
                                     ? titulo + QStringLiteral(": los %1 primeros de la tabla").arg(kBarrasFlota)

@@ -39,6 +39,8 @@ QLabel* Cifra(QWidget* padre)
     auto* l = new QLabel(padre);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for a fleet's totals, so the panel never needs to scroll sideways.
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("+9.999.999,99")) + 4);
     return l;
 }
 

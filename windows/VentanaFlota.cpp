@@ -66,6 +66,7 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
     auto* izquierda = new QSplitter(Qt::Vertical, division);
     izquierda->addWidget(CrearTabla());
     graficos_ = new GraficosFlota(izquierda);
+    graficos_->setMinimumHeight(fontMetrics().height() * 10);
     izquierda->addWidget(graficos_);
     izquierda->setStretchFactor(0, 3);
     izquierda->setStretchFactor(1, 2);
@@ -74,9 +75,14 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
     auto* desplazable = new QScrollArea(division);
     desplazable->setWidget(panel_);
     desplazable->setWidgetResizable(true);
-    desplazable->setMinimumWidth(panel_->sizeHint().width() + 24);
     division->addWidget(desplazable);
+    // The table takes what is left; on a small screen the panel scrolls.
     division->setStretchFactor(0, 1);
+    QTimer::singleShot(0, division, [division, izquierda] {
+        const int ancho = division->width(), alto = izquierda->height();
+        division->setSizes({ancho * 2 / 3, ancho - ancho * 2 / 3});
+        izquierda->setSizes({alto * 3 / 5, alto - alto * 3 / 5});
+    });
     raiz->addWidget(division, 1);
     raiz->addWidget(CrearProgreso());
 
@@ -111,11 +117,13 @@ QWidget* VentanaFlota::CrearBarra()
     tipo_ = new QComboBox(barra);
     tipo_->setObjectName(QStringLiteral("cbTipoFlota"));
     tipo_->addItem(kTodos);
-    tipo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    tipo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    tipo_->setMinimumContentsLength(24);
     texto_ = new QLineEdit(barra);
     texto_->setObjectName(QStringLiteral("txtBuscarFlota"));
     texto_->setPlaceholderText(QStringLiteral("Buscar en fichero, tipo o motivo"));
     texto_->setClearButtonEnabled(true);
+    texto_->setMinimumWidth(fontMetrics().averageCharWidth() * 24);
     cuenta_ = new QLabel(barra);
     cuenta_->setObjectName(QStringLiteral("lblCuentaFlota"));
     fila->addWidget(new QLabel(QStringLiteral("Tipo:"), barra));
@@ -135,11 +143,6 @@ QWidget* VentanaFlota::CrearBarra()
         p.carpetaInicial = vigilancia_->carpeta();
         AnadirFicheros(plataforma_.ElegirVarios(p, this));
     });
-    const char* const formatos[][2] = {
-        {"btExportarExcel", "Excel…"}, {"btExportarPdf", "PDF…"}, {"btExportarCsv", "CSV…"}};
-    for (int i = 0; i < 3; ++i)
-        connect(boton(formatos[i][0], QString::fromUtf8(formatos[i][1])), &QPushButton::clicked, this,
-                [this, i] { Exportar(i); });
     auto filtrar = [this] {
         filtro_->Fijar(tipo_->currentIndex() > 0 ? tipo_->currentText() : QString(), texto_->text());
     };
@@ -216,7 +219,18 @@ QWidget* VentanaFlota::CrearProgreso()
     auto* capas = new QVBoxLayout(pie);
     capas->setContentsMargins(0, 0, 0, 0);
     capas->addWidget(barra);
-    capas->addWidget(estado_);
+    auto* abajo = new QHBoxLayout;
+    abajo->addWidget(estado_, 1);
+    abajo->addWidget(new QLabel(QStringLiteral("Exportar:"), pie));
+    const char* const formatos[][2] = {
+        {"btExportarExcel", "Excel…"}, {"btExportarPdf", "PDF…"}, {"btExportarCsv", "CSV…"}};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QPushButton(QString::fromUtf8(formatos[i][1]), pie);
+        b->setObjectName(QString::fromLatin1(formatos[i][0]));
+        connect(b, &QPushButton::clicked, this, [this, i] { Exportar(i); });
+        abajo->addWidget(b);
+    }
+    capas->addLayout(abajo);
     return pie;
 }
 
@@ -267,8 +281,15 @@ void VentanaFlota::Cargar(std::vector<std::string> rutas)
 
 void VentanaFlota::AlLote(const std::vector<VehiculoFlota>& lote)
 {
+    const bool primeras = modelo_->rowCount() == 0;
     modelo_->Poner(lote);
     ActualizarTipos();
+    // Columns as wide as the first rows need (Qt looks at a sample, not at every row).
+    if (!primeras) return;
+    tabla_->resizeColumnsToContents();
+    const int maximo = fontMetrics().averageCharWidth() * 36;  // a long reason or type does not take the table
+    for (int c = 0; c < ModeloFlota::kColumnas; ++c)
+        tabla_->setColumnWidth(c, std::min(tabla_->columnWidth(c), maximo));
 }
 
 void VentanaFlota::AlTerminar(int hechos, int total, bool cancelada)
@@ -318,11 +339,20 @@ void VentanaFlota::Actualizar()
     const std::vector<const VehiculoFlota*> visibles = Visibles();
     SumaFlota suma;
     for (const VehiculoFlota* v : visibles) suma.Sumar(*v);
-    for (int c = 0; c < ModeloFlota::kColumnas; ++c) pie_->item(0, c)->setText(ModeloFlota::TextoTotal(c, suma));
     const bool cambios = HayCambios(modelo_->Cambios());
     for (int c = ModeloFlota::kCosteKmDespues; c <= ModeloFlota::kDiferenciaAnual; ++c) {
+        const bool aparece = cambios && tabla_->isColumnHidden(c);
         tabla_->setColumnHidden(c, !cambios);
+        if (aparece) tabla_->resizeColumnToContents(c);
         pie_->setColumnHidden(c, !cambios);
+    }
+    const QFontMetrics negrita(pie_->item(0, 0)->font());
+    for (int c = 0; c < ModeloFlota::kColumnas; ++c) {
+        const QString t = ModeloFlota::TextoTotal(c, suma);
+        pie_->item(0, c)->setText(t);
+        // A total wider than its column widens it: totals are never cut.
+        const int ancho = negrita.horizontalAdvance(t) + 24;
+        if (tabla_->columnWidth(c) < ancho) tabla_->setColumnWidth(c, ancho);
     }
     for (int c = 0; c < ModeloFlota::kColumnas; ++c) pie_->setColumnWidth(c, tabla_->columnWidth(c));
     panel_->MostrarTotales(suma);
@@ -363,8 +393,8 @@ VentanaFlota* AbrirFlota(Plataforma& plataforma, QMdiArea& area, const std::stri
     QMdiSubWindow* marco = area.addSubWindow(ventana);
     marco->setObjectName(QStringLiteral("MarcoVentanaFlota"));
     marco->setAttribute(Qt::WA_DeleteOnClose);
-    const QSize zona = area.viewport()->size();
-    marco->resize(std::max(zona.width() * 9 / 10, std::min(zona.width(), 900)), zona.height() * 9 / 10);
+    // The whole work area: the table, its charts and the panel want the room.
+    marco->setGeometry(QRect(QPoint(0, 0), area.viewport()->size()));
     marco->show();
     area.setActiveSubWindow(marco);
     ventana->AbrirCarpeta(elegido.front());
