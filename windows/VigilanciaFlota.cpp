@@ -12,6 +12,7 @@ namespace tarvelon {
 namespace {
 
 constexpr int kMsRafaga = 250;
+constexpr qsizetype kPorTanda = 200;
 
 std::pair<long long, long long> Sello(const std::string& ruta)
 {
@@ -31,8 +32,11 @@ bool EsTemporal(const std::string& ruta)
 }  // namespace
 
 VigilanciaFlota::VigilanciaFlota(QObject* parent)
-    : QObject(parent), vigilante_(new QFileSystemWatcher(this)), rafaga_(new QTimer(this))
+    : QObject(parent), vigilante_(new QFileSystemWatcher(this)), rafaga_(new QTimer(this)), tanda_(new QTimer(this))
 {
+    tanda_->setSingleShot(true);
+    tanda_->setInterval(0);
+    connect(tanda_, &QTimer::timeout, this, &VigilanciaFlota::Tanda);
     rafaga_->setSingleShot(true);
     rafaga_->setInterval(kMsRafaga);
     connect(vigilante_, &QFileSystemWatcher::directoryChanged, rafaga_, qOverload<>(&QTimer::start));
@@ -59,14 +63,21 @@ std::vector<std::string> VigilanciaFlota::Listar() const
 void VigilanciaFlota::Leidos(const std::vector<std::string>& rutas)
 {
     // A file changed in place tells only its own watch; one replaced or
-    // removed tells the folder too.
-    QStringList nuevas;
-    const QStringList vigiladas = vigilante_->files();
+    // removed tells the folder too. The watches are set a few at a time, so
+    // that a large fleet does not hold up the window.
     for (const auto& r : rutas) {
         sellos_[r] = Sello(r);
-        if (!vigiladas.contains(QString::fromStdString(r))) nuevas << QString::fromStdString(r);
+        if (vigilados_.insert(r).second) pendientes_ << QString::fromStdString(r);
     }
-    if (!nuevas.isEmpty()) vigilante_->addPaths(nuevas);
+    if (!pendientes_.isEmpty()) tanda_->start();
+}
+
+void VigilanciaFlota::Tanda()
+{
+    const QStringList tanda = pendientes_.mid(0, kPorTanda);
+    pendientes_.remove(0, tanda.size());
+    vigilante_->addPaths(tanda);
+    if (!pendientes_.isEmpty()) tanda_->start();
 }
 
 VigilanciaFlota::Diferencias VigilanciaFlota::Comparar(const std::vector<std::string>& enTabla)
@@ -90,6 +101,7 @@ VigilanciaFlota::Diferencias VigilanciaFlota::Comparar(const std::vector<std::st
         if (!vistos.count(r)) {
             d.quitar.push_back(r);
             sellos_.erase(r);
+            vigilados_.erase(r);  // its watch went with the file
         }
     return d;
 }

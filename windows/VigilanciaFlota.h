@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QStringList>
 
 class QFileSystemWatcher;
 class QTimer;
@@ -41,8 +42,13 @@ signals:
     void Cambio();  // something changed: time to Comparar
 
 private:
+    void Tanda();
+
     QFileSystemWatcher* vigilante_;
     QTimer* rafaga_;  // gathers a burst of events into one
+    QTimer* tanda_;   // sets the next few watches
+    QStringList pendientes_;
+    std::set<std::string> vigilados_;
     std::string carpeta_;
     std::set<std::string> sueltos_;
     std::map<std::string, std::pair<long long, long long>> sellos_;  // path: modification time, size when read
