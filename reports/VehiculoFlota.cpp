@@ -91,4 +91,11 @@ void SumaFlota::Sumar(const VehiculoFlota& v)
     despues.Sumar(*v.despues);
 }
 
+SumaFlota Sumar(const std::vector<const VehiculoFlota*>& vehiculos)
+{
+    SumaFlota s;
+    for (const VehiculoFlota* v : vehiculos) s.Sumar(*v);
+    return s;
+}
+
 }  // namespace tarvelon

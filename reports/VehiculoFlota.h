@@ -53,5 +53,6 @@ struct SumaFlota {
     long sinCifras = 0;
     void Sumar(const VehiculoFlota& v);
 };
+SumaFlota Sumar(const std::vector<const VehiculoFlota*>& vehiculos);
 
 }  // namespace tarvelon

@@ -327,18 +327,10 @@ std::vector<const VehiculoFlota*> VentanaFlota::Visibles() const
     return r;
 }
 
-SumaFlota VentanaFlota::Suma() const
-{
-    SumaFlota s;
-    for (const VehiculoFlota* v : Visibles()) s.Sumar(*v);
-    return s;
-}
-
 void VentanaFlota::Actualizar()
 {
     const std::vector<const VehiculoFlota*> visibles = Visibles();
-    SumaFlota suma;
-    for (const VehiculoFlota* v : visibles) suma.Sumar(*v);
+    const SumaFlota suma = Sumar(visibles);
     const bool cambios = HayCambios(modelo_->Cambios());
     for (int c = ModeloFlota::kCosteKmDespues; c <= ModeloFlota::kDiferenciaAnual; ++c) {
         const bool aparece = cambios && tabla_->isColumnHidden(c);
@@ -377,7 +369,8 @@ void VentanaFlota::ActualizarTipos()
 void VentanaFlota::Exportar(int formato)
 {
     ExportarFlota(plataforma_, this, static_cast<FormatoFlota>(formato),
-                  DatosFlota{Visibles(), Suma(), modelo_->Cambios(), vigilancia_->carpeta()}, carpetaExportacion_);
+                  DatosFlota{Visibles(), Sumar(Visibles()), modelo_->Cambios(), vigilancia_->carpeta()},
+                  carpetaExportacion_);
 }
 
 VentanaFlota* AbrirFlota(Plataforma& plataforma, QMdiArea& area, const std::string& carpetaInicial,

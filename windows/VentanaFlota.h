@@ -42,9 +42,8 @@ public:
     void AbrirCarpeta(const std::string& carpeta);
     void AnadirFicheros(const std::vector<std::string>& rutas);
 
-    // The rows as shown (filtered and sorted) and their sum.
+    // The rows as shown (filtered and sorted).
     std::vector<const VehiculoFlota*> Visibles() const;
-    SumaFlota Suma() const;
 
     QTableView* tabla() const { return tabla_; }
     QTableWidget* pie() const { return pie_; }
