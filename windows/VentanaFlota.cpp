@@ -78,9 +78,12 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
     division->addWidget(desplazable);
     // The table takes what is left; on a small screen the panel scrolls.
     division->setStretchFactor(0, 1);
-    QTimer::singleShot(0, division, [division, izquierda] {
+    // Once laid out: the panel whole when it takes at most half the width.
+    QTimer::singleShot(0, division, [division, izquierda, desplazable, this] {
         const int ancho = division->width(), alto = izquierda->height();
-        division->setSizes({ancho * 2 / 3, ancho - ancho * 2 / 3});
+        const int panel =
+            std::min(ancho / 2, panel_->sizeHint().width() + desplazable->verticalScrollBar()->sizeHint().width() + 4);
+        division->setSizes({ancho - panel, panel});
         izquierda->setSizes({alto * 3 / 5, alto - alto * 3 / 5});
     });
     raiz->addWidget(division, 1);
