@@ -20,24 +20,17 @@ namespace {
 
 enum class Salida { Texto, Json, Csv };
 
-int Flota(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
-          std::ostream& err, ErroresMostrados& avisos)
+Salida FormatoDe(const ArgumentosOrden& a)
 {
-    const ArgumentosOrden a(args, {{"--gasoleo", 1},
-                                   {"--salarios", 1},
-                                   {"--peajes", 1},
-                                   {"--mantenimiento", 1},
-                                   {"--km", 1},
-                                   {"--co2", 1},
-                                   {"--formato", 1},
-                                   {"--lista", 1},
-                                   {"--sin-totales", 0}});
-    Salida formato = Salida::Texto;
-    if (const auto f = a.Valor("--formato")) {
-        if (*f == "json") formato = Salida::Json;
-        else if (*f == "csv") formato = Salida::Csv;
-        else if (*f != "texto") throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
-    }
+    const auto f = a.Valor("--formato");
+    if (!f || *f == "texto") return Salida::Texto;
+    if (*f == "json") return Salida::Json;
+    if (*f == "csv") return Salida::Csv;
+    throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
+}
+
+CambiosFlota CambiosDe(const ArgumentosOrden& a)
+{
     CambiosFlota cambios;
     const std::pair<const char*, double CambiosFlota::*> porcentajes[] = {
         {"--gasoleo", &CambiosFlota::gasoleo},
@@ -60,30 +53,23 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
         cambios.precioCo2 = NumeroDeOpcion("--co2", *a.Valor("--co2"));
         if (!(cambios.precioCo2 >= 0)) throw UsoIncorrecto{"El precio del CO2 (€/t) no puede ser negativo."};
     }
-    const auto lista = a.Valor("--lista");
-    const auto& p = a.Posicionales();
-    if (lista ? !p.empty() : p.size() != 1)
-        throw UsoIncorrecto{lista ? "Indique una CARPETA o --lista LISTA, no las dos."
-                                  : "Número de argumentos incorrecto."};
-    if (lista && lista->empty()) throw UsoIncorrecto{"El nombre del fichero de --lista está vacío."};
+    return cambios;
+}
 
-    // The folder is read before anything is written; the list as it goes.
-    std::vector<std::string> ficheros;
-    std::optional<ListaFicheros> entrada;
-    try {
-        if (lista) entrada.emplace(*lista);
-        else ficheros = FicherosDeCarpeta(p[0]);
-    } catch (const ErrorEjecucion& e) {
-        // As the other commands: JSON asked for gets the error object.
-        const ErrorEjecucion nombrado = lista ? EnFichero(ErrorEjecucion(e.Numero()), *lista) : e;
-        if (formato == Salida::Json) out << JsonError(nombrado);
-        throw nombrado;
-    }
-
-    int peor = kSalidaBien;
+// The rows as they are written, the totals and the exit code (the worst file's).
+struct Filas {
+    const CambiosFlota& cambios;
+    const std::string& carpetaPrograma;
+    Salida formato;
+    std::ostream& out;
+    std::ostream& err;
+    ErroresMostrados& avisos;
     TotalesFlota antes, despues;
+    int peor = kSalidaBien;
     bool primera = true;
-    auto fila = [&](const std::string& ruta) {
+
+    void Escribir(const std::string& ruta)
+    {
         FilaSiEntonces f;
         f.fichero = ruta;
         avisos.OlvidarError();
@@ -118,18 +104,56 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
         else if (formato == Salida::Json) out << JsonSiEntonces(f, primera);
         else out << TextoSiEntonces(f);
         primera = false;
-    };
+    }
+};
+
+int Flota(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
+          std::ostream& err, ErroresMostrados& avisos)
+{
+    const ArgumentosOrden a(args, {{"--gasoleo", 1},
+                                   {"--salarios", 1},
+                                   {"--peajes", 1},
+                                   {"--mantenimiento", 1},
+                                   {"--km", 1},
+                                   {"--co2", 1},
+                                   {"--formato", 1},
+                                   {"--lista", 1},
+                                   {"--sin-totales", 0}});
+    const Salida formato = FormatoDe(a);
+    const CambiosFlota cambios = CambiosDe(a);
+    const auto lista = a.Valor("--lista");
+    const auto& p = a.Posicionales();
+    if (lista ? !p.empty() : p.size() != 1)
+        throw UsoIncorrecto{lista ? "Indique una CARPETA o --lista LISTA, no las dos."
+                                  : "Número de argumentos incorrecto."};
+    if (lista && lista->empty()) throw UsoIncorrecto{"El nombre del fichero de --lista está vacío."};
+
+    // The folder is read before anything is written; the list as it goes.
+    std::vector<std::string> ficheros;
+    std::optional<ListaFicheros> entrada;
+    try {
+        if (lista) entrada.emplace(*lista);
+        else ficheros = FicherosDeCarpeta(p[0]);
+    } catch (const ErrorEjecucion& e) {
+        // As the other commands: JSON asked for gets the error object.
+        const ErrorEjecucion nombrado = lista ? EnFichero(ErrorEjecucion(e.Numero()), *lista) : e;
+        if (formato == Salida::Json) out << JsonError(nombrado);
+        throw nombrado;
+    }
+
+    Filas filas{cambios, carpetaPrograma, formato, out, err, avisos, {}, {}};
     if (formato == Salida::Csv) out << CabeceraCsvSiEntonces();
     if (formato == Salida::Json) out << JsonInicioSiEntonces();
-    for (const auto& ruta : ficheros) fila(ruta);
-    for (std::string ruta; entrada && entrada->Siguiente(ruta);) fila(ruta);
+    for (const auto& ruta : ficheros) filas.Escribir(ruta);
+    for (std::string ruta; entrada && entrada->Siguiente(ruta);) filas.Escribir(ruta);
+    const CifrasVehiculo antes = filas.antes.Total(), despues = filas.despues.Total();
     // JSON always closes with its totals, so that the document stays whole.
-    if (formato == Salida::Json) out << JsonFinSiEntonces(antes.Total(), despues.Total());
+    if (formato == Salida::Json) out << JsonFinSiEntonces(antes, despues);
     else if (!a.Hay("--sin-totales")) {
-        if (formato == Salida::Csv) out << CsvTotalesSiEntonces(antes.Total(), despues.Total());
-        else out << TextoTotalesSiEntonces(antes.Total(), despues.Total(), antes.vehiculos());
+        if (formato == Salida::Csv) out << CsvTotalesSiEntonces(antes, despues);
+        else out << TextoTotalesSiEntonces(antes, despues, filas.antes.vehiculos());
     }
-    return peor;
+    return filas.peor;
 }
 
 }  // namespace
