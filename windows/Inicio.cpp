@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include "model/Errores.h"
+#include "windows/AbrirFlota.h"
 #include "windows/CajaTexto.h"
 #include "windows/CambiosSimulacion.h"
 #include "windows/Columnas.h"
@@ -27,7 +28,6 @@
 #include "windows/Twips.h"
 #include "windows/VentanaAnalisis.h"
 #include "windows/VentanaAyuda.h"
-#include "windows/VentanaFlota.h"
 #include "windows/frmAbout.h"
 
 #include "windows/DatosPersonalizados.h"

@@ -8,8 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -46,8 +44,8 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
       carpetaPrograma_(std::move(carpetaPrograma)),
       modelo_(new ModeloFlota(this)),
       filtro_(new FiltroFlota(this)),
-      carga_(cargar ? cargar : [c = carpetaPrograma_](const std::string& r) { return CargarVehiculoFlota(r, c); }),
-      recarga_(cargar ? cargar : [c = carpetaPrograma_](const std::string& r) { return CargarVehiculoFlota(r, c); }),
+      cargador_(cargar ? cargar : [c = carpetaPrograma_](const std::string& r) { return CargarVehiculoFlota(r, c); }),
+      carga_(cargador_),
       vigilancia_(new VigilanciaFlota(this)),
       actualizar_(new QTimer(this)),
       aviso_(new QTimer(this))
@@ -95,7 +93,6 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
         progreso_->setValue(hechos);
     });
     connect(&carga_, &CargaFlota::Terminada, this, &VentanaFlota::AlTerminar);
-    connect(&recarga_, &CargaFlota::Lote, this, &VentanaFlota::AlLote);
     connect(aviso_, &QTimer::timeout, this, [this] {
         if (carga_.Activa()) progreso_->parentWidget()->show();
     });
@@ -267,7 +264,7 @@ void VentanaFlota::AnadirFicheros(const std::vector<std::string>& rutas)
 {
     if (rutas.empty()) return;
     vigilancia_->Sueltos(rutas);
-    if (carga_.Activa()) recarga_.Empezar(rutas);
+    if (carga_.Activa()) Releer(rutas);
     else Cargar(rutas);
 }
 
@@ -318,7 +315,16 @@ void VentanaFlota::Revisar()
     for (const auto& r : d.quitar) modelo_->Quitar(r);
     if (d.leer.empty()) return;
     vigilancia_->Leidos(d.leer);
-    recarga_.Empezar(std::move(d.leer));
+    Releer(std::move(d.leer));
+}
+
+void VentanaFlota::Releer(std::vector<std::string> rutas)
+{
+    // A reading of its own each time: one still running is not cut short.
+    auto* carga = new CargaFlota(cargador_, this);
+    connect(carga, &CargaFlota::Lote, this, &VentanaFlota::AlLote);
+    connect(carga, &CargaFlota::Terminada, carga, &QObject::deleteLater);
+    carga->Empezar(std::move(rutas));
 }
 
 std::vector<const VehiculoFlota*> VentanaFlota::Visibles() const
@@ -374,27 +380,6 @@ void VentanaFlota::Exportar(int formato)
     ExportarFlota(plataforma_, this, static_cast<FormatoFlota>(formato),
                   DatosFlota{Visibles(), Sumar(Visibles()), modelo_->Cambios(), vigilancia_->carpeta()},
                   carpetaExportacion_);
-}
-
-VentanaFlota* AbrirFlota(Plataforma& plataforma, QMdiArea& area, const std::string& carpetaInicial,
-                         const std::string& carpetaPrograma)
-{
-    PeticionFichero p;
-    p.titulo = "Abrir flota: carpeta de ficheros de datos personalizados";
-    p.carpeta = true;
-    p.carpetaInicial = carpetaInicial;
-    const std::vector<std::string> elegido = plataforma.ElegirVarios(p, area.window());
-    if (elegido.empty() || elegido.front().empty()) return nullptr;
-    auto* ventana = new VentanaFlota(plataforma, carpetaPrograma);
-    QMdiSubWindow* marco = area.addSubWindow(ventana);
-    marco->setObjectName(QStringLiteral("MarcoVentanaFlota"));
-    marco->setAttribute(Qt::WA_DeleteOnClose);
-    // The whole work area: the table, its charts and the panel want the room.
-    marco->setGeometry(QRect(QPoint(0, 0), area.viewport()->size()));
-    marco->show();
-    area.setActiveSubWindow(marco);
-    ventana->AbrirCarpeta(elegido.front());
-    return ventana;
 }
 
 }  // namespace tarvelon

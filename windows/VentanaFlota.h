@@ -14,7 +14,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMdiArea;
 class QProgressBar;
 class QPushButton;
 class QTableView;
@@ -60,6 +59,7 @@ private:
     QWidget* CrearTabla();
     QWidget* CrearProgreso();
     void Cargar(std::vector<std::string> rutas);
+    void Releer(std::vector<std::string> rutas);
     void AlLote(const std::vector<VehiculoFlota>& lote);
     void AlTerminar(int hechos, int total, bool cancelada);
     void Revisar();     // what the watcher saw: files saved, added or removed
@@ -72,8 +72,8 @@ private:
     std::string carpetaPrograma_;
     ModeloFlota* modelo_;
     FiltroFlota* filtro_;
-    CargaFlota carga_;
-    CargaFlota recarga_;  // the watcher's files, beside a load still running
+    CargaFlota::Cargador cargador_;
+    CargaFlota carga_;  // the folder or the files opened; Releer reads the watcher's beside it
     VigilanciaFlota* vigilancia_;
     QTimer* actualizar_;  // one refresh for many changes
     QTimer* aviso_;       // the progress shows only for a load that lasts
@@ -89,10 +89,5 @@ private:
     QLabel* estado_ = nullptr;
     std::string carpetaExportacion_;
 };
-
-// «Archivo → Abrir flota…»: asks for a folder and opens it in a new window
-// of the work area; null when the user cancelled.
-VentanaFlota* AbrirFlota(Plataforma& plataforma, QMdiArea& area, const std::string& carpetaInicial,
-                         const std::string& carpetaPrograma);
 
 }  // namespace tarvelon
