@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/ArgumentosOrden.h"
-#include "cli/Origen.h"
+#include "reports/CargarRegistro.h"
 #include "cli/SalidaConsola.h"
 
 namespace tarvelon {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/Origen.h"
+#include "reports/CargarRegistro.h"
 #include "cli/SalidaConsola.h"
 #include "reports/SecuenciaAnalisis.h"
 

@@ -6,7 +6,7 @@
 #include "cli/CargarValidos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
-#include "cli/FicherosNombrados.h"
+#include "reports/CargarRegistro.h"
 #include "reports/Xlsx.h"
 
 namespace tarvelon {

@@ -1,18 +1,16 @@
 // tarvelon-datos flota: every vehicle of a fleet before and after a change in
 // diesel price, wages, tolls, maintenance or annual km and a price on CO2.
 #include <algorithm>
-#include <filesystem>
 #include <ostream>
 
 #include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/ListaFicheros.h"
-#include "cli/Origen.h"
 #include "model/Errores.h"
-#include "reports/CalcularInforme.h"
 #include "reports/InformesFlota.h"
 #include "reports/Json.h"
+#include "reports/VehiculoFlota.h"
 
 namespace tarvelon {
 
@@ -23,23 +21,6 @@ ErrorEjecucion Nombrado(int numero, const std::string& ruta)
 {
     const ErrorEjecucion e(numero);
     return ErrorEjecucion(numero, e.Descripcion() + ": «" + ruta + "»");
-}
-
-// The regular files of a folder sorted by name, not its subfolders.
-std::vector<std::string> FicherosDeCarpeta(const std::string& carpeta)
-{
-    std::error_code ec;
-    if (!std::filesystem::is_directory(carpeta, ec))
-        throw Nombrado(std::filesystem::exists(carpeta, ec) ? kErrorAcceso : kFicheroNoEncontrado, carpeta);
-    std::vector<std::string> r;
-    std::filesystem::directory_iterator it(carpeta, ec), fin;
-    if (ec) throw Nombrado(kPermisoDenegado, carpeta);
-    for (; it != fin; it.increment(ec)) {
-        if (it->is_regular_file(ec)) r.push_back(it->path().string());
-    }
-    if (ec) throw Nombrado(kErrorES, carpeta);
-    std::sort(r.begin(), r.end());
-    return r;
 }
 
 CambiosFlota LeerCambios(const ArgumentosOrden& a)
@@ -82,14 +63,19 @@ public:
         FilaSiEntonces f;
         f.fichero = ruta;
         entorno_.avisos.OlvidarError();
-        try {
-            Calcular(f);
-        } catch (const ErrorEjecucion& e) {
+        const VehiculoFlota v = CargarVehiculoFlota(ruta, entorno_.carpetaPrograma);
+        f.tipo = v.tipo;
+        if (v.fallo == FalloVehiculo::Lectura) {
+            // A box the tool showed names the cause; otherwise the error is the cause.
             const auto& primero = entorno_.avisos.PrimerError();
-            const ErrorEjecucion& causa = primero ? *primero : e;
-            if (!primero) entorno_.err << MensajeError(e) << '\n';
-            f.error = MensajeError(causa);
+            if (!primero) entorno_.err << v.error << '\n';
+            f.error = primero ? MensajeError(*primero) : v.error;
             peor_ = kSalidaError;
+        } else if (v.fallo == FalloVehiculo::Validacion) {
+            f.error = v.error;
+            peor_ = std::max(peor_, kSalidaValidacion);
+        } else {
+            Cifras(*v.registro, f);
         }
         std::ostream& out = entorno_.out;
         if (formato_ == Formato::Csv) out << CsvSiEntonces(f);
@@ -103,23 +89,11 @@ public:
     int Peor() const { return peor_; }
 
 private:
-    void Calcular(FilaSiEntonces& f)
+    void Cifras(const Simulacion& registro, FilaSiEntonces& f)
     {
-        Simulacion s = CargarRegistro(Origen{f.fichero, std::nullopt, std::nullopt}, entorno_.carpetaPrograma);
-        f.tipo = s.Tipo;
-        Simulacion validada = s;
-        const ResultadoInforme r =
-            CalcularInforme(validada, SeguroDesdeRegistro(s), [](const Simulacion&, std::vector<std::string>&) {});
-        if (r.error) throw *r.error;
-        if (r.noValido) {
-            for (const auto& m : r.lineas)
-                if (!m.empty()) f.error += (f.error.empty() ? "" : " | ") + m;
-            peor_ = std::max(peor_, kSalidaValidacion);
-            return;
-        }
-        f.cifras = SiEntonces(s, cambios_);
+        f.cifras = SiEntonces(registro, cambios_);
         if (f.cifras.error) {
-            // The record itself calculated just above: it is the changed copy that failed.
+            // The record itself calculated: it is the changed copy that failed.
             f.error =
                 "Con los cambios: " + MensajeError(ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion));
             entorno_.err << f.error << '\n';

@@ -6,7 +6,7 @@
 #include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
-#include "cli/FicherosNombrados.h"
+#include "reports/CargarRegistro.h"
 #include "cli/ListaFicheros.h"
 #include "reports/Csv.h"
 #include "reports/Informes.h"

@@ -5,7 +5,7 @@
 #include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
-#include "cli/Origen.h"
+#include "reports/CargarRegistro.h"
 #include "data/Ficheros.h"
 #include "model/PrecioServicio.h"
 #include "reports/CalcularInforme.h"

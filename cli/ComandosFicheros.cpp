@@ -5,7 +5,7 @@
 #include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
-#include "cli/FicherosNombrados.h"
+#include "reports/CargarRegistro.h"
 #include "cli/LeerLineasPlanas.h"
 #include "data/Ficheros.h"
 

@@ -81,6 +81,16 @@ double CosteTotalPorKm(const Simulacion& calculada)
     return Suma(calculada.CostesDirectosporKm, calculada.CostesInDirectosporKm);
 }
 
+const std::array<std::string_view, kComponentesCoste>& NombresComponentes()
+{
+    static const auto nombres = [] {
+        std::array<std::string_view, kComponentesCoste> n;
+        for (size_t i = 0; i < n.size(); ++i) n[i] = kComponentes[i].plantilla.componente;
+        return n;
+    }();
+    return nombres;
+}
+
 EstructuraCostes Estructura(const Simulacion& calculada)
 {
     EstructuraCostes e;

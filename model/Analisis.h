@@ -6,6 +6,7 @@
 // with the insurance the record itself carries (SeguroDesdeRegistro), as
 // tarvelon-datos calculates a personalised file or a reference type; this
 // file only forms shares, differences and percentages of its results.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,11 @@ struct EstructuraCostes {
     double totalPorKm = 0;        // CostesDirectosporKm + CostesInDirectosporKm
     double totalPorServicio = 0;  // CostesDirectosporServicio + CostesInDirectosporServicio
 };
+
+inline constexpr size_t kComponentesCoste = 12;
+
+// The twelve components' Spanish labels, in the structure's order.
+const std::array<std::string_view, kComponentesCoste>& NombresComponentes();
 
 // The structure of a record on which Calcular has run. An overflow in a sum
 // or a zero KilometrajeAnual raises ErrorEjecucion (6 or 11).

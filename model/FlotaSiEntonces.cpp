@@ -29,6 +29,9 @@ CifrasVehiculo Cifras(const Simulacion& calculada, double precioCo2)
     c.costeAnual = Suma(Suma(calculada.CostesDirectosAnuales, calculada.CostesInDirectosAnuales), costeCo2);
     c.costeKm = CosteTotalPorKm(calculada);
     c.costeServicio = Suma(calculada.CostesDirectosporServicio, calculada.CostesInDirectosporServicio);
+    const EstructuraCostes e = Estructura(calculada);
+    for (size_t i = 0; i < c.componentes.size(); ++i) c.componentes[i] = e.componentes[i].anual;
+    c.costeCo2 = costeCo2;
     // The CO2 spread as the calculation spreads every annual cost.
     if (costeCo2 != 0) {
         c.costeKm = Suma(c.costeKm, Cociente(costeCo2, c.km));
@@ -74,6 +77,8 @@ void TotalesFlota::Sumar(const CifrasVehiculo& c)
     suma_.costeAnual += c.costeAnual;
     suma_.litros += c.litros;
     suma_.co2 += c.co2;
+    for (size_t i = 0; i < c.componentes.size(); ++i) suma_.componentes[i] += c.componentes[i];
+    suma_.costeCo2 += c.costeCo2;
 }
 
 CifrasVehiculo TotalesFlota::Total() const
@@ -92,6 +97,31 @@ std::optional<double> CambioPorcentaje(const std::string& texto)
     } catch (const ErrorEjecucion&) {
     }
     return std::nullopt;
+}
+
+LecturaCambios LeerCambios(const std::array<std::string, 6>& textos)
+{
+    double CambiosFlota::*const miembros[] = {&CambiosFlota::gasoleo, &CambiosFlota::salarios,
+                                              &CambiosFlota::peajes,  &CambiosFlota::mantenimiento,
+                                              &CambiosFlota::km,      &CambiosFlota::precioCo2};
+    CambiosFlota c;
+    for (size_t i = 0; i < textos.size(); ++i) {
+        const auto fallo = [&](const char* motivo) {
+            return LecturaCambios{std::nullopt, static_cast<int>(i), motivo};
+        };
+        if (textos[i].find_first_not_of(' ') == std::string::npos) continue;
+        const std::optional<double> v = CambioPorcentaje(textos[i]);
+        if (i == 5) {
+            if (!v || *v < 0) return fallo("El precio del CO2 (€/t) debe ser un número de 0 en adelante.");
+        } else if (!v) {
+            return fallo("Cada cambio debe ser un número en %, de -100 en adelante.");
+        } else if (i == 4 && *v == -100) {
+            // With no km left there is no cost per km: every row would fail alike.
+            return fallo("El cambio de los km anuales debe ser mayor que -100 %.");
+        }
+        c.*miembros[i] = *v;
+    }
+    return {c, -1, {}};
 }
 
 }  // namespace tarvelon

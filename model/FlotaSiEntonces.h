@@ -2,6 +2,7 @@
 // «¿Y si…?» on a fleet: each record recalculated on a copy with the diesel
 // price, wages, tolls, maintenance and annual km moved by a percentage and a
 // price put on the CO2 emitted, against the record as it is.
+#include <array>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,10 @@ struct CifrasVehiculo {
     double costeAnual = 0;     // €/year
     double litros = 0;         // CVConsumoMedio × km / 100
     double co2 = 0;            // t/year, litres × kCo2GasoleoKgPorLitro / 1000
+    // Where the €/year go: the twelve components of Estructura (€/year), and
+    // the CO2 price paid, which costeAnual includes.
+    std::array<double, kComponentesCoste> componentes{};
+    double costeCo2 = 0;
 };
 
 // The figures of a calculated record, with `precioCo2` €/t on its CO2.
@@ -55,7 +60,7 @@ struct SiEntoncesVehiculo {
 };
 SiEntoncesVehiculo SiEntonces(const Simulacion& registro, const CambiosFlota& cambios);
 
-// Totals of km, services, €/year, litres and CO2 and the km-weighted
+// Totals of km, services, €/year, litres, CO2 and the cost components, and the km-weighted
 // averages of €/km and €/service over the vehicles added, a row at a time.
 class TotalesFlota {
 public:
@@ -71,5 +76,16 @@ private:
 // A percentage option's text as a change: the program's number form, at
 // least −100; none otherwise.
 std::optional<double> CambioPorcentaje(const std::string& texto);
+
+// The six texts of the changes as the fleet window takes them, in
+// CambiosFlota's order (diesel, wages, tolls, maintenance, km in %, CO2 in
+// €/t); an empty text is no change. The first text that is no valid change
+// is named by its place and why.
+struct LecturaCambios {
+    std::optional<CambiosFlota> cambios;
+    int mal = -1;  // 0..5
+    std::string motivo;
+};
+LecturaCambios LeerCambios(const std::array<std::string, 6>& textos);
 
 }  // namespace tarvelon

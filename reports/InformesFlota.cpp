@@ -34,17 +34,6 @@ const std::array<Dato, 7> kDatos = {{
     {&CifrasVehiculo::co2, "CO2 anual del depósito a la rueda (t)", "co2_t_anuales"},
 }};
 
-// b − a without the noise of the last binary digits of the larger figure:
-// 657,871412289347 → 618,720412289347 gives −39,151, not −39,1510000000001.
-double Diferencia(double a, double b)
-{
-    const double mayor = std::max(std::fabs(a), std::fabs(b));
-    if (mayor == 0 || !std::isfinite(b - a)) return b - a;
-    const double escala = std::pow(10.0, 14 - std::floor(std::log10(mayor)));
-    const double d = std::round((b - a) * escala) / escala;
-    return std::isfinite(d) ? d : b - a;
-}
-
 std::string Texto(const std::string& t) { return nlohmann::json(TextoExportable(t)).dump(); }
 
 std::string Numero(double v)
@@ -66,7 +55,7 @@ std::string Lineas(const CifrasVehiculo& antes, const CifrasVehiculo& despues)
 {
     std::string r;
     for (const auto& d : kDatos) {
-        const double a = antes.*d.miembro, b = despues.*d.miembro, dif = Diferencia(a, b);
+        const double a = antes.*d.miembro, b = despues.*d.miembro, dif = DiferenciaSiEntonces(a, b);
         // €/km as the reports give it, to the fourth decimal.
         auto texto = d.miembro == &CifrasVehiculo::costeKm ? FormatoCuatroDecimales : FormatoDosDecimales;
         r += std::string("  ") + d.etiqueta + ": " + texto(a) + " → " + texto(b) + " (" + (dif > 0 ? "+" : "") +
@@ -82,7 +71,7 @@ std::string Csv(const std::string& fichero, const std::string& tipo, const Cifra
     for (const auto& d : kDatos) {
         if (antes && despues) {
             const double a = (*antes).*d.miembro, b = (*despues).*d.miembro;
-            r += ";" + NumeroCsv(a) + ";" + NumeroCsv(b) + ";" + NumeroCsv(Diferencia(a, b));
+            r += ";" + NumeroCsv(a) + ";" + NumeroCsv(b) + ";" + NumeroCsv(DiferenciaSiEntonces(a, b));
         } else {
             r += ";;;";
         }
@@ -91,6 +80,15 @@ std::string Csv(const std::string& fichero, const std::string& tipo, const Cifra
 }
 
 }  // namespace
+
+double DiferenciaSiEntonces(double a, double b)
+{
+    const double mayor = std::max(std::fabs(a), std::fabs(b));
+    if (mayor == 0 || !std::isfinite(b - a)) return b - a;
+    const double escala = std::pow(10.0, 14 - std::floor(std::log10(mayor)));
+    const double d = std::round((b - a) * escala) / escala;
+    return std::isfinite(d) ? d : b - a;
+}
 
 std::string TextoSiEntonces(const FilaSiEntonces& f)
 {

@@ -17,6 +17,11 @@ struct FilaSiEntonces {
     std::string error;  // empty for a good row
 };
 
+// después − antes without the noise of the last binary digits of the larger
+// figure: 657,871412289347 → 618,720412289347 gives −39,151, not
+// −39,1510000000001. Every difference the fleet shows is this one.
+double DiferenciaSiEntonces(double antes, double despues);
+
 // Text: a block per vehicle, "Dato: antes → después (diferencia)".
 std::string TextoSiEntonces(const FilaSiEntonces& f);
 std::string TextoTotalesSiEntonces(const CifrasVehiculo& antes, const CifrasVehiculo& despues, long vehiculos);

@@ -129,11 +129,21 @@ bool GuardarDatosPersonalizados(Sesion& sesion, const std::string& tipo)
 
 void CargarDatosPersonalizados(Sesion& sesion)
 {
+    std::string ruta;
+    try {
+        ruta = Elegir(sesion, Peticion(sesion, false));
+    } catch (...) {
+        AvisarFallo(sesion.plataforma(), ComoErrorEjecucion(std::current_exception()),
+                    "No se ha cargado ningún fichero de configuración");
+        return;
+    }
+    if (!ruta.empty()) CargarDatosPersonalizados(sesion, ruta);
+}
+
+void CargarDatosPersonalizados(Sesion& sesion, const std::string& ruta)
+{
     Plataforma& plataforma = sesion.plataforma();
     try {
-        const PeticionFichero peticion = Peticion(sesion, false);
-        const std::string ruta = Elegir(sesion, peticion);
-        if (ruta.empty()) return;
         if (EsFicheroReferencia(ruta)) {
             Avisar(plataforma, "Error. No puede cargarse el archivo config.txt");
             return;

@@ -17,4 +17,7 @@ bool GuardarDatosPersonalizados(Sesion& sesion, const std::string& tipo);
 // reference column. Every failure ends in a message box.
 void CargarDatosPersonalizados(Sesion& sesion);
 
+// The same load of the file at `ruta`, without the dialog (a fleet row chosen).
+void CargarDatosPersonalizados(Sesion& sesion, const std::string& ruta);
+
 }  // namespace tarvelon

@@ -10,7 +10,8 @@
 
 namespace tarvelon {
 
-std::string DocumentoPdf(const QString& titulo, const std::function<void(QPdfWriter&, QPainter&)>& pintar)
+std::string DocumentoPdf(const QString& titulo, const std::function<void(QPdfWriter&, QPainter&)>& pintar,
+                         QPageLayout::Orientation orientacion)
 {
     QByteArray bytes;
     QBuffer destino(&bytes);
@@ -20,6 +21,7 @@ std::string DocumentoPdf(const QString& titulo, const std::function<void(QPdfWri
         pdf.setResolution(kResolucionPdf);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setPageOrientation(orientacion);
         pdf.setTitle(titulo);
         pdf.setCreator(QStringLiteral("TARVELON ") + TextoVersion());
         QPainter pintor;

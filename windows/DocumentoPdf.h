@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include <QPageLayout>
 #include <QString>
 
 class QPainter;
@@ -15,8 +16,9 @@ inline constexpr int kResolucionPdf = 300;  // dots per inch of the drawing
 
 // The bytes of a document titled `titulo`, with the program and its version
 // as creator, drawn by `pintar` on an A4 page without margins (further pages
-// through QPdfWriter::newPage). A painter that cannot start or finish, or an
-// empty document, is error 57.
-std::string DocumentoPdf(const QString& titulo, const std::function<void(QPdfWriter&, QPainter&)>& pintar);
+// through QPdfWriter::newPage), upright unless `orientacion` says landscape. A painter that cannot start or finish, or
+// an empty document, is error 57.
+std::string DocumentoPdf(const QString& titulo, const std::function<void(QPdfWriter&, QPainter&)>& pintar,
+                         QPageLayout::Orientation orientacion = QPageLayout::Portrait);
 
 }  // namespace tarvelon

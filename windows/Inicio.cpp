@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "windows/AbrirFlota.h"
 #include "windows/AreaTrabajo.h"
 #include "windows/CajaTexto.h"
 #include "windows/DatosPersonalizados.h"
@@ -87,6 +88,7 @@ void Inicio::CrearMenus()
                                  "menuArchivoGuardar", &Inicio::menuArchivoGuardar_Click);
     menuArchivoCargar_ = anadir(archivo, "&Cargar Datos Personalizados", QKeySequence(Qt::CTRL | Qt::Key_O),
                                 "menuArchivoCargar", &Inicio::menuArchivoCargar_Click);
+    anadir(archivo, "Abrir &flota…", QKeySequence(), "menuArchivoFlota", [this] { AbrirFlota(*sesion_, *area_); });
     archivo->addSeparator()->setObjectName(QStringLiteral("menuSeparador3"));
     anadir(archivo, "&Salir", QKeySequence(Qt::CTRL | Qt::Key_Q), "menuArchivoSalir", &QWidget::close);
     menuCopiarDatos_ = anadir(barra, "&Copiar Datos del Mirandel", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),

@@ -19,7 +19,8 @@ struct PeticionFichero {
     int indiceFiltro = 1;
     std::string extensionPorDefecto;  // "txt", appended when the name has no extension
     std::string carpetaInicial;
-    std::string nombre;  // proposed name (full path or bare name)
+    std::string nombre;    // proposed name (full path or bare name)
+    bool carpeta = false;  // ElegirVarios: a folder rather than files
 };
 
 class Plataforma : public Avisador {
@@ -29,6 +30,10 @@ public:
 
     // File dialog; the chosen full path, or nothing when cancelled.
     virtual std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) = 0;
+
+    // Open dialog for several existing files, or for one folder when
+    // `peticion.carpeta`; the chosen paths, none when cancelled.
+    virtual std::vector<std::string> ElegirVarios(const PeticionFichero& peticion, QWidget* padre) = 0;
 
     // Prints the image of `ventana` on the default printer, one page. Raises
     // ErrorEjecucion when it cannot print.

@@ -116,6 +116,21 @@ std::optional<std::string> PlataformaQt::ElegirFichero(const PeticionFichero& pe
     return elegidos.first().toStdString();
 }
 
+std::vector<std::string> PlataformaQt::ElegirVarios(const PeticionFichero& peticion, QWidget* padre)
+{
+    QFileDialog dialogo(padre, QString::fromStdString(peticion.titulo));
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setFileMode(peticion.carpeta ? QFileDialog::Directory : QFileDialog::ExistingFiles);
+    if (peticion.carpeta) dialogo.setOption(QFileDialog::ShowDirsOnly);
+    else dialogo.setNameFilters(FiltrosDialogo(peticion.filtro));
+    if (!peticion.carpetaInicial.empty()) dialogo.setDirectory(QString::fromStdString(peticion.carpetaInicial));
+    QTimer::singleShot(0, &dialogo, [&dialogo] { DimensionarDialogo(dialogo); });
+    std::vector<std::string> r;
+    if (dialogo.exec() != QDialog::Accepted) return r;
+    for (const QString& f : dialogo.selectedFiles()) r.push_back(f.toStdString());
+    return r;
+}
+
 bool PlataformaQt::HayImpresora() { return !QPrinterInfo::defaultPrinter().isNull(); }
 
 void PlataformaQt::ImprimirVentana(QWidget* ventana)

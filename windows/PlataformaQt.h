@@ -14,6 +14,7 @@ class PlataformaQt : public Plataforma {
 public:
     Respuesta Mostrar(const Aviso& aviso) override;
     std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) override;
+    std::vector<std::string> ElegirVarios(const PeticionFichero& peticion, QWidget* padre) override;
     void ImprimirVentana(QWidget* ventana) override;
     bool HayImpresora() override;
 };

@@ -1,7 +1,14 @@
 // The fleet «¿Y si…?»: each change moves only what it should, on the worked example.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+#include "data/Ficheros.h"
 #include "model/FlotaSiEntonces.h"
+#include "reports/ExportacionFlota.h"
+#include "reports/VehiculoFlota.h"
 #include "tests/nucleo/ApoyoPruebas.h"
 
 namespace tarvelon::pruebas {
@@ -72,6 +79,91 @@ TEST(FlotaSiEntonces, CambioPorcentaje)
         {"3,5", 3.5},          {"-100", -100.0},      {"1.000", 1000.0}, {"-100,01", std::nullopt},
         {"1.5", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}};
     for (const auto& [texto, esperado] : casos) EXPECT_EQ(CambioPorcentaje(texto), esperado) << texto;
+}
+
+TEST(FlotaSiEntonces, LeerCambiosDeLaVentana)
+{
+    struct Caso {
+        std::array<std::string, 6> textos;
+        int mal;  // -1: read
+        CambiosFlota cambios;
+    };
+    const Caso casos[] = {
+        {{"", " ", "", "", "", ""}, -1, {}},
+        {{"10", "-5,5", "", "", "-99", "80"}, -1, {10, -5.5, 0, 0, -99, 80}},
+        {{"", "", "", "", "-100", ""}, 4, {}},  // no km left
+        {{"", "", "-100", "", "", ""}, -1, {0, 0, -100, 0, 0, 0}},
+        {{"abc", "", "", "", "", ""}, 0, {}},
+        {{"", "", "", "-101", "", ""}, 3, {}},
+        {{"", "", "", "", "", "-1"}, 5, {}},
+    };
+    for (const auto& c : casos) {
+        const LecturaCambios l = LeerCambios(c.textos);
+        EXPECT_EQ(l.mal, c.mal) << c.textos[0] << c.textos[4] << c.textos[5];
+        EXPECT_EQ(l.cambios.has_value(), c.mal < 0);
+        EXPECT_EQ(l.motivo.empty(), c.mal < 0);
+        if (!l.cambios) continue;
+        EXPECT_EQ(l.cambios->gasoleo, c.cambios.gasoleo);
+        EXPECT_EQ(l.cambios->salarios, c.cambios.salarios);
+        EXPECT_EQ(l.cambios->peajes, c.cambios.peajes);
+        EXPECT_EQ(l.cambios->km, c.cambios.km);
+        EXPECT_EQ(l.cambios->precioCo2, c.cambios.precioCo2);
+    }
+}
+
+// The files of a fleet as the window and the command read them, their
+// changes, the sums with the twelve components, and the CSV.
+TEST(VehiculoFlota, CargaCambiosSumasYCsv)
+{
+    const std::string carpeta = ::testing::TempDir() + "/flota_nucleo";
+    std::filesystem::create_directories(carpeta);
+    AvisadorGrabador avisos;
+    GrabarLineas(carpeta + "/bueno.txt", EjemploTrabajado().ToArray(), avisos);
+    GrabarLineas(carpeta + "/invalido.txt", Cambiado(EjemploTrabajado(), "CVConsumoMedio=-3").ToArray(), avisos);
+    VehiculoFlota bueno = CargarVehiculoFlota(carpeta + "/bueno.txt", carpeta);
+    VehiculoFlota invalido = CargarVehiculoFlota(carpeta + "/invalido.txt", carpeta);
+    const VehiculoFlota falta = CargarVehiculoFlota(carpeta + "/falta.txt", carpeta);
+    ASSERT_TRUE(bueno.registro && bueno.antes && bueno.despues);
+    EXPECT_EQ(bueno.fallo, FalloVehiculo::Ninguno);
+    EXPECT_EQ(invalido.fallo, FalloVehiculo::Validacion);
+    EXPECT_FALSE(invalido.antes || invalido.registro || invalido.error.empty());
+    EXPECT_EQ(falta.fallo, FalloVehiculo::Lectura);
+    EXPECT_NE(falta.error.find("falta.txt"), std::string::npos);
+    EXPECT_EQ(FicherosDeCarpeta(carpeta),
+              std::vector<std::string>({carpeta + "/bueno.txt", carpeta + "/invalido.txt"}));
+
+    // The twelve components make the annual cost; after a CO2 price, with it.
+    const auto suma = [](const CifrasVehiculo& c) {
+        double t = c.costeCo2;
+        for (double x : c.componentes) t += x;
+        return t;
+    };
+    EXPECT_NEAR(suma(*bueno.antes), bueno.antes->costeAnual, 1e-6);
+    AplicarCambios(bueno, {10, 0, 0, 0, 0, 100});
+    EXPECT_NEAR(suma(*bueno.despues), bueno.despues->costeAnual, 1e-6);
+    EXPECT_NEAR(bueno.despues->costeCo2, bueno.despues->co2 * 100, 1e-9);
+    EXPECT_NEAR(bueno.despues->componentes[6], bueno.antes->componentes[6] * 1.1, 1e-6);  // fuel
+    // A copy that cannot be calculated keeps the reason; no change brings the figures back.
+    AplicarCambios(bueno, {0, 0, 0, 0, -100, 0});
+    EXPECT_TRUE(bueno.fallo == FalloVehiculo::Cambios && !bueno.despues && bueno.error.starts_with("Con los cambios"));
+    AplicarCambios(bueno, {});
+    EXPECT_TRUE(bueno.fallo == FalloVehiculo::Ninguno && bueno.error.empty());
+    EXPECT_EQ(bueno.despues->costeAnual, bueno.antes->costeAnual);
+
+    AplicarCambios(bueno, {0, 0, 0, 0, 0, 50});  // the CO2 price alone is a change
+    EXPECT_NEAR(bueno.despues->costeAnual - bueno.antes->costeAnual, bueno.antes->co2 * 50, 1e-6);
+    AplicarCambios(bueno, {0, 0, 0, 0, 10, 0});
+    SumaFlota s;
+    for (const VehiculoFlota* v : {&bueno, &invalido, &bueno}) s.Sumar(*v);
+    EXPECT_EQ(s.antes.vehiculos(), 2);
+    EXPECT_EQ(s.sinCifras, 1);
+    EXPECT_DOUBLE_EQ(s.despues.Total().km, 2 * 132000);
+    EXPECT_DOUBLE_EQ(s.antes.Total().componentes[2], 2 * bueno.antes->componentes[2]);
+    const std::string csv = CsvFlota({&bueno, &invalido}, s);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);  // header, two rows, totals
+    EXPECT_NE(csv.find("invalido.txt;"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n;Totales;240000;264000;24000;"), std::string::npos);
+    std::filesystem::remove_all(carpeta);
 }
 
 }  // namespace

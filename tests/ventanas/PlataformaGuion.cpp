@@ -22,6 +22,14 @@ std::optional<std::string> PlataformaGuion::ElegirFichero(const PeticionFichero&
     return r;
 }
 
+std::vector<std::string> PlataformaGuion::ElegirVarios(const PeticionFichero& peticion, QWidget*)
+{
+    peticiones.push_back(peticion);
+    std::vector<std::string> r;
+    if (!varios.empty()) r = std::move(varios.front()), varios.pop_front();
+    return r;
+}
+
 void PlataformaGuion::ImprimirVentana(QWidget*)
 {
     if (errorImpresion) throw ErrorEjecucion(errorImpresion, "La impresora no ha aceptado el trabajo");

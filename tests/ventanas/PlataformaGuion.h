@@ -15,11 +15,13 @@ class PlataformaGuion : public Plataforma {
 public:
     Respuesta Mostrar(const Aviso& aviso) override;
     std::optional<std::string> ElegirFichero(const PeticionFichero& peticion, QWidget* padre) override;
+    std::vector<std::string> ElegirVarios(const PeticionFichero& peticion, QWidget* padre) override;
     void ImprimirVentana(QWidget* ventana) override;
     bool HayImpresora() override { return impresora; }
 
     std::deque<Respuesta> respuestas;                 // Yes/No(/Cancel) answers; none queued: No
     std::deque<std::optional<std::string>> ficheros;  // file dialog answers; none queued: cancel
+    std::deque<std::vector<std::string>> varios;      // folder or files dialog answers; none queued: cancel
     std::function<void(const Aviso&)> alMostrar;      // as each box is shown
     bool impresora = true;                            // a default printer there
     int errorImpresion = 0;                           // the printer's failure, if any

@@ -1,16 +1,85 @@
-#include "cli/TipoDesconocido.h"
+#include "reports/CargarRegistro.h"
 
 #include <algorithm>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
-#include "cli/FicherosNombrados.h"
 #include "data/Ficheros.h"
 
 namespace tarvelon {
 
+std::optional<ErrorEjecucion> ErrorDeMensaje(const std::string& texto)
+{
+    static const std::string prefijo = "Se ha producido el error nº ";
+    if (texto.rfind(prefijo, 0) != 0) return std::nullopt;
+    const size_t abre = texto.find(" ( ", prefijo.size());
+    const size_t cierra = texto.rfind(") ");
+    if (abre == std::string::npos || cierra == std::string::npos || cierra < abre) return std::nullopt;
+    try {
+        return ErrorEjecucion(std::stoi(texto.substr(prefijo.size(), abre - prefijo.size())),
+                              texto.substr(abre + 3, cierra - abre - 3));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+std::string RutaConfigPorDefecto(const std::string& carpetaPrograma)
+{
+    return BuscarFichero(carpetaPrograma, "Config.txt");
+}
+
+// Why a file that holds nothing usable is no data file, for the message:
+// empty, or a plain text never scrambled (a line of the record's readable as
+// it stands); empty when neither.
+std::string PorQueNoEsDeDatos(const std::string& ruta)
+{
+    std::string bytes;
+    try {
+        bytes = LeerFicheroEntero(ruta);
+    } catch (const ErrorEjecucion&) {
+        return {};
+    }
+    if (bytes.empty()) return "está vacío";
+    const std::string_view d(bytes);
+    for (size_t i = d.starts_with("\xEF\xBB\xBF") ? 3 : 0; i < d.size();) {
+        const size_t fin = std::min(d.find('\n', i), d.size());
+        const std::string_view linea = d.substr(i, fin - i);
+        const size_t igual = linea.find('=');
+        if (igual != std::string_view::npos && IndiceCampo(linea.substr(0, igual)) >= 0)
+            return "parece un texto sin cifrar; conviértalo con «tarvelon-datos cifrar»";
+        i = fin + 1;
+    }
+    return {};
+}
+
+ErrorEjecucion EnFichero(const ErrorEjecucion& e, const std::string& ruta)
+{
+    return ErrorEjecucion(e.Numero(), e.Descripcion() + ": «" + ruta + "»");
+}
+
 namespace {
+
+// The run-time error number of a file in a format the program cannot read.
+constexpr int kFormatoNoValido = 321;
+
+// A whole file read as a record must hold at least one of the record's keys
+// (the keys it lacks load as 0); otherwise it is something else: empty, plain
+// text, another program's file.
+bool EsRegistro(const TablaLineas& tabla)
+{
+    if (!tabla.Dimensionada()) return false;
+    for (int fila = 1; fila <= tabla.UltimaFila(); ++fila)
+        if (IndiceCampo(tabla.Clave(fila)) >= 0) return true;
+    return false;
+}
+
+ErrorEjecucion NoEsFicheroDeDatos(const std::string& ruta)
+{
+    const std::string motivo = PorQueNoEsDeDatos(ruta);
+    return ErrorEjecucion(kFormatoNoValido, "El fichero «" + ruta + "» no es un fichero de datos de TARVELON: " +
+                                                (motivo.empty() ? "ninguna de sus líneas es un dato" : motivo));
+}
 
 // Code points of a UTF-8 text, the capitals of Windows-1252 made small, so
 // that type names compare without regard to case; for likeness, also the
@@ -61,8 +130,6 @@ size_t DistanciaAlPrincipio(std::u32string a, std::u32string b)
     }
     return *std::min_element(fila.begin(), fila.end());
 }
-
-}  // namespace
 
 // A type with no block in the reference file: a name that differs only in
 // letter case or surrounding blanks is still refused (the block is found by
@@ -120,6 +187,43 @@ ErrorEjecucion TipoDesconocido(const std::string& tipo, const std::string& ruta)
         m += (i ? ", «" : "«") + nombres[parecidos[i].orden] + "»";
     if (nombres.size() > 3) m += " (la orden tipos los lista todos)";
     return ErrorEjecucion(kSubindice, m);
+}
+
+// A value FromArray could not convert: the message names the field by its
+// label and key, its value, where it was read, and how numbers are written.
+ErrorEjecucion ConCampo(const ErrorEjecucion& e, const std::string& donde)
+{
+    const auto* campo = dynamic_cast<const ErrorCampo*>(&e);
+    if (!campo) return e;
+    return ErrorEjecucion(e.Numero(), e.Descripcion() + ". " + ExplicacionErrorCampo(*campo, donde));
+}
+
+}  // namespace
+
+Simulacion CargarRegistro(const Origen& origen, const std::string& carpetaPrograma)
+{
+    std::string ruta;
+    std::string tipo;
+    std::string donde;
+    if (origen.tipo) {
+        ruta = origen.config ? *origen.config : RutaConfigPorDefecto(carpetaPrograma);
+        tipo = *origen.tipo;
+        donde = "el tipo «" + tipo + "» de «" + ruta + "»";
+    } else {
+        ruta = *origen.fichero;
+        donde = "«" + ruta + "»";
+    }
+    const TablaLineas tabla = LeerNombrando(ruta, [&](Avisador& a) { return LeerBloque(ruta, tipo, a); });
+    // An empty name reads the whole file, as for a personalised file.
+    if (!tipo.empty() && !tabla.Dimensionada()) throw TipoDesconocido(tipo, ruta);
+    if (tipo.empty() && !EsRegistro(tabla)) throw NoEsFicheroDeDatos(ruta);
+    Simulacion s;
+    try {
+        s.FromArray(tabla);
+    } catch (const ErrorEjecucion& e) {
+        throw ConCampo(e, donde);
+    }
+    return s;
 }
 
 }  // namespace tarvelon
