@@ -7,11 +7,9 @@
 
 #include "data/Avisador.h"
 #include "model/Errores.h"
+#include "reports/CargarRegistro.h"
 
 namespace tarvelon {
-
-// "Se ha producido el error nº N ( DESC) " back into its number and description.
-std::optional<ErrorEjecucion> ErrorDeMensaje(const std::string& texto);
 
 class AvisadorConsola : public Avisador {
 public:

@@ -133,7 +133,7 @@ TEST_F(ConFlota, DobleClicCargaLaFilaEnLosPasosPreguntandoAntesPorLosCambios)
     p.plataforma.respuestas = {Respuesta::No};
     doble();
     EXPECT_EQ(p.plataforma.Textos(), Textos({kPreguntaCambios, "Fichero: " + Ruta("b.txt") + " cargado"}));
-    EXPECT_EQ(p.inicio->FicheroDatos(), Ruta("b.txt"));
+    EXPECT_EQ(p.inicio->sesion().FicheroColumna(), Ruta("b.txt"));
     EXPECT_EQ(p.Texto("txtKilometrajeAnual"), "150000");
     // Enter on a row does the same; the column now as loaded, nothing is asked.
     p.plataforma.Limpiar();
