@@ -87,6 +87,14 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
     raiz->addWidget(division, 1);
     raiz->addWidget(CrearProgreso());
 
+    Conectar();
+    Actualizar();
+}
+
+VentanaFlota::~VentanaFlota() = default;
+
+void VentanaFlota::Conectar()
+{
     connect(&carga_, &CargaFlota::Lote, this, &VentanaFlota::AlLote);
     connect(&carga_, &CargaFlota::Avance, this, [this](int hechos, int total) {
         progreso_->setMaximum(total);
@@ -104,10 +112,7 @@ VentanaFlota::VentanaFlota(Plataforma& plataforma, std::string carpetaPrograma, 
     connect(filtro_, &QAbstractItemModel::layoutChanged, actualizar_, qOverload<>(&QTimer::start));
     connect(filtro_, &QAbstractItemModel::dataChanged, actualizar_, qOverload<>(&QTimer::start));
     connect(panel_, &PanelSiEntonces::Cambiados, this, [this](const CambiosFlota& c) { modelo_->Cambiar(c); });
-    Actualizar();
 }
-
-VentanaFlota::~VentanaFlota() = default;
 
 QWidget* VentanaFlota::CrearBarra()
 {

@@ -58,6 +58,8 @@ private:
     QWidget* CrearBarra();
     QWidget* CrearTabla();
     QWidget* CrearProgreso();
+    // Loading, the watch, the filter and the panel to what they update.
+    void Conectar();
     void Cargar(std::vector<std::string> rutas);
     void Releer(std::vector<std::string> rutas);
     void AlLote(const std::vector<VehiculoFlota>& lote);
