@@ -17,6 +17,7 @@
 #include "windows/Logo.h"
 #include "windows/Pasos.h"
 #include "windows/Plataforma.h"
+#include "windows/Twips.h"
 #include "windows/VentanaAnalisis.h"
 #include "windows/VentanaAyuda.h"
 #include "windows/frmAbout.h"
@@ -47,17 +48,25 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     CrearBarraEstado();
     SeguirSesion();
 
-    // Room for the largest step window beside the index, never larger than
-    // the screen (a scaled screen may be small in logical pixels).
+    Dimensionar();
+}
+
+void Inicio::Dimensionar()
+{
+    // Room for the largest step window beside the index and for the analysis
+    // window beside it, as high as the screen: never larger than the screen
+    // (a scaled screen may be small in logical pixels), less the room of the
+    // window system's frame.
     QSize tam =
         area_->TamanoNecesario() + QSize(8, 8 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    if (screen()) {
-        const QSize zona = screen()->availableGeometry().size() - QSize(16, 48);
-        // A screen too small for the largest window: all of it, and the windows scroll.
-        if (tam.width() > zona.width() || tam.height() > zona.height()) setWindowState(Qt::WindowMaximized);
-        tam = tam.boundedTo(zona);
-    }
+    if (!screen()) return resize(tam);
+    const QRect disponible = screen()->availableGeometry();
+    const QSize zona = disponible.size() - QSize(16, 48);
+    // A screen too small for the largest window: all of it, and the windows scroll.
+    if (tam.width() > zona.width() || tam.height() > zona.height()) setWindowState(Qt::WindowMaximized);
+    tam = QSize(tam.width() + PixelesEscalados(kAnchoAnalisis, this), zona.height()).boundedTo(zona);
     resize(tam);
+    move(disponible.topLeft() + QPoint((zona.width() - tam.width()) / 2, 0));
 }
 
 Inicio::~Inicio() = default;

@@ -11,6 +11,7 @@
 #include "model/Numeros.h"
 #include "windows/CajaTexto.h"
 #include "windows/DatosAnalisis.h"
+#include "windows/FilaAdaptable.h"
 #include "windows/GraficoCurvaKm.h"
 #include "windows/GraficoSensibilidad.h"
 #include "windows/TablaAnalisis.h"
@@ -44,11 +45,13 @@ PestanaSensibilidad::PestanaSensibilidad(QWidget* parent) : QWidget(parent)
     disposicion->addLayout(fila);
 
     auto* divisor = new QSplitter(Qt::Vertical, this);
-    auto* graficos = new QSplitter(Qt::Horizontal, divisor);
+    // The tornado needs room for the names of the inputs; the curve goes
+    // under it where the window is too narrow for both.
+    auto* graficos = new FilaAdaptable(divisor);
     tornado_ = new GraficoSensibilidad(graficos);
     curva_ = new GraficoCurvaKm(graficos);
-    // The tornado needs room for the names of the inputs.
-    graficos->setSizes({600, 400});
+    graficos->Anadir(tornado_, 3);
+    graficos->Anadir(curva_, 2);
     tabla_ = TablaAnalisis({QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −p"),
                             QStringLiteral("Coste/km con +p"), QStringLiteral("Efecto máximo")},
                            "tablaSensibilidad", divisor);
