@@ -53,19 +53,15 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
 
 void Inicio::Dimensionar()
 {
-    // Room for the largest step window beside the index and for the analysis
-    // window beside it, as high as the screen: never larger than the screen
-    // (a scaled screen may be small in logical pixels), less the room of the
-    // window system's frame.
+    // The index, the largest step window and the analysis window beside it, as high as the screen less
+    // the window frame; a screen too small (scaled: small in logical pixels): maximised, windows scroll.
     QSize tam =
         area_->TamanoNecesario() + QSize(8, 8 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     if (!screen()) return resize(tam);
     const QRect disponible = screen()->availableGeometry();
     const QSize zona = disponible.size() - QSize(16, 48);
-    // A screen too small for the largest window: all of it, and the windows scroll.
     if (tam.width() > zona.width() || tam.height() > zona.height()) setWindowState(Qt::WindowMaximized);
-    tam = QSize(tam.width() + PixelesEscalados(kAnchoAnalisis, this), zona.height()).boundedTo(zona);
-    resize(tam);
+    resize(tam = QSize(tam.width() + PixelesEscalados(kAnchoAnalisis, this), zona.height()).boundedTo(zona));
     move(disponible.topLeft() + QPoint((zona.width() - tam.width()) / 2, 0));
 }
 
