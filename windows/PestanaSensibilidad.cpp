@@ -52,8 +52,8 @@ PestanaSensibilidad::PestanaSensibilidad(QWidget* parent) : QWidget(parent)
     curva_ = new GraficoCurvaKm(graficos);
     graficos->Anadir(tornado_, 3);
     graficos->Anadir(curva_, 2);
-    tabla_ = TablaAnalisis({QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −p"),
-                            QStringLiteral("Coste/km con +p"), QStringLiteral("Efecto máximo")},
+    tabla_ = TablaAnalisis({QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km\ncon −p"),
+                            QStringLiteral("Coste/km\ncon +p"), QStringLiteral("Efecto\nmáximo")},
                            "tablaSensibilidad", divisor);
     divisor->setSizes({420, 180});  // in proportion: the tornado's names need the height
     disposicion->addWidget(divisor, 1);
@@ -85,9 +85,10 @@ void PestanaSensibilidad::Actualizar(DatosAnalisis& datos)
     tornado_->Actualizar(s);
     curva_->Actualizar(s ? &s->curvaKm : nullptr, datos.curvaReferencia ? &*datos.curvaReferencia : nullptr);
     const QString p = variacion ? QString::fromStdString(NumeroATexto(*variacion)) : QStringLiteral("p");
+    // Headers on two lines: the figures' columns stay narrow enough for the window beside the steps.
     tabla_->setHorizontalHeaderLabels(
-        {QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −") + p + QStringLiteral(" %"),
-         QStringLiteral("Coste/km con +") + p + QStringLiteral(" %"), QStringLiteral("Efecto máximo")});
+        {QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km\ncon −") + p + QStringLiteral(" %"),
+         QStringLiteral("Coste/km\ncon +") + p + QStringLiteral(" %"), QStringLiteral("Efecto\nmáximo")});
     tabla_->clearSpans();
     tabla_->setRowCount(s ? static_cast<int>(s->entradas.size()) : 0);
     int fila = 0;
