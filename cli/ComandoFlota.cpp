@@ -1,12 +1,11 @@
 // tarvelon-datos flota: every vehicle of a fleet before and after a change in
 // diesel price, wages, tolls, maintenance or annual km and a price on CO2.
-#include "cli/ComandoFlota.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
 
-#include "cli/ArgumentosOrden.h"
+#include "cli/Argumentos.h"
+#include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/ListaFicheros.h"
 #include "cli/Origen.h"
@@ -18,8 +17,6 @@
 namespace tarvelon {
 
 namespace {
-
-enum class Salida { Texto, Json, Csv };
 
 // The error `numero` naming the folder or list it is about.
 ErrorEjecucion Nombrado(int numero, const std::string& ruta)
@@ -45,24 +42,8 @@ std::vector<std::string> FicherosDeCarpeta(const std::string& carpeta)
     return r;
 }
 
-int Flota(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
-          std::ostream& err, ErroresMostrados& avisos)
+CambiosFlota LeerCambios(const ArgumentosOrden& a)
 {
-    const ArgumentosOrden a(args, {{"--gasoleo", 1},
-                                   {"--salarios", 1},
-                                   {"--peajes", 1},
-                                   {"--mantenimiento", 1},
-                                   {"--km", 1},
-                                   {"--co2", 1},
-                                   {"--formato", 1},
-                                   {"--lista", 1},
-                                   {"--sin-totales", 0}});
-    Salida formato = Salida::Texto;
-    if (const auto f = a.Valor("--formato")) {
-        if (*f == "json") formato = Salida::Json;
-        else if (*f == "csv") formato = Salida::Csv;
-        else if (*f != "texto") throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
-    }
     CambiosFlota cambios;
     const std::pair<const char*, double CambiosFlota::*> porcentajes[] = {
         {"--gasoleo", &CambiosFlota::gasoleo},
@@ -85,6 +66,85 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
         cambios.precioCo2 = NumeroDeOpcion("--co2", *a.Valor("--co2"));
         if (!(cambios.precioCo2 >= 0)) throw UsoIncorrecto{"El precio del CO2 (€/t) no puede ser negativo."};
     }
+    return cambios;
+}
+
+// The rows of the fleet, written as each file is done, and their totals.
+class TablaFlota {
+public:
+    TablaFlota(const CambiosFlota& cambios, Formato formato, const EntornoOrden& entorno)
+        : cambios_(cambios), formato_(formato), entorno_(entorno)
+    {
+    }
+
+    void Fila(const std::string& ruta)
+    {
+        FilaSiEntonces f;
+        f.fichero = ruta;
+        entorno_.avisos.OlvidarError();
+        try {
+            Calcular(f);
+        } catch (const ErrorEjecucion& e) {
+            const auto& primero = entorno_.avisos.PrimerError();
+            const ErrorEjecucion& causa = primero ? *primero : e;
+            if (!primero) entorno_.err << MensajeError(e) << '\n';
+            f.error = MensajeError(causa);
+            peor_ = kSalidaError;
+        }
+        std::ostream& out = entorno_.out;
+        if (formato_ == Formato::Csv) out << CsvSiEntonces(f);
+        else if (formato_ == Formato::Json) out << JsonSiEntonces(f, primera_);
+        else out << TextoSiEntonces(f);
+        primera_ = false;
+    }
+
+    const TotalesFlota& Antes() const { return antes_; }
+    const TotalesFlota& Despues() const { return despues_; }
+    int Peor() const { return peor_; }
+
+private:
+    void Calcular(FilaSiEntonces& f)
+    {
+        Simulacion s = CargarRegistro(Origen{f.fichero, std::nullopt, std::nullopt}, entorno_.carpetaPrograma);
+        f.tipo = s.Tipo;
+        Simulacion validada = s;
+        const ResultadoInforme r =
+            CalcularInforme(validada, SeguroDesdeRegistro(s), [](const Simulacion&, std::vector<std::string>&) {});
+        if (r.error) throw *r.error;
+        if (r.noValido) {
+            for (const auto& m : r.lineas)
+                if (!m.empty()) f.error += (f.error.empty() ? "" : " | ") + m;
+            peor_ = std::max(peor_, kSalidaValidacion);
+            return;
+        }
+        f.cifras = SiEntonces(s, cambios_);
+        if (f.cifras.error) {
+            // The record itself calculated just above: it is the changed copy that failed.
+            f.error =
+                "Con los cambios: " + MensajeError(ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion));
+            entorno_.err << f.error << '\n';
+            peor_ = kSalidaError;
+        } else {
+            antes_.Sumar(*f.cifras.antes);
+            despues_.Sumar(*f.cifras.despues);
+        }
+    }
+
+    const CambiosFlota& cambios_;
+    Formato formato_;
+    const EntornoOrden& entorno_;
+    int peor_ = kSalidaBien;
+    TotalesFlota antes_, despues_;
+    bool primera_ = true;
+};
+
+}  // namespace
+
+int ComandoFlota(const ArgumentosOrden& a, const EntornoOrden& entorno)
+{
+    std::ostream& out = entorno.out;
+    const Formato formato = LeerFormato(a.Valor("--formato").value_or("texto"));
+    const CambiosFlota cambios = LeerCambios(a);
     const auto lista = a.Valor("--lista");
     const auto& p = a.Posicionales();
     if (lista ? !p.empty() : p.size() != 1)
@@ -101,82 +161,24 @@ int Flota(const std::vector<std::string>& args, const std::string& carpetaProgra
     } catch (const ErrorEjecucion& e) {
         // As the other commands: JSON asked for gets the error object.
         const ErrorEjecucion nombrado = lista ? Nombrado(e.Numero(), *lista) : e;
-        if (formato == Salida::Json) out << JsonError(nombrado);
+        if (formato == Formato::Json) out << JsonError(nombrado);
         throw nombrado;
     }
 
-    int peor = kSalidaBien;
-    TotalesFlota antes, despues;
-    bool primera = true;
-    auto fila = [&](const std::string& ruta) {
-        FilaSiEntonces f;
-        f.fichero = ruta;
-        avisos.OlvidarError();
-        try {
-            Simulacion s = CargarRegistro(Origen{ruta, std::nullopt, std::nullopt}, carpetaPrograma);
-            f.tipo = s.Tipo;
-            Simulacion validada = s;
-            const ResultadoInforme r =
-                CalcularInforme(validada, SeguroDesdeRegistro(s), [](const Simulacion&, std::vector<std::string>&) {});
-            if (r.error) throw *r.error;
-            if (r.noValido) {
-                for (const auto& m : r.lineas)
-                    if (!m.empty()) f.error += (f.error.empty() ? "" : " | ") + m;
-                peor = std::max(peor, kSalidaValidacion);
-            } else {
-                f.cifras = SiEntonces(s, cambios);
-                if (f.cifras.error) {
-                    // The record itself calculated just above: it is the changed copy that failed.
-                    f.error = "Con los cambios: " +
-                              MensajeError(ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion));
-                    err << f.error << '\n';
-                    peor = kSalidaError;
-                } else {
-                    antes.Sumar(*f.cifras.antes);
-                    despues.Sumar(*f.cifras.despues);
-                }
-            }
-        } catch (const ErrorEjecucion& e) {
-            const ErrorEjecucion& causa = avisos.PrimerError() ? *avisos.PrimerError() : e;
-            if (!avisos.PrimerError()) err << MensajeError(e) << '\n';
-            f.error = MensajeError(causa);
-            peor = kSalidaError;
-        }
-        if (formato == Salida::Csv) out << CsvSiEntonces(f);
-        else if (formato == Salida::Json) out << JsonSiEntonces(f, primera);
-        else out << TextoSiEntonces(f);
-        primera = false;
-    };
-    if (formato == Salida::Csv) out << CabeceraCsvSiEntonces();
-    if (formato == Salida::Json) out << JsonInicioSiEntonces();
-    for (const auto& ruta : ficheros) fila(ruta);
-    for (std::string ruta; entrada && entrada->Siguiente(ruta);) fila(ruta);
+    TablaFlota tabla(cambios, formato, entorno);
+    if (formato == Formato::Csv) out << CabeceraCsvSiEntonces();
+    if (formato == Formato::Json) out << JsonInicioSiEntonces();
+    for (const auto& ruta : ficheros) tabla.Fila(ruta);
+    for (std::string ruta; entrada && entrada->Siguiente(ruta);) tabla.Fila(ruta);
+    const TotalesFlota& antes = tabla.Antes();
+    const TotalesFlota& despues = tabla.Despues();
     // JSON always closes with its totals, so that the document stays whole.
-    if (formato == Salida::Json) out << JsonFinSiEntonces(antes.Total(), despues.Total());
+    if (formato == Formato::Json) out << JsonFinSiEntonces(antes.Total(), despues.Total());
     else if (!a.Hay("--sin-totales")) {
-        if (formato == Salida::Csv) out << CsvTotalesSiEntonces(antes.Total(), despues.Total());
+        if (formato == Formato::Csv) out << CsvTotalesSiEntonces(antes.Total(), despues.Total());
         else out << TextoTotalesSiEntonces(antes.Total(), despues.Total(), antes.vehiculos());
     }
-    return peor;
-}
-
-}  // namespace
-
-int ComandoFlota(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
-                 std::ostream& err, ErroresMostrados& avisos)
-{
-    try {
-        return Flota(args, carpetaPrograma, out, err, avisos);
-    } catch (const UsoIncorrecto& u) {
-        err << u.motivo << '\n' << TextoUsoDatos();
-        return kSalidaUso;
-    }
-}
-
-std::string TextoUsoFlota()
-{
-    return "  tarvelon-datos flota [--gasoleo P] [--salarios P] [--peajes P] [--mantenimiento P] [--km P]\n"
-           "       [--co2 EUR_T] [--formato texto|json|csv] [--sin-totales] CARPETA|--lista LISTA\n";
+    return tabla.Peor();
 }
 
 }  // namespace tarvelon

@@ -2,8 +2,8 @@
 // that the budget gives for its kilometres and hours.
 #include <ostream>
 
-#include "cli/ArgumentosOrden.h"
-#include "cli/ComandosPrecio.h"
+#include "cli/Argumentos.h"
+#include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/Origen.h"
 #include "data/Ficheros.h"
@@ -14,28 +14,11 @@
 
 namespace tarvelon {
 
-namespace {
-
-enum class Salida { Texto, Json, Csv };
-
-Salida FormatoDe(const ArgumentosOrden& a)
+int ComandoPrecio(const ArgumentosOrden& a, const EntornoOrden& entorno)
 {
-    const auto f = a.Valor("--formato");
-    if (!f || *f == "texto") return Salida::Texto;
-    if (*f == "json") return Salida::Json;
-    if (*f == "csv") return Salida::Csv;
-    throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
-}
-
-void Escribir(std::ostream& out, const std::vector<std::string>& lineas)
-{
-    for (const auto& l : lineas) out << l << '\n';
-}
-
-int Precio(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out)
-{
-    const ArgumentosOrden a(args, {{"--precio", 1}, {"--margen", 1}, {"--tipo", 1}, {"--config", 1}, {"--formato", 1}});
-    const Salida formato = FormatoDe(a);
+    const std::string& carpetaPrograma = entorno.carpetaPrograma;
+    std::ostream& out = entorno.out;
+    const Formato formato = LeerFormato(a.Valor("--formato").value_or("texto"));
     const auto precio = a.Numero("--precio");
     if (!precio) throw UsoIncorrecto{"Falta el precio: --precio P."};
     if (!(*precio > 0)) throw UsoIncorrecto{"El precio debe ser mayor que cero."};
@@ -51,7 +34,8 @@ int Precio(const std::vector<std::string>& args, const std::string& carpetaProgr
         if (tipo && p.size() == 3) throw UsoIncorrecto{"Indique un FICHERO o --tipo NOMBRE, no los dos."};
         throw UsoIncorrecto{"Número de argumentos incorrecto."};
     }
-    const std::string km = p[0], horas = p[1];
+    const std::string& km = p[0];
+    const std::string& horas = p[1];
     if (km.empty() || horas.empty())
         throw UsoIncorrecto{"Los kilómetros y las horas del servicio no pueden estar vacíos."};
 
@@ -64,41 +48,19 @@ int Precio(const std::vector<std::string>& args, const std::string& carpetaProgr
             InformePrecio(resultado, lineas);
         });
         if (r.noValido) {
-            if (formato == Salida::Json) out << JsonErrores(r.lineas);
-            else Escribir(out, r.lineas);
+            if (formato == Formato::Json) out << JsonErrores(r.lineas);
+            else EscribirLineas(out, r.lineas);
             return kSalidaValidacion;
         }
         if (r.error) throw *r.error;
-        if (formato == Salida::Json) out << JsonPrecio(resultado);
-        else if (formato == Salida::Csv) out << CsvPrecio(resultado);
-        else Escribir(out, r.lineas);
+        if (formato == Formato::Json) out << JsonPrecio(resultado);
+        else if (formato == Formato::Csv) out << CsvPrecio(resultado);
+        else EscribirLineas(out, r.lineas);
         return kSalidaBien;
     } catch (const ErrorEjecucion& e) {
-        if (formato == Salida::Json) out << JsonError(e);
+        if (formato == Formato::Json) out << JsonError(e);
         throw;
     }
-}
-
-}  // namespace
-
-int ComandoPrecio(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
-                  std::ostream& err)
-{
-    try {
-        return Precio(args, carpetaPrograma, out);
-    } catch (const UsoIncorrecto& u) {
-        err << u.motivo << '\n' << TextoUsoDatos();
-        return kSalidaUso;
-    }
-}
-
-std::string TextoUsoPrecio()
-{
-    return "  tarvelon-datos precio --precio P [--margen M] [--formato texto|json|csv] KM HORAS FICHERO\n"
-           "  tarvelon-datos revision --precio P (--variacion G | --gasoleo P0 P1 |\n"
-           "      --serie F --desde AAAA-MM --hasta AAAA-MM) (--masa T | --coeficiente K)\n"
-           "      [--umbral U] [--formato texto|json|csv]\n"
-           "  tarvelon-datos revision --servicios SERVICIOS.csv --serie F [--umbral U]\n";
 }
 
 }  // namespace tarvelon

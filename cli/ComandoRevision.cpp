@@ -4,8 +4,8 @@
 #include <fstream>
 #include <ostream>
 
-#include "cli/ArgumentosOrden.h"
-#include "cli/ComandosPrecio.h"
+#include "cli/Argumentos.h"
+#include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "data/Ficheros.h"
 #include "model/Errores.h"
@@ -78,22 +78,41 @@ int Lote(const ArgumentosOrden& a, std::ostream& out, std::ostream& err)
     }
 }
 
-int Revision(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+// The coefficient k, written or from the vehicle's mass.
+double Coeficiente(const ArgumentosOrden& a)
 {
-    const ArgumentosOrden a(args, {{"--precio", 1},
-                                   {"--variacion", 1},
-                                   {"--gasoleo", 2},
-                                   {"--serie", 1},
-                                   {"--desde", 1},
-                                   {"--hasta", 1},
-                                   {"--masa", 1},
-                                   {"--coeficiente", 1},
-                                   {"--umbral", 1},
-                                   {"--formato", 1},
-                                   {"--servicios", 1}});
-    if (a.Hay("--servicios")) return Lote(a, out, err);
-    const auto f = a.Valor("--formato").value_or("texto");
-    if (f != "texto" && f != "json" && f != "csv") throw UsoIncorrecto{"Formato desconocido: " + f + "."};
+    if (a.Hay("--masa") == a.Hay("--coeficiente")) throw UsoIncorrecto{"Indique --masa T o --coeficiente K."};
+    if (const auto k = a.Numero("--coeficiente")) {
+        if (!(*k > 0 && *k <= 1)) throw UsoIncorrecto{"El coeficiente debe ser mayor que 0 y no mayor que 1."};
+        return *k;
+    }
+    const double masa = *a.Numero("--masa");
+    if (!(masa > 0)) throw UsoIncorrecto{"La masa debe ser mayor que cero."};
+    return CoeficienteDeClase(ClaseDeMasa(masa));
+}
+
+// The diesel variation G when written (--variacion) or from two prices
+// (--gasoleo); none for --serie, whose months are given back instead.
+std::optional<double> Variacion(const ArgumentosOrden& a, std::optional<Mes>& desde, std::optional<Mes>& hasta)
+{
+    if (const auto g = a.Numero("--variacion")) return *g;
+    if (const auto p = a.Valores("--gasoleo")) {
+        const double p0 = NumeroDeOpcion("--gasoleo", (*p)[0]), p1 = NumeroDeOpcion("--gasoleo", (*p)[1]);
+        if (!(p0 > 0 && p1 > 0)) throw UsoIncorrecto{"Los precios del gasóleo deben ser mayores que cero."};
+        return VariacionGasoleo(p0, p1);
+    }
+    desde = MesDeOpcion(a, "--desde");
+    hasta = MesDeOpcion(a, "--hasta");
+    return std::nullopt;
+}
+
+}  // namespace
+
+int ComandoRevision(const ArgumentosOrden& a, const EntornoOrden& entorno)
+{
+    std::ostream& out = entorno.out;
+    if (a.Hay("--servicios")) return Lote(a, out, entorno.err);
+    const Formato f = LeerFormato(a.Valor("--formato").value_or("texto"));
     if (!a.Posicionales().empty()) throw UsoIncorrecto{"Número de argumentos incorrecto."};
     const auto precio = a.Numero("--precio");
     if (!precio) throw UsoIncorrecto{"Falta el precio: --precio P."};
@@ -102,57 +121,27 @@ int Revision(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (fuentes != 1) throw UsoIncorrecto{"Indique una sola de --variacion, --gasoleo o --serie."};
     if (!a.Hay("--serie") && (a.Hay("--desde") || a.Hay("--hasta")))
         throw UsoIncorrecto{"--desde y --hasta solo valen con --serie."};
-    if (a.Hay("--masa") == a.Hay("--coeficiente")) throw UsoIncorrecto{"Indique --masa T o --coeficiente K."};
-    double coeficiente = 0;
-    if (const auto k = a.Numero("--coeficiente")) {
-        if (!(*k > 0 && *k <= 1)) throw UsoIncorrecto{"El coeficiente debe ser mayor que 0 y no mayor que 1."};
-        coeficiente = *k;
-    } else {
-        const double masa = *a.Numero("--masa");
-        if (!(masa > 0)) throw UsoIncorrecto{"La masa debe ser mayor que cero."};
-        coeficiente = CoeficienteDeClase(ClaseDeMasa(masa));
-    }
+    const double coeficiente = Coeficiente(a);
     const double umbral = Umbral(a);
     std::optional<Mes> desde, hasta;
-    double variacion = 0;
-    if (const auto g = a.Numero("--variacion")) variacion = *g;
-    else if (const auto p = a.Valores("--gasoleo")) {
-        const double p0 = NumeroDeOpcion("--gasoleo", (*p)[0]), p1 = NumeroDeOpcion("--gasoleo", (*p)[1]);
-        if (!(p0 > 0 && p1 > 0)) throw UsoIncorrecto{"Los precios del gasóleo deben ser mayores que cero."};
-        variacion = VariacionGasoleo(p0, p1);
-    } else {
-        desde = MesDeOpcion(a, "--desde");
-        hasta = MesDeOpcion(a, "--hasta");
-    }
+    double variacion = Variacion(a, desde, hasta).value_or(0);
     try {
         if (desde) {
             const SerieGasoleo serie = CargarSerie(*a.Valor("--serie"));
             variacion = VariacionGasoleo(PrecioDeSerie(serie, *desde), PrecioDeSerie(serie, *hasta));
         }
         const RevisionCombustible r = CalcularRevision(*precio, variacion, coeficiente, umbral);
-        if (f == "json") out << JsonRevision(r);
-        else if (f == "csv") out << CsvRevision(r);
+        if (f == Formato::Json) out << JsonRevision(r);
+        else if (f == Formato::Csv) out << CsvRevision(r);
         else {
             std::vector<std::string> lineas;
             InformeRevision(r, lineas);
-            for (const auto& l : lineas) out << l << '\n';
+            EscribirLineas(out, lineas);
         }
         return kSalidaBien;
     } catch (const ErrorEjecucion& e) {
-        if (f == "json") out << JsonError(e);
+        if (f == Formato::Json) out << JsonError(e);
         throw;
-    }
-}
-
-}  // namespace
-
-int ComandoRevision(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
-    try {
-        return Revision(args, out, err);
-    } catch (const UsoIncorrecto& u) {
-        err << u.motivo << '\n' << TextoUsoDatos();
-        return kSalidaUso;
     }
 }
 

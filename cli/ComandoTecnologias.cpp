@@ -1,11 +1,10 @@
 // tarvelon-datos tecnologias: whole-life cost, break-even and CO2 by technology.
-#include "cli/ComandoTecnologias.h"
-
 #include <ctime>
 #include <filesystem>
 #include <ostream>
 
-#include "cli/ArgumentosOrden.h"
+#include "cli/Argumentos.h"
+#include "cli/Comandos.h"
 #include "cli/Datos.h"
 #include "cli/Origen.h"
 #include "data/Ficheros.h"
@@ -48,12 +47,14 @@ std::vector<EntradaTecnologia> CargarReferencia(const std::string& carpetaProgra
     }
 }
 
-int Tecnologias(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out)
+}  // namespace
+
+int ComandoTecnologias(const ArgumentosOrden& a, const EntornoOrden& entorno)
 {
-    const ArgumentosOrden a(args, {{"--escenario", 1}, {"--tipo", 1}, {"--config", 1}, {"--formato", 1}});
-    const auto f = a.Valor("--formato");
-    if (f && *f != "texto" && *f != "json" && *f != "csv") throw UsoIncorrecto{"Formato desconocido: " + *f + "."};
-    const bool json = f && *f == "json", csv = f && *f == "csv";
+    const std::string& carpetaPrograma = entorno.carpetaPrograma;
+    std::ostream& out = entorno.out;
+    const Formato formato = LeerFormato(a.Valor("--formato").value_or("texto"));
+    const bool json = formato == Formato::Json, csv = formato == Formato::Csv;
     const auto tipo = a.Valor("--tipo");
     const auto config = a.Valor("--config");
     if (config && !tipo) throw UsoIncorrecto{"La opción --config solo vale junto con --tipo."};
@@ -83,32 +84,17 @@ int Tecnologias(const std::vector<std::string>& args, const std::string& carpeta
         });
         if (r.noValido) {
             if (json) out << JsonErrores(r.lineas);
-            else
-                for (const auto& l : r.lineas) out << l << '\n';
+            else EscribirLineas(out, r.lineas);
             return kSalidaValidacion;
         }
         if (r.error) throw *r.error;
         if (json) out << JsonTecnologias(resultado);
         else if (csv) out << CsvTecnologias(resultado);
-        else
-            for (const auto& l : r.lineas) out << l << '\n';
+        else EscribirLineas(out, r.lineas);
         return kSalidaBien;
     } catch (const ErrorEjecucion& e) {
         if (json) out << JsonError(e);
         throw;
-    }
-}
-
-}  // namespace
-
-int ComandoTecnologias(const std::vector<std::string>& args, const std::string& carpetaPrograma, std::ostream& out,
-                       std::ostream& err)
-{
-    try {
-        return Tecnologias(args, carpetaPrograma, out);
-    } catch (const UsoIncorrecto& u) {
-        err << u.motivo << '\n' << TextoUsoDatos();
-        return kSalidaUso;
     }
 }
 

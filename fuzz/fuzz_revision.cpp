@@ -85,5 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
     } catch (const ErrorEscenario&) {
         if (EscenarioAJson(escenario) != antes) Fallo("un escenario rechazado cambió el de partida");
     }
+    // The CO2 price path of the technologies tab: once written (15 significant
+    // digits), it reads and writes back the same.
+    try {
+        const std::string texto = CaminoCo2ATexto(LeerCaminoCo2(entrada));
+        if (CaminoCo2ATexto(LeerCaminoCo2(texto)) != texto) Fallo("el precio del CO2 no se relee igual", texto);
+    } catch (const ErrorEjecucion&) {
+        // Refused with its reason: the window shows it.
+    }
     return 0;
 }

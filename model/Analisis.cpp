@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/Aritmetica.h"
+#include "model/TablaCampos.h"
 
 namespace tarvelon {
 
@@ -12,39 +13,36 @@ using namespace aritmetica;
 
 namespace {
 
-// Each component's field and label; its figures are filled from the record.
+// Each component's field; its name is the field's short name (without the
+// unit) and its figures are filled from the record.
 struct DefinicionComponente {
     double Simulacion::*miembro;
     ComponenteCoste plantilla;
 };
 
-DefinicionComponente Definir(double Simulacion::*miembro, std::string_view campo, std::string_view componente,
-                             GrupoCoste grupo)
+DefinicionComponente Definir(double Simulacion::*miembro, std::string_view campo, GrupoCoste grupo)
 {
     DefinicionComponente d{miembro, {}};
     d.plantilla.campo = campo;
-    d.plantilla.componente = componente;
+    const FilaCampo* f = BuscarFilaCampo(campo);
+    d.plantilla.componente = f ? f->nombre : campo;
     d.plantilla.grupo = grupo;
     return d;
 }
 
 const std::array<DefinicionComponente, 12> kComponentes = {
-    Definir(&Simulacion::CosteAnualAmortizacion, "CosteAnualAmortizacion", "Amortización", GrupoCoste::Fijo),
-    Definir(&Simulacion::CosteAnualDeFinanciacion, "CosteAnualDeFinanciacion", "Financiación", GrupoCoste::Fijo),
-    Definir(&Simulacion::CosteAnualDePersonal, "CosteAnualDePersonal", "Personal", GrupoCoste::Fijo),
-    Definir(&Simulacion::CosteAnualCargasFiscales, "CosteAnualCargasFiscales", "Cargas fiscales", GrupoCoste::Fijo),
-    Definir(&Simulacion::CosteAnualSegurosDelVehiculo, "CosteAnualSegurosDelVehiculo", "Seguros del vehículo",
-            GrupoCoste::Fijo),
-    Definir(&Simulacion::CosteAnualOtrosGastosFijos, "CosteAnualOtrosGastosFijos", "Otros gastos fijos",
-            GrupoCoste::Fijo),
-    Definir(&Simulacion::CosteAnualCombustible, "CosteAnualCombustible", "Combustible", GrupoCoste::Variable),
-    Definir(&Simulacion::CosteAnualDietas, "CosteAnualDietas", "Dietas", GrupoCoste::Variable),
-    Definir(&Simulacion::CosteAnualNeumaticos, "CosteAnualNeumaticos", "Neumáticos", GrupoCoste::Variable),
-    Definir(&Simulacion::CosteAnualMantenimiento, "CosteAnualMantenimiento", "Mantenimiento y reparación",
-            GrupoCoste::Variable),
-    Definir(&Simulacion::CosteAnualPeajes, "CosteAnualPeajes", "Peajes", GrupoCoste::Variable),
-    Definir(&Simulacion::CostesInDirectosAnuales, "CostesInDirectosAnuales", "Costes indirectos",
-            GrupoCoste::Indirecto),
+    Definir(&Simulacion::CosteAnualAmortizacion, "CosteAnualAmortizacion", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualDeFinanciacion, "CosteAnualDeFinanciacion", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualDePersonal, "CosteAnualDePersonal", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualCargasFiscales, "CosteAnualCargasFiscales", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualSegurosDelVehiculo, "CosteAnualSegurosDelVehiculo", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualOtrosGastosFijos, "CosteAnualOtrosGastosFijos", GrupoCoste::Fijo),
+    Definir(&Simulacion::CosteAnualCombustible, "CosteAnualCombustible", GrupoCoste::Variable),
+    Definir(&Simulacion::CosteAnualDietas, "CosteAnualDietas", GrupoCoste::Variable),
+    Definir(&Simulacion::CosteAnualNeumaticos, "CosteAnualNeumaticos", GrupoCoste::Variable),
+    Definir(&Simulacion::CosteAnualMantenimiento, "CosteAnualMantenimiento", GrupoCoste::Variable),
+    Definir(&Simulacion::CosteAnualPeajes, "CosteAnualPeajes", GrupoCoste::Variable),
+    Definir(&Simulacion::CostesInDirectosAnuales, "CostesInDirectosAnuales", GrupoCoste::Indirecto),
 };
 
 // x as a percentage of `referencia`; none when there is nothing to compare

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "model/Analisis.h"
+#include "model/Numeros.h"
+#include "model/PrecioServicio.h"
 
 namespace tarvelon {
 
@@ -119,6 +121,13 @@ std::optional<double> KmEquilibrio(const Simulacion& registro, const EscenarioTe
     return std::nullopt;
 }
 
+std::string_view Recortado(std::string_view s)
+{
+    const auto a = s.find_first_not_of(" \t");
+    if (a == std::string_view::npos) return {};
+    return s.substr(a, s.find_last_not_of(" \t") - a + 1);
+}
+
 }  // namespace
 
 double PrecioCo2(const std::map<int, double>& camino, int anio)
@@ -194,6 +203,74 @@ CosteVidaTecnologias CalcularTecnologias(const Simulacion& registro, const Escen
         }
     }
     return r;
+}
+
+std::vector<PuntoKmTecnologias> CurvaKmTecnologias(const Simulacion& registro, const EscenarioTecnologias& e,
+                                                   const CosteVidaTecnologias& resultado, int anioActual, int puntos)
+{
+    double desde = resultado.kilometros / 2.0, hasta = resultado.kilometros * 2.0;
+    std::vector<double> kms;
+    for (const auto& t : resultado.tecnologias)
+        if (t.kmEquilibrio) {
+            kms.push_back(*t.kmEquilibrio);
+            desde = std::min(desde, *t.kmEquilibrio * 0.8);
+            hasta = std::max(hasta, *t.kmEquilibrio * 1.2);
+        }
+    desde = std::max(desde, 1000.0);
+    hasta = std::min(std::max(hasta, desde), 1000000.0);
+    for (int i = 0; i < puntos; ++i) kms.push_back(desde + (hasta - desde) * i / std::max(puntos - 1, 1));
+    std::sort(kms.begin(), kms.end());
+    std::vector<PuntoKmTecnologias> curva;
+    for (double km : kms) {
+        PuntoKmTecnologias p{km, {}};
+        Simulacion copia = registro;
+        copia.KilometrajeAnual = km;
+        try {
+            const Comun c = Comunes(Calculada(copia), e, anioActual);
+            for (const auto& t : e.tecnologias) p.costeKm.emplace_back(Calcular(t, c).costeKm);
+        } catch (const ErrorEjecucion&) {
+            p.costeKm.assign(e.tecnologias.size(), std::nullopt);
+        }
+        curva.push_back(std::move(p));
+    }
+    return curva;
+}
+
+std::string CaminoCo2ATexto(const std::map<int, double>& camino)
+{
+    std::string texto;
+    for (const auto& [anio, precio] : camino) {
+        if (!texto.empty()) texto += "; ";
+        texto += std::to_string(anio) + ": " + NumeroATexto(precio);
+    }
+    return texto;
+}
+
+std::map<int, double> LeerCaminoCo2(std::string_view texto)
+{
+    std::map<int, double> camino;
+    for (size_t i = 0; i <= texto.size();) {
+        const size_t fin = std::min(texto.find(';', i), texto.size());
+        const std::string_view parte = Recortado(texto.substr(i, fin - i));
+        i = fin + 1;
+        if (parte.empty()) continue;
+        const size_t dos = parte.find(':');
+        const std::string motivo = "«" + std::string(parte) + "»: ";
+        if (dos == std::string_view::npos) throw ErrorEjecucion(0, motivo + "se escribe «año: €/t»");
+        const std::string_view anio = Recortado(parte.substr(0, dos));
+        if (anio.size() != 4 || anio.find_first_not_of("0123456789") != std::string_view::npos)
+            throw ErrorEjecucion(0, motivo + "el año se escribe con cuatro cifras");
+        double precio = 0;
+        try {
+            precio = LeerImporte(Recortado(parte.substr(dos + 1)));
+        } catch (const ErrorEjecucion&) {
+            throw ErrorEjecucion(0, motivo + "el precio no es un número (decimales con coma)");
+        }
+        if (!(precio >= 0 && precio <= 1e5)) throw ErrorEjecucion(0, motivo + "el precio va de 0 a 100.000 €/t");
+        if (!camino.emplace(std::stoi(std::string(anio)), precio).second)
+            throw ErrorEjecucion(0, motivo + "año repetido");
+    }
+    return camino;
 }
 
 }  // namespace tarvelon

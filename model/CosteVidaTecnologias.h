@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Simulacion.h"
@@ -86,5 +87,25 @@ double CostesComunes(const Simulacion& calculada);
 // below −100 % or a diesel column missing raise ErrorEjecucion 5.
 CosteVidaTecnologias CalcularTecnologias(const Simulacion& registro, const EscenarioTecnologias& escenario,
                                          int anioActual);
+
+// One annual-km figure of the cost-per-km chart: each technology's cost per
+// km, empty where the record cannot be calculated at that km.
+struct PuntoKmTecnologias {
+    double km = 0;
+    std::vector<std::optional<double>> costeKm;
+};
+
+// The cost per km of every technology from half to twice the record's km,
+// widened to take in each break-even km of `resultado` (so the lines cross
+// there): `puntos` evenly spaced and the break-even kms themselves, in order.
+std::vector<PuntoKmTecnologias> CurvaKmTecnologias(const Simulacion& registro, const EscenarioTecnologias& escenario,
+                                                   const CosteVidaTecnologias& resultado, int anioActual,
+                                                   int puntos = 24);
+
+// The CO2 price path as the user writes it: "2028: 45; 2030: 60,5" (year,
+// €/t from that year on). Reading raises ErrorEjecucion 0 saying what is
+// wrong; an empty text is no carbon price at all.
+std::string CaminoCo2ATexto(const std::map<int, double>& camino);
+std::map<int, double> LeerCaminoCo2(std::string_view texto);
 
 }  // namespace tarvelon

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <set>
 
+#include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 #include "model/PrecioServicio.h"
 
@@ -14,26 +15,28 @@ struct Clave {
     std::string_view nombre;
     double EntradaTecnologia::*campo;  // nullptr for the two yes/no keys
     double maximo;
+    std::string_view etiqueta;
 };
 
 const Clave kClaves[] = {
-    {"precio_tractora", &EntradaTecnologia::precio, 1e9},
-    {"ayuda", &EntradaTecnologia::ayuda, 1e9},
-    {"instalacion", &EntradaTecnologia::instalacion, 1e9},
-    {"valor_residual", &EntradaTecnologia::residual, 100},
-    {"consumo", &EntradaTecnologia::consumo, 1e4},
-    {"precio_energia", &EntradaTecnologia::precioEnergia, 1e3},
-    {"precio_publico", &EntradaTecnologia::precioPublico, 1e3},
-    {"cuota_publica", &EntradaTecnologia::cuotaPublica, 100},
-    {"variacion_precio", &EntradaTecnologia::variacionPrecio, 100},
-    {"mantenimiento_km", &EntradaTecnologia::mantenimientoKm, 1e3},
-    {"reduccion_peajes", &EntradaTecnologia::reduccionPeajes, 100},
-    {"factor_ttw", &EntradaTecnologia::factorTtw, 1e3},
-    {"factor_wtw", &EntradaTecnologia::factorWtw, 1e3},
-    {"paga_carbono", nullptr, 1},
-    {"devolucion", nullptr, 1},
-    {"devolucion_1000l", &EntradaTecnologia::devolucionPor1000, 1e4},
-    {"tope_litros", &EntradaTecnologia::topeLitros, 1e9},
+    {"precio_tractora", &EntradaTecnologia::precio, 1e9, "Precio de la tractora (€)"},
+    {"ayuda", &EntradaTecnologia::ayuda, 1e9, "Ayuda a la compra (€)"},
+    {"instalacion", &EntradaTecnologia::instalacion, 1e9, "Instalación de recarga o repostaje (€)"},
+    {"valor_residual", &EntradaTecnologia::residual, 100, "Valor residual (% del precio)"},
+    {"consumo", &EntradaTecnologia::consumo, 1e4, "Consumo (unidades cada 100 km)"},
+    {"precio_energia", &EntradaTecnologia::precioEnergia, 1e3, "Precio de la energía (€/unidad; en depósito)"},
+    {"precio_publico", &EntradaTecnologia::precioPublico, 1e3, "Precio de la recarga pública (€/kWh)"},
+    {"cuota_publica", &EntradaTecnologia::cuotaPublica, 100, "Recarga pública (% de la energía)"},
+    {"variacion_precio", &EntradaTecnologia::variacionPrecio, 100, "Variación anual del precio (%)"},
+    // The record's own field: its label is the field table's.
+    {"mantenimiento_km", &EntradaTecnologia::mantenimientoKm, 1e3, ""},
+    {"reduccion_peajes", &EntradaTecnologia::reduccionPeajes, 100, "Reducción de peajes (%)"},
+    {"factor_ttw", &EntradaTecnologia::factorTtw, 1e3, "CO2 del depósito a la rueda (kg/unidad)"},
+    {"factor_wtw", &EntradaTecnologia::factorWtw, 1e3, "CO2 del pozo a la rueda (kg/unidad)"},
+    {"paga_carbono", nullptr, 1, "Paga el precio del CO2"},
+    {"devolucion", nullptr, 1, "Devolución del gasóleo profesional"},
+    {"devolucion_1000l", &EntradaTecnologia::devolucionPor1000, 1e4, "Devolución (€ por 1.000 l)"},
+    {"tope_litros", &EntradaTecnologia::topeLitros, 1e9, "Tope de la devolución (l/año)"},
 };
 
 std::string_view Recortar(std::string_view s)
@@ -74,6 +77,17 @@ std::string AsignarCampoTecnologia(EntradaTecnologia& t, std::string_view clave,
     return "clave desconocida";
 }
 
+std::string_view EtiquetaClaveTecnologia(std::string_view clave)
+{
+    for (const auto& c : kClaves)
+        if (c.nombre == clave) {
+            if (!c.etiqueta.empty()) return c.etiqueta;
+            static const std::string mantenimiento = EtiquetaCampo("CVMantenimientoYReparacion");
+            return mantenimiento;
+        }
+    return {};
+}
+
 double ValorCampoTecnologia(const EntradaTecnologia& t, std::string_view clave)
 {
     for (const auto& c : kClaves)
@@ -81,7 +95,16 @@ double ValorCampoTecnologia(const EntradaTecnologia& t, std::string_view clave)
     return 0.0;
 }
 
-std::vector<EntradaTecnologia> LeerReferenciaTecnologias(std::string_view texto)
+bool ClaveDelRegistro(std::string_view clave)
+{
+    for (std::string_view k : {"precio_tractora", "valor_residual", "consumo", "precio_energia", "precio_publico",
+                               "cuota_publica", "mantenimiento_km"})
+        if (k == clave) return true;
+    return false;
+}
+
+std::vector<EntradaTecnologia> LeerReferenciaTecnologias(std::string_view texto,
+                                                         std::map<std::string, std::string>* fuentes)
 {
     std::vector<EntradaTecnologia> t(4);
     t[0].nombre = kDiesel;
@@ -135,6 +158,7 @@ std::vector<EntradaTecnologia> LeerReferenciaTecnologias(std::string_view texto)
         const std::string motivo =
             AsignarCampoTecnologia(t[static_cast<size_t>(indice)], clave.substr(punto + 1), valor);
         if (!motivo.empty()) throw error(motivo);
+        if (fuentes) (*fuentes)[clave] = std::string(partes[1]) + ", " + std::string(partes[2]);
     }
     return t;
 }

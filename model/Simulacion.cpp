@@ -3,57 +3,13 @@
 #include <variant>
 
 #include "model/Numeros.h"
+#include "model/TablaCampos.h"
 
 namespace tarvelon {
 
 namespace {
 
-using Miembro =
-    std::variant<std::string Simulacion::*, double Simulacion::*, int32_t Simulacion::*, int16_t Simulacion::*>;
-
-struct Campo {
-    std::string_view nombre;
-    Miembro miembro;
-};
-
-// clang-format off
-#define CAMPO(n) Campo{#n, &Simulacion::n}
-
-// Storage order: the order of the key=value lines.
-const std::array<Campo, kNumeroCampos> kCampos = {
-    CAMPO(Tipo), CAMPO(DGRecorridoMedioPorVehiculo), CAMPO(DGTiempoMedioPorVehiculo),
-    CAMPO(DGKilometrajeAnualEnVacio), CAMPO(DGPotenciaCV), CAMPO(DGPesoMaximoAutorizado), CAMPO(DGCargaUtil),
-    CAMPO(DGNumeroDeEjes), CAMPO(DGNumeroTotalDeNeumaticos), CAMPO(CFCabezaPrecioBruto), CAMPO(CFSemiPrecioBruto),
-    CAMPO(CFCabezaDescuentoMedio), CAMPO(CFSemiDescuentoMedio), CAMPO(CFCabezaPrecioMedio),
-    CAMPO(CFSemiPrecioMedio), CAMPO(CFCabezaValorResidual), CAMPO(CFSemiValorResidual),
-    CAMPO(CFCabezaPeriodoAmortizacion), CAMPO(CFSemiPeriodoAmortizacion), CAMPO(CFVehiculoCuantiaAFinanciar),
-    CAMPO(CFPeriodoAFinanciar), CAMPO(CFTAE), CAMPO(CFHorasAnualesTrabajadas), CAMPO(CFDiasDeActividad),
-    CAMPO(CFSeguridadSocialEmpresa), CAMPO(CFRetribucionOrdinaria1ConductorMecanico), CAMPO(CFPlusDeAsistencia),
-    CAMPO(CFVisado), CAMPO(CFIVTM), CAMPO(CFITV), CAMPO(CFIAE), CAMPO(CFATP), CAMPO(CFADR),
-    CAMPO(CFCosteRevisionTacografo), CAMPO(TipoSeguro), CAMPO(CFSeguroObligatorio),
-    CAMPO(CFSeguroObligatorioYTerceros), CAMPO(CFSeguroTodoRiesgo), CAMPO(CFSeguroMercancia),
-    CAMPO(CFResponsabilidadCivil), CAMPO(CFOtrosGastosFijos), CAMPO(CVPrecioBrutoDelGasoleo),
-    CAMPO(CVDescuentoMedioSobreCombustible), CAMPO(CVPrecioDelGasoleo), CAMPO(CVConsumoMedio),
-    CAMPO(CVDietaMedia), CAMPO(CVDietasNumeroDeDias), CAMPO(CVPrecioBrutoNeumaticos),
-    CAMPO(CVDescuentoMedioNeumaticos), CAMPO(CVPrecioMedioNeumaticos), CAMPO(CVDuracionMediaDeLosNeumaticos),
-    CAMPO(CVMantenimientoYReparacion), CAMPO(CVCosteMedioDelKMEnAutopista),
-    CAMPO(CVPorcentajeDeServiciosQPaganPEajes), CAMPO(CIGastosAnuales), CAMPO(ServiciosDiarios),
-    CAMPO(KilometrajeAnual), CAMPO(NumeroServiciosAnuales), CAMPO(CosteAnualAmortizacion),
-    CAMPO(CosteAnualDeFinanciacion), CAMPO(CosteAnualDePersonal), CAMPO(CosteAnualCargasFiscales),
-    CAMPO(CosteAnualSegurosDelVehiculo), CAMPO(CosteAnualOtrosGastosFijos), CAMPO(CostesFijosAnuales),
-    CAMPO(CostesFijosAnualesporKm), CAMPO(CostesFijosAnualesporKmServicio), CAMPO(CostesFijosAnualesporServicio),
-    CAMPO(CosteAnualCombustible), CAMPO(CosteAnualDietas), CAMPO(CosteAnualNeumaticos),
-    CAMPO(CosteAnualMantenimiento), CAMPO(CosteAnualPeajes), CAMPO(CostesVariablesAnuales),
-    CAMPO(CostesVariablesAnualesporKm), CAMPO(CostesVariablesAnualesporKmServicio),
-    CAMPO(CostesVariablesAnualesporServicio), CAMPO(CostesDirectosAnuales), CAMPO(CostesDirectosporKm),
-    CAMPO(CostesDirectosporServicio), CAMPO(CostesInDirectosAnuales), CAMPO(CostesInDirectosporKm),
-    CAMPO(CostesInDirectosporServicio), CAMPO(CostesFijosPorDia), CAMPO(CostesFijosPorHora), CAMPO(ErrorMsg),
-};
-
-#undef CAMPO
-// clang-format on
-
-TipoCampo TipoDe(const Miembro& m)
+TipoCampo TipoDe(const MiembroCampo& m)
 {
     switch (m.index()) {
     case 0: return TipoCampo::Texto;
@@ -66,14 +22,15 @@ TipoCampo TipoDe(const Miembro& m)
 std::array<DescriptorCampo, kNumeroCampos> HacerDescriptores()
 {
     std::array<DescriptorCampo, kNumeroCampos> d{};
-    for (size_t i = 0; i < kCampos.size(); ++i) d[i] = {kCampos[i].nombre, TipoDe(kCampos[i].miembro)};
+    const auto& tabla = TablaCampos();
+    for (size_t i = 0; i < tabla.size(); ++i) d[i] = {tabla[i].clave, TipoDe(tabla[i].miembro)};
     return d;
 }
 
-const Campo& CampoEn(int indice)
+const FilaCampo& CampoEn(int indice)
 {
     if (indice < 0 || indice >= kNumeroCampos) throw ErrorEjecucion(kSubindice);
-    return kCampos[static_cast<size_t>(indice)];
+    return TablaCampos()[static_cast<size_t>(indice)];
 }
 
 }  // namespace
@@ -86,14 +43,14 @@ const std::array<DescriptorCampo, kNumeroCampos>& CamposSimulacion()
 
 int IndiceCampo(std::string_view nombre)
 {
-    for (size_t i = 0; i < kCampos.size(); ++i)
-        if (kCampos[i].nombre == nombre) return static_cast<int>(i);
+    const FilaCampo* f = BuscarFilaCampo(nombre);
+    if (f) return static_cast<int>(f - TablaCampos().data());
     return -1;
 }
 
 std::string TextoDeCampo(const Simulacion& s, int indice)
 {
-    const Campo& c = CampoEn(indice);
+    const FilaCampo& c = CampoEn(indice);
     return std::visit(
         [&s](auto m) -> std::string {
             const auto& v = s.*m;
@@ -108,7 +65,7 @@ std::string TextoDeCampo(const Simulacion& s, int indice)
 double* DoubleDeCampo(Simulacion& s, int indice)
 {
     if (indice < 0 || indice >= kNumeroCampos) return nullptr;
-    const auto* m = std::get_if<double Simulacion::*>(&kCampos[static_cast<size_t>(indice)].miembro);
+    const auto* m = std::get_if<double Simulacion::*>(&TablaCampos()[static_cast<size_t>(indice)].miembro);
     return m ? &(s.**m) : nullptr;
 }
 
@@ -119,7 +76,7 @@ const double* DoubleDeCampo(const Simulacion& s, int indice)
 
 void AsignarCampoDesdeTexto(Simulacion& s, int indice, std::string_view texto, bool vacioEsCero)
 {
-    const Campo& c = CampoEn(indice);
+    const FilaCampo& c = CampoEn(indice);
     std::visit(
         [&](auto m) {
             auto& v = s.*m;

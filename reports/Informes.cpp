@@ -2,10 +2,14 @@
 
 #include <exception>
 #include <optional>
+#include <stdexcept>
+#include <variant>
 
 #include "data/Texto.h"
 #include "model/CostesServicio.h"
+#include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
+#include "model/TablaCampos.h"
 
 namespace tarvelon {
 
@@ -30,7 +34,8 @@ void Cabecera(const Simulacion& s, std::vector<std::string>& lineas)
     lineas.push_back(kSangria + s.Tipo);
     lineas.push_back(kSangria + RepetirTexto("=", static_cast<int32_t>(LongitudTexto(s.Tipo))));
     lineas.push_back(kSangria + "Kilometros anuales: " + FormatoMiles(s.KilometrajeAnual));
-    lineas.push_back(kSangria + "Servicios anuales:   " + FormatoMiles(s.NumeroServiciosAnuales));
+    lineas.push_back(kSangria + EtiquetaCampo("NumeroServiciosAnuales") + ":   " +
+                     FormatoMiles(s.NumeroServiciosAnuales));
     lineas.emplace_back();
 }
 
@@ -39,6 +44,17 @@ enum class Patron { Dos, Cuatro };
 std::string Formato(double v, Patron p)
 {
     return p == Patron::Dos ? FormatoDosDecimales(v) : FormatoCuatroDecimales(v);
+}
+
+// A result's figure with the pattern of its decimals.
+double Valor(const Simulacion& s, const FilaCampo& f) { return s.*std::get<double Simulacion::*>(f.miembro); }
+Patron PatronDe(const FilaCampo& f) { return f.decimales == 4 ? Patron::Cuatro : Patron::Dos; }
+
+const FilaCampo& Resultado(std::string_view campo)
+{
+    const FilaCampo* f = BuscarFilaCampo(campo);
+    if (!f) throw std::logic_error("campo desconocido: " + std::string(campo));
+    return *f;
 }
 
 // Detailed report: indent and label in 50 columns, value right-aligned.
@@ -50,12 +66,29 @@ void LineaDetalle(std::vector<std::string>& lineas, std::string_view etiqueta, d
                      std::string(sufijo));
 }
 
+// A line of the detailed report: the result under its caption.
+void Detalle(std::vector<std::string>& lineas, const Simulacion& s, std::string_view campo, std::string_view sufijo)
+{
+    const FilaCampo& f = Resultado(campo);
+    LineaDetalle(lineas, RotuloDeFila(f) + ": ", Valor(s, f), PatronDe(f), sufijo);
+}
+
 // Summary: indent, label in 42 columns, value right-aligned in 14.
 void LineaResumen(std::vector<std::string>& lineas, std::string_view etiqueta, double valor, Patron p,
                   std::string_view sufijo)
 {
     lineas.push_back(kSangria + Izquierda(std::string(etiqueta), 42) + Derecha(Formato(valor, p), 14) +
                      std::string(sufijo));
+}
+
+// A line of the summary: the result under its caption, or under the
+// summary's own wording where it differs.
+void Resumen(std::vector<std::string>& lineas, const Simulacion& s, std::string_view campo, std::string_view sufijo,
+             std::string_view etiqueta = {})
+{
+    const FilaCampo& f = Resultado(campo);
+    LineaResumen(lineas, etiqueta.empty() ? RotuloDeFila(f) + ": " : std::string(etiqueta), Valor(s, f), PatronDe(f),
+                 sufijo);
 }
 
 // Budget: indent and label in 46 columns, value in 12, always euros. The
@@ -107,36 +140,35 @@ void InformeDetallado(const Simulacion& s, std::vector<std::string>& lineas)
     constexpr size_t kAncho = 72;
     Cabecera(s, lineas);
     lineas.push_back(Seccion("COSTES FIJOS", kAncho));
-    LineaDetalle(lineas, "Coste Anual Amortización: ", s.CosteAnualAmortizacion, Patron::Dos, " €");
-    LineaDetalle(lineas, "Coste Anual de Financiación: ", s.CosteAnualDeFinanciacion, Patron::Dos, " €");
-    LineaDetalle(lineas, "Coste Fijo Personal: ", s.CosteAnualDePersonal, Patron::Dos, " €");
-    LineaDetalle(lineas, "Coste Anual de Cargas Fiscales: ", s.CosteAnualCargasFiscales, Patron::Dos, " €");
-    LineaDetalle(lineas, "Coste Anual Seguros Veh.: ", s.CosteAnualSegurosDelVehiculo, Patron::Dos, " €");
-    LineaDetalle(lineas, "Otros Gastos Fijos: ", s.CosteAnualOtrosGastosFijos, Patron::Dos, " €");
-    LineaDetalle(lineas, "Costes Fijos Anuales: ", s.CostesFijosAnuales, Patron::Dos, " €");
-    LineaDetalle(lineas, "Costes Fijos por Km: ", s.CostesFijosAnualesporKm, Patron::Cuatro, " €/Km");
-    LineaDetalle(lineas, "Costes Fijos por Servicio (€/Serv): ", s.CostesFijosAnualesporServicio, Patron::Dos, " €");
+    Detalle(lineas, s, "CosteAnualAmortizacion", " €");
+    Detalle(lineas, s, "CosteAnualDeFinanciacion", " €");
+    Detalle(lineas, s, "CosteAnualDePersonal", " €");
+    Detalle(lineas, s, "CosteAnualCargasFiscales", " €");
+    Detalle(lineas, s, "CosteAnualSegurosDelVehiculo", " €");
+    Detalle(lineas, s, "CosteAnualOtrosGastosFijos", " €");
+    Detalle(lineas, s, "CostesFijosAnuales", " €");
+    Detalle(lineas, s, "CostesFijosAnualesporKm", " €/Km");
+    Detalle(lineas, s, "CostesFijosAnualesporServicio", " €");
     lineas.push_back(Seccion("COSTES VARIABLES", kAncho));
-    LineaDetalle(lineas, "Coste Anual Combustible: ", s.CosteAnualCombustible, Patron::Dos, " €");
-    LineaDetalle(lineas, "Coste Anual Dietas: ", s.CosteAnualDietas, Patron::Dos, " €");
-    LineaDetalle(lineas, "Coste Anual Neumáticos: ", s.CosteAnualNeumaticos, Patron::Dos, " €");
-    LineaDetalle(lineas, "Coste Anual Mantenimiento y Rep: ", s.CosteAnualMantenimiento, Patron::Dos, " €");
-    LineaDetalle(lineas, "Coste Anual Peajes: ", s.CosteAnualPeajes, Patron::Dos, " €");
-    LineaDetalle(lineas, "Costes Variables Anuales: ", s.CostesVariablesAnuales, Patron::Dos, " €");
-    LineaDetalle(lineas, "Costes Variables por Km: ", s.CostesVariablesAnualesporKm, Patron::Cuatro, " €/Km");
-    LineaDetalle(lineas, "Costes Variables por Servicio: ", s.CostesVariablesAnualesporServicio, Patron::Dos,
-                 " €/Serv");
+    Detalle(lineas, s, "CosteAnualCombustible", " €");
+    Detalle(lineas, s, "CosteAnualDietas", " €");
+    Detalle(lineas, s, "CosteAnualNeumaticos", " €");
+    Detalle(lineas, s, "CosteAnualMantenimiento", " €");
+    Detalle(lineas, s, "CosteAnualPeajes", " €");
+    Detalle(lineas, s, "CostesVariablesAnuales", " €");
+    Detalle(lineas, s, "CostesVariablesAnualesporKm", " €/Km");
+    Detalle(lineas, s, "CostesVariablesAnualesporServicio", " €/Serv");
     lineas.push_back(Seccion("COSTES DIRECTOS", kAncho));
-    LineaDetalle(lineas, "Costes Directos Anuales: ", s.CostesDirectosAnuales, Patron::Dos, " €");
-    LineaDetalle(lineas, "Costes Directos por Km: ", s.CostesDirectosporKm, Patron::Cuatro, " €/Km");
-    LineaDetalle(lineas, "Costes Directos por Servicios: ", s.CostesDirectosporServicio, Patron::Dos, " €/Serv");
+    Detalle(lineas, s, "CostesDirectosAnuales", " €");
+    Detalle(lineas, s, "CostesDirectosporKm", " €/Km");
+    Detalle(lineas, s, "CostesDirectosporServicio", " €/Serv");
     lineas.push_back(Seccion("COSTES INDIRECTOS", kAncho));
-    LineaDetalle(lineas, "Costes Indirectos Anuales: ", s.CostesInDirectosAnuales, Patron::Dos, " €");
-    LineaDetalle(lineas, "Costes Indirectos por Km: ", s.CostesInDirectosporKm, Patron::Cuatro, " €/Km");
-    LineaDetalle(lineas, "Costes Indirectos por Servicios: ", s.CostesInDirectosporServicio, Patron::Dos, " €/Serv");
+    Detalle(lineas, s, "CostesInDirectosAnuales", " €");
+    Detalle(lineas, s, "CostesInDirectosporKm", " €/Km");
+    Detalle(lineas, s, "CostesInDirectosporServicio", " €/Serv");
     lineas.push_back(Seccion("COSTES POR DIAS", kAncho));
-    LineaDetalle(lineas, "Costes Fijos Por Días: ", s.CostesFijosPorDia, Patron::Dos, " €/Día");
-    LineaDetalle(lineas, "Costes Fijos Por Horas: ", s.CostesFijosPorHora, Patron::Dos, " €/Hora");
+    Detalle(lineas, s, "CostesFijosPorDia", " €/Día");
+    Detalle(lineas, s, "CostesFijosPorHora", " €/Hora");
 }
 
 void InformeResumen(const Simulacion& s, std::vector<std::string>& lineas)
@@ -144,22 +176,20 @@ void InformeResumen(const Simulacion& s, std::vector<std::string>& lineas)
     constexpr size_t kAncho = 76;
     Cabecera(s, lineas);
     lineas.push_back(Seccion("COSTES TOTALES POR KILOMETRO", kAncho));
-    LineaResumen(lineas, "Costes Fijos por Km: ", s.CostesFijosAnualesporKm, Patron::Cuatro, " €/Km");
-    LineaResumen(lineas, "Costes Variables por Km: ", s.CostesVariablesAnualesporKm, Patron::Cuatro, " €/Km");
-    LineaResumen(lineas, "Costes Directos Anuales por Km: ", s.CostesDirectosporKm, Patron::Cuatro, " €/Km");
-    LineaResumen(lineas, "Costes Indirectos Anuales por Km: ", s.CostesInDirectosporKm, Patron::Cuatro, " €/Km");
+    Resumen(lineas, s, "CostesFijosAnualesporKm", " €/Km");
+    Resumen(lineas, s, "CostesVariablesAnualesporKm", " €/Km");
+    Resumen(lineas, s, "CostesDirectosporKm", " €/Km", "Costes Directos Anuales por Km: ");
+    Resumen(lineas, s, "CostesInDirectosporKm", " €/Km", "Costes Indirectos Anuales por Km: ");
     lineas.emplace_back();
     lineas.push_back(Seccion("COSTES TOTALES POR SERVICIO", kAncho));
-    LineaResumen(lineas, "Costes Fijos por Servicio: ", s.CostesFijosAnualesporServicio, Patron::Dos, " €/Serv");
-    LineaResumen(lineas, "Costes Variables por Servicio: ", s.CostesVariablesAnualesporServicio, Patron::Dos,
-                 " €/Serv");
-    LineaResumen(lineas, "Costes Directos Anuales por Servicio: ", s.CostesDirectosporServicio, Patron::Dos, " €/Serv");
-    LineaResumen(lineas, "Costes Indirectos Anuales por Servicio: ", s.CostesInDirectosporServicio, Patron::Dos,
-                 " €/Serv");
+    Resumen(lineas, s, "CostesFijosAnualesporServicio", " €/Serv", "Costes Fijos por Servicio: ");
+    Resumen(lineas, s, "CostesVariablesAnualesporServicio", " €/Serv");
+    Resumen(lineas, s, "CostesDirectosporServicio", " €/Serv", "Costes Directos Anuales por Servicio: ");
+    Resumen(lineas, s, "CostesInDirectosporServicio", " €/Serv", "Costes Indirectos Anuales por Servicio: ");
     lineas.emplace_back();
     lineas.push_back(Seccion("COSTES POR TIEMPO", kAncho));
-    LineaResumen(lineas, "Costes Fijos Por Días: ", s.CostesFijosPorDia, Patron::Dos, " €/Día");
-    LineaResumen(lineas, "Costes Fijos Por Horas: ", s.CostesFijosPorHora, Patron::Dos, " €/Hora");
+    Resumen(lineas, s, "CostesFijosPorDia", " €/Día");
+    Resumen(lineas, s, "CostesFijosPorHora", " €/Hora");
 }
 
 void InformePresupuesto(const Simulacion& s, std::string_view km, std::string_view horas,
@@ -200,16 +230,16 @@ void Presupuesto(const Simulacion& s, std::string_view km, std::string_view hora
     escritor.Linea("Personal: ", fijos.personal);
     escritor.Linea("Cargas Fiscales: ", fijos.cargasFiscales);
     escritor.Linea("Seguros Vehículo: ", fijos.seguros);
-    escritor.Linea("Otros Gastos Fijos: ", fijos.otros);
+    escritor.Linea(RotuloCampo("CosteAnualOtrosGastosFijos") + ": ", fijos.otros);
     escritor.Linea("Total Costes Fijos: ", fijos.total);
     escritor.Seccion("COSTES VARIABLES", kAncho);
 
     const CostesVariablesServicio& variables = Exigir(c.variables, c.error);
-    escritor.Linea("Coste Anual Combustible: ", variables.combustible);
-    escritor.Linea("Coste Anual Dietas: ", variables.dietas);
-    escritor.Linea("Coste Anual Neumáticos: ", variables.neumaticos);
-    escritor.Linea("Coste Anual Mantenimiento y Rep: ", variables.mantenimiento);
-    escritor.Linea("Coste Anual Peajes: ", variables.peajes);
+    escritor.Linea(RotuloCampo("CosteAnualCombustible") + ": ", variables.combustible);
+    escritor.Linea(RotuloCampo("CosteAnualDietas") + ": ", variables.dietas);
+    escritor.Linea(RotuloCampo("CosteAnualNeumaticos") + ": ", variables.neumaticos);
+    escritor.Linea(RotuloCampo("CosteAnualMantenimiento") + ": ", variables.mantenimiento);
+    escritor.Linea(RotuloCampo("CosteAnualPeajes") + ": ", variables.peajes);
     escritor.Linea("Total Costes Variables: ", variables.total);
 
     const double directos = Exigir(c.directos, c.error);

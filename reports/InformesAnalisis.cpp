@@ -4,7 +4,12 @@
 
 #include "data/Texto.h"
 #include "model/Errores.h"
+#include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
+#include "reports/Csv.h"
+#include "reports/Informes.h"
+#include "reports/InformesTecnologias.h"
+#include "reports/Json.h"
 
 namespace tarvelon {
 
@@ -20,8 +25,6 @@ std::string Titulo(std::string_view t, std::vector<std::string>& lineas)
     lineas.push_back(kSangria + std::string(t));
     return kSangria + RepetirTexto("=", static_cast<int32_t>(LongitudTexto(t)));
 }
-
-bool EsPorKm(std::string_view campo) { return campo.find("porKm") != std::string_view::npos; }
 
 std::string Fallo(const FalloCalculo& f) { return MensajeError(ErrorEjecucion(f.numero, f.descripcion)); }
 
@@ -40,7 +43,7 @@ void InformeComparacion(const Comparacion& c, std::vector<std::string>& lineas)
     lineas.emplace_back();
     lineas.push_back(Izq("Campo", 40) + Der("A", 16) + Der("B", 16) + Der("Diferencia", 16) + Der("%", 10));
     for (const auto& f : c.filas) {
-        auto fmt = [&](double v) { return EsPorKm(f.campo) ? FormatoCuatroDecimales(v) : FormatoDosDecimales(v); };
+        auto fmt = [&](double v) { return CifraCampo(f.campo, v); };
         lineas.push_back(Izq(std::string(f.campo), 40) + Der(fmt(f.a), 16) + Der(fmt(f.b), 16) +
                          Der(fmt(f.diferencia), 16) +
                          Der(f.porcentaje ? FormatoDosDecimales(*f.porcentaje) + " %" : "—", 10));
@@ -72,6 +75,39 @@ void InformeSensibilidad(const Simulacion& registro, const Sensibilidad& s, std:
         if (km.empty()) km = "0";
         lineas.push_back(Izq(km, 42) + (c.error ? "  " + Fallo(*c.error) : Der(FormatoCuatroDecimales(c.costeKm), 16)));
     }
+}
+
+namespace {
+
+std::string InformeJson(const Simulacion& s)
+{
+    std::vector<std::string> lineas;
+    InformeDetallado(s, lineas);
+    return JsonInforme(s, lineas);
+}
+
+}  // namespace
+
+std::string JsonAnalisis(const DatosAnalisis& d)
+{
+    std::string j = "{\n\"simulacion\": " + InformeJson(*d.simulacion.calculada);
+    j += ",\n\"referencia\": " + (d.referencia.calculada ? InformeJson(*d.referencia.calculada) : "null");
+    j += ",\n\"comparacion\": " + (d.comparacion ? JsonComparacion(*d.comparacion) : "null");
+    j += ",\n\"sensibilidad\": " + (d.sensibilidad ? JsonSensibilidad(*d.sensibilidad) : "null");
+    // Only the window works out the technologies; the tool's export stays as it was.
+    if (d.tecnologias) j += ",\n\"tecnologias\": " + JsonTecnologias(*d.tecnologias);
+    return j + "}\n";
+}
+
+std::string CsvAnalisis(const DatosAnalisis& d)
+{
+    static const std::string kBom = "\xEF\xBB\xBF";
+    auto sinBom = [](const std::string& t) { return t.rfind(kBom, 0) == 0 ? t.substr(kBom.size()) : t; };
+    std::string csv = kBom;
+    if (d.comparacion) csv += sinBom(CsvComparacion(*d.comparacion)) + "\r\n";
+    if (d.sensibilidad) csv += sinBom(CsvSensibilidad(*d.sensibilidad));
+    if (d.tecnologias) csv += "\r\n" + sinBom(CsvTecnologias(*d.tecnologias));
+    return csv;
 }
 
 }  // namespace tarvelon

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <nlohmann/json.hpp>
 
 #include "data/Texto.h"
+#include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 #include "reports/Csv.h"
 
@@ -17,14 +19,14 @@ namespace {
 struct Dato {
     double CifrasVehiculo::*miembro;
     // cppcheck-suppress unusedStructMember
-    const char* etiqueta;  // text and CSV
+    std::string etiqueta;  // text and CSV
     // cppcheck-suppress unusedStructMember
     const char* clave;  // JSON
 };
 
 const std::array<Dato, 7> kDatos = {{
     {&CifrasVehiculo::km, "Kilómetros anuales", "km_anuales"},
-    {&CifrasVehiculo::servicios, "Servicios anuales", "servicios_anuales"},
+    {&CifrasVehiculo::servicios, EtiquetaCampo("NumeroServiciosAnuales"), "servicios_anuales"},
     {&CifrasVehiculo::costeKm, "Coste por km (€/km)", "coste_km"},
     {&CifrasVehiculo::costeServicio, "Coste por servicio (€/servicio)", "coste_servicio"},
     {&CifrasVehiculo::costeAnual, "Coste anual (€)", "coste_anual"},

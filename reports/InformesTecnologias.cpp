@@ -1,6 +1,7 @@
 #include "reports/InformesTecnologias.h"
 
 #include <cmath>
+#include <functional>
 
 #include <nlohmann/json.hpp>
 
@@ -114,6 +115,43 @@ void InformeTecnologias(const CosteVidaTecnologias& c, std::vector<std::string>&
             lineas.push_back(l);
         }
     }
+}
+
+std::vector<std::vector<std::string>> TablaResultadosTecnologias(const CosteVidaTecnologias& c)
+{
+    using F = std::function<std::string(const ResultadoTecnologia&)>;
+    const auto euros = [](double v) { return FormatoDosDecimales(C(v)); };
+    const std::string n = std::to_string(c.horizonte);
+    const std::pair<const char*, F> filas[] = {
+        {"Capital inicial (€)", [&](const auto& t) { return euros(t.capitalInicial); }},
+        {"Coste del año 1 (€)", [&](const auto& t) { return t.anios.empty() ? "—" : euros(t.anios[0].total); }},
+        {"Valor presente (€)", [&](const auto& t) { return euros(t.valorPresente); }},
+        {"Coste por km (€/km)", [](const auto& t) { return FormatoCuatroDecimales(t.costeKm); }},
+        {"Año de equilibrio",
+         [&](const auto& t) {
+             return t.anioEquilibrio ? std::to_string(*t.anioEquilibrio) + " (" +
+                                           std::to_string(c.primerAnio + *t.anioEquilibrio - 1) + ")"
+                                     : "ninguno en " + n + " años";
+         }},
+        {"Recuperación (años)",
+         [](const auto& t) {
+             return t.recuperacionAnios ? FormatoDosDecimales(*t.recuperacionAnios) : std::string("no se recupera");
+         }},
+        {"Km de equilibrio (km/año)",
+         [](const auto& t) { return t.kmEquilibrio ? FormatoMiles(*t.kmEquilibrio) : std::string("no se cruzan"); }},
+        {"CO2 del depósito a la rueda (t/año)", [](const auto& t) { return FormatoDosDecimales(t.ttwTAnio); }},
+        {"CO2 del depósito a la rueda (g/km)", [](const auto& t) { return FormatoDosDecimales(t.ttwGKm); }},
+        {"CO2 del pozo a la rueda (t/año)", [](const auto& t) { return FormatoDosDecimales(t.wtwTAnio); }},
+        {"CO2 del pozo a la rueda (g/km)", [](const auto& t) { return FormatoDosDecimales(t.wtwGKm); }}};
+    std::vector<std::vector<std::string>> tabla;
+    for (size_t f = 0; f < std::size(filas); ++f) {
+        std::vector<std::string> fila{filas[f].first};
+        // Break-even and payback are against diesel: none for diesel itself.
+        for (size_t t = 0; t < c.tecnologias.size(); ++t)
+            fila.push_back(t == 0 && f >= 4 && f <= 6 ? "—" : filas[f].second(c.tecnologias[t]));
+        tabla.push_back(std::move(fila));
+    }
+    return tabla;
 }
 
 std::string JsonTecnologias(const CosteVidaTecnologias& c) { return Objeto(c).dump(2) + "\n"; }
@@ -236,7 +274,10 @@ std::string EscenarioAJson(const EscenarioTecnologias& e)
     json t = json::array();
     for (const auto& x : e.tecnologias) {
         json o{{"nombre", x.nombre}};
-        for (auto clave : ClavesTecnologia()) o[std::string(clave)] = ValorCampoTecnologia(x, clave);
+        // Diesel's own figures are the record's: a scenario never carries them
+        // over to another record.
+        for (auto clave : ClavesTecnologia())
+            if (x.nombre != kDiesel || !ClaveDelRegistro(clave)) o[std::string(clave)] = ValorCampoTecnologia(x, clave);
         t.push_back(o);
     }
     j["tecnologias"] = t;

@@ -12,6 +12,9 @@ namespace tarvelon {
 
 void InformeTecnologias(const CosteVidaTecnologias& c, std::vector<std::string>& lineas);
 std::string JsonTecnologias(const CosteVidaTecnologias& c);
+// The results table as the window and the PDF show it: a row per figure, its
+// label first, then one text per technology ("—" or a word where there is none).
+std::vector<std::vector<std::string>> TablaResultadosTecnologias(const CosteVidaTecnologias& c);
 std::string CsvTecnologias(const CosteVidaTecnologias& c);
 
 inline constexpr int kVersionEscenario = 1;

@@ -3,52 +3,53 @@
 #include <sys/stat.h>
 #include <xlsxwriter.h>
 
+#include <optional>
 #include <string>
+#include <variant>
 
 #include "data/Ficheros.h"
 #include "data/Texto.h"
 #include "model/Errores.h"
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
+#include "model/TablaCampos.h"
 
 namespace tarvelon {
 
 namespace {
 
-// The detailed report's figures: section, label, field, per-km pattern.
+// The detailed report's figures, by section; caption and format from the field table.
 struct FilaResumen {
     const char* seccion;
-    const char* etiqueta;
-    double Simulacion::*campo;
-    bool porKm;
+    const char* campo;
 };
 
 const FilaResumen kResumen[] = {
-    {"Costes fijos", "Coste Anual Amortización", &Simulacion::CosteAnualAmortizacion, false},
-    {"Costes fijos", "Coste Anual de Financiación", &Simulacion::CosteAnualDeFinanciacion, false},
-    {"Costes fijos", "Coste Fijo Personal", &Simulacion::CosteAnualDePersonal, false},
-    {"Costes fijos", "Coste Anual de Cargas Fiscales", &Simulacion::CosteAnualCargasFiscales, false},
-    {"Costes fijos", "Coste Anual Seguros Veh.", &Simulacion::CosteAnualSegurosDelVehiculo, false},
-    {"Costes fijos", "Otros Gastos Fijos", &Simulacion::CosteAnualOtrosGastosFijos, false},
-    {"Costes fijos", "Costes Fijos Anuales", &Simulacion::CostesFijosAnuales, false},
-    {"Costes fijos", "Costes Fijos por Km", &Simulacion::CostesFijosAnualesporKm, true},
-    {"Costes fijos", "Costes Fijos por Servicio", &Simulacion::CostesFijosAnualesporServicio, false},
-    {"Costes variables", "Coste Anual Combustible", &Simulacion::CosteAnualCombustible, false},
-    {"Costes variables", "Coste Anual Dietas", &Simulacion::CosteAnualDietas, false},
-    {"Costes variables", "Coste Anual Neumáticos", &Simulacion::CosteAnualNeumaticos, false},
-    {"Costes variables", "Coste Anual Mantenimiento y Rep", &Simulacion::CosteAnualMantenimiento, false},
-    {"Costes variables", "Coste Anual Peajes", &Simulacion::CosteAnualPeajes, false},
-    {"Costes variables", "Costes Variables Anuales", &Simulacion::CostesVariablesAnuales, false},
-    {"Costes variables", "Costes Variables por Km", &Simulacion::CostesVariablesAnualesporKm, true},
-    {"Costes variables", "Costes Variables por Servicio", &Simulacion::CostesVariablesAnualesporServicio, false},
-    {"Costes directos", "Costes Directos Anuales", &Simulacion::CostesDirectosAnuales, false},
-    {"Costes directos", "Costes Directos por Km", &Simulacion::CostesDirectosporKm, true},
-    {"Costes directos", "Costes Directos por Servicios", &Simulacion::CostesDirectosporServicio, false},
-    {"Costes indirectos", "Costes Indirectos Anuales", &Simulacion::CostesInDirectosAnuales, false},
-    {"Costes indirectos", "Costes Indirectos por Km", &Simulacion::CostesInDirectosporKm, true},
-    {"Costes indirectos", "Costes Indirectos por Servicios", &Simulacion::CostesInDirectosporServicio, false},
-    {"Costes por días", "Costes Fijos Por Días", &Simulacion::CostesFijosPorDia, false},
-    {"Costes por días", "Costes Fijos Por Horas", &Simulacion::CostesFijosPorHora, false},
+    {"Costes fijos", "CosteAnualAmortizacion"},
+    {"Costes fijos", "CosteAnualDeFinanciacion"},
+    {"Costes fijos", "CosteAnualDePersonal"},
+    {"Costes fijos", "CosteAnualCargasFiscales"},
+    {"Costes fijos", "CosteAnualSegurosDelVehiculo"},
+    {"Costes fijos", "CosteAnualOtrosGastosFijos"},
+    {"Costes fijos", "CostesFijosAnuales"},
+    {"Costes fijos", "CostesFijosAnualesporKm"},
+    {"Costes fijos", "CostesFijosAnualesporServicio"},
+    {"Costes variables", "CosteAnualCombustible"},
+    {"Costes variables", "CosteAnualDietas"},
+    {"Costes variables", "CosteAnualNeumaticos"},
+    {"Costes variables", "CosteAnualMantenimiento"},
+    {"Costes variables", "CosteAnualPeajes"},
+    {"Costes variables", "CostesVariablesAnuales"},
+    {"Costes variables", "CostesVariablesAnualesporKm"},
+    {"Costes variables", "CostesVariablesAnualesporServicio"},
+    {"Costes directos", "CostesDirectosAnuales"},
+    {"Costes directos", "CostesDirectosporKm"},
+    {"Costes directos", "CostesDirectosporServicio"},
+    {"Costes indirectos", "CostesInDirectosAnuales"},
+    {"Costes indirectos", "CostesInDirectosporKm"},
+    {"Costes indirectos", "CostesInDirectosporServicio"},
+    {"Costes por días", "CostesFijosPorDia"},
+    {"Costes por días", "CostesFijosPorHora"},
 };
 
 class Libro {
@@ -149,6 +150,15 @@ void Cabeceras(lxw_worksheet* h, int fila, std::initializer_list<std::string> ti
     for (const auto& t : titulos) Libro::Texto(h, fila, col++, t, l.negrita_);
 }
 
+// Per-km results in €/km with four decimals, amounts in euros, the rest
+// (services) a plain number, as the field table says.
+lxw_format* FormatoResultado(const Libro& l, std::string_view campo)
+{
+    const FilaCampo* f = BuscarFilaCampo(campo);
+    if (f && f->porKm) return l.eurosKm_;
+    return f && std::string_view(f->unidad).starts_with("€") ? l.euros_ : l.dos_;
+}
+
 void HojaResumen(Libro& l, const Simulacion& s)
 {
     lxw_worksheet* h = l.Hoja("Resumen");
@@ -157,13 +167,14 @@ void HojaResumen(Libro& l, const Simulacion& s)
     Libro::Texto(h, 0, 1, s.Tipo);
     Libro::Texto(h, 1, 0, "Kilómetros anuales");
     Libro::Numero(h, 1, 2, s.KilometrajeAnual, l.miles_);
-    Libro::Texto(h, 2, 0, "Servicios anuales");
+    Libro::Texto(h, 2, 0, EtiquetaCampo("NumeroServiciosAnuales"));
     Libro::Numero(h, 2, 2, s.NumeroServiciosAnuales, l.miles_);
     int fila = 4;
     for (const auto& r : kResumen) {
+        const FilaCampo& f = *BuscarFilaCampo(r.campo);
         Libro::Texto(h, fila, 0, r.seccion);
-        Libro::Texto(h, fila, 1, r.etiqueta);
-        Libro::Numero(h, fila, 2, s.*r.campo, r.porKm ? l.eurosKm_ : l.euros_);
+        Libro::Texto(h, fila, 1, RotuloDeFila(f));
+        Libro::Numero(h, fila, 2, s.*std::get<double Simulacion::*>(f.miembro), FormatoResultado(l, r.campo));
         ++fila;
     }
 }
@@ -196,14 +207,6 @@ void HojaEstructura(Libro& l, const Simulacion& s)
     chart_series_set_values(serie, "Estructura", 1, 1, static_cast<lxw_row_t>(fila - 1), 1);
     chart_title_set_name(g, "Estructura del coste anual");
     Insertar(h, fila + 3, 0, g, Pixeles(anchos), 360);
-}
-
-// Per-km results in €/km with four decimals, the services a plain number,
-// the rest in euros.
-lxw_format* FormatoResultado(const Libro& l, std::string_view campo)
-{
-    if (campo.find("porKm") != std::string_view::npos) return l.eurosKm_;
-    return campo == "NumeroServiciosAnuales" ? l.dos_ : l.euros_;
 }
 
 void HojaComparacion(Libro& l, const Comparacion* c)
@@ -311,10 +314,82 @@ void HojaSensibilidad(Libro& l, const Sensibilidad& s)
         else Libro::Numero(h, fila, 1, c.costeKm, l.eurosKm_);
     }
 }
+
+// The results of each technology, then the cumulative present cost year by
+// year with its line chart beside it.
+void HojaTecnologias(Libro& l, const CosteVidaTecnologias& c)
+{
+    lxw_worksheet* h = l.Hoja("Tecnologías");
+    Anchos(h, {34, 18, 18, 18, 20});
+    const int n = static_cast<int>(c.tecnologias.size());
+    Libro::Texto(h, 0, 0, "Coste de vida por tecnología", l.negrita_);
+    Libro::Texto(h, 1, 0,
+                 "Horizonte " + std::to_string(c.horizonte) + " años desde " + std::to_string(c.primerAnio) +
+                     "; tasa " + FormatoDosDecimales(c.tasa) + " %; " + FormatoMiles(c.kilometros) + " km al año");
+    Libro::Texto(h, 3, 0, "Resultado", l.negrita_);
+    using Opcional = std::optional<double>;
+    const std::pair<const char*, lxw_format*> filas[] = {{"Capital inicial (€)", l.euros_},
+                                                         {"Coste del año 1 (€)", l.euros_},
+                                                         {"Valor presente (€)", l.euros_},
+                                                         {"Coste por km (€/km)", l.eurosKm_},
+                                                         {"Año de equilibrio", nullptr},
+                                                         {"Recuperación (años)", l.dos_},
+                                                         {"Km de equilibrio (km/año)", l.miles_},
+                                                         {"CO2 del depósito a la rueda (t/año)", l.dos_},
+                                                         {"CO2 del depósito a la rueda (g/km)", l.dos_},
+                                                         {"CO2 del pozo a la rueda (t/año)", l.dos_},
+                                                         {"CO2 del pozo a la rueda (g/km)", l.dos_}};
+    for (int t = 0; t < n; ++t) {
+        const ResultadoTecnologia& r = c.tecnologias[static_cast<size_t>(t)];
+        Libro::Texto(h, 3, t + 1, r.nombre, l.negrita_);
+        const Opcional valores[] = {r.capitalInicial,
+                                    r.anios.empty() ? Opcional() : r.anios[0].total,
+                                    r.valorPresente,
+                                    r.costeKm,
+                                    r.anioEquilibrio ? Opcional(c.primerAnio + *r.anioEquilibrio - 1) : Opcional(),
+                                    r.recuperacionAnios,
+                                    r.kmEquilibrio,
+                                    r.ttwTAnio,
+                                    r.ttwGKm,
+                                    r.wtwTAnio,
+                                    r.wtwGKm};
+        for (int f = 0; f < static_cast<int>(std::size(filas)); ++f) {
+            // Break-even and payback are against diesel: diesel has none.
+            if (valores[f]) Libro::Numero(h, 4 + f, t + 1, *valores[f], filas[f].second);
+            else Libro::Texto(h, 4 + f, t + 1, t == 0 || f < 4 || f > 6 ? "—" : "ninguno");
+        }
+    }
+    for (int f = 0; f < static_cast<int>(std::size(filas)); ++f) Libro::Texto(h, 4 + f, 0, filas[f].first);
+    const int tabla = 17;
+    Libro::Texto(h, tabla - 1, 0, "Coste presente acumulado (€)", l.negrita_);
+    Libro::Texto(h, tabla, 0, "Año (0 = compra)", l.negrita_);
+    const int anios = c.horizonte;
+    for (int y = 0; y <= anios; ++y) Libro::Numero(h, tabla + 1 + y, 0, y);
+    lxw_chart* g = l.Grafico(LXW_CHART_LINE);
+    for (int t = 0; t < n; ++t) {
+        const ResultadoTecnologia& r = c.tecnologias[static_cast<size_t>(t)];
+        Libro::Texto(h, tabla, t + 1, r.nombre, l.negrita_);
+        Libro::Numero(h, tabla + 1, t + 1, r.capitalInicial, l.euros_);
+        for (const auto& a : r.anios) Libro::Numero(h, tabla + 1 + a.anio, t + 1, a.acumulado, l.euros_);
+        lxw_chart_series* serie = chart_add_series(g, nullptr, nullptr);
+        const auto desde = static_cast<lxw_row_t>(tabla + 1), hasta = static_cast<lxw_row_t>(tabla + 1 + anios);
+        chart_series_set_categories(serie, "Tecnologías", desde, 0, hasta, 0);
+        chart_series_set_values(serie, "Tecnologías", desde, static_cast<lxw_col_t>(t + 1), hasta,
+                                static_cast<lxw_col_t>(t + 1));
+        chart_series_set_name_range(serie, "Tecnologías", static_cast<lxw_row_t>(tabla), static_cast<lxw_col_t>(t + 1));
+    }
+    chart_title_set_name(g, "Coste presente acumulado");
+    chart_axis_set_name(g->x_axis, "Año (0 = compra)");
+    chart_axis_set_name(g->y_axis, "€");
+    chart_axis_set_num_format(g->y_axis, "#,##0");
+    chart_legend_set_position(g, LXW_CHART_LEGEND_BOTTOM);
+    Insertar(h, tabla + anios + 3, 0, g, Pixeles({34, 18, 18, 18, 20}), 340);
+}
+
 }  // namespace
 
 void GrabarXlsx(const std::string& ruta, const Simulacion& calculada, const Comparacion* comparacion,
-                const Sensibilidad& sensibilidad)
+                const Sensibilidad& sensibilidad, const CosteVidaTecnologias* tecnologias)
 {
     // Assembled beside the target (not in the temporary folder, where a killed
     // run would leave it) and put in its place only once complete.
@@ -325,6 +400,7 @@ void GrabarXlsx(const std::string& ruta, const Simulacion& calculada, const Comp
         HojaEstructura(libro, calculada);
         HojaComparacion(libro, comparacion);
         HojaSensibilidad(libro, sensibilidad);
+        if (tecnologias) HojaTecnologias(libro, *tecnologias);
         libro.Cerrar();
     }
     struct stat st {};

@@ -7,9 +7,6 @@
 #include <QMdiSubWindow>
 
 #include "model/Errores.h"
-#include "reports/Csv.h"
-#include "reports/Informes.h"
-#include "reports/Json.h"
 #include "windows/CajaTexto.h"
 #include "windows/Columnas.h"
 #include "windows/DisenosEntrada.h"
@@ -47,55 +44,6 @@ QWidget* VentanaDe(QWidget* caja)
     return w;
 }
 
-std::string PrimerMensaje(const std::string& errorMsg)
-{
-    for (const auto& l : LineasDeMensajes(errorMsg))
-        if (!l.empty()) return l;
-    return errorMsg;
-}
-
-void Calcular(ColumnaAnalizada& c, const EntradaSeguro& seguro)
-{
-    try {
-        Simulacion s = c.registro;
-        s.Calcular(seguro);
-        c.totales = CostesTotalesDe(s);
-        c.estructura = Estructura(s);
-        c.calculada = std::move(s);
-    } catch (const ErrorEjecucion& e) {
-        c.motivo = MensajeError(e);
-    }
-}
-
-// Read, validate, calculate: the steps of the annual report, silently.
-template <class Leer>
-void Analizar(ColumnaAnalizada& c, Leer leer, const std::optional<EntradaSeguro>& seguro)
-{
-    if (const std::optional<FalloLectura> fallo = leer(c.registro)) {
-        c.motivo = DescribirFallo(*fallo);
-        return;
-    }
-    if (!c.registro.Validar()) {
-        c.motivo = PrimerMensaje(c.registro.ErrorMsg);
-        return;
-    }
-    if (seguro) {
-        // The record carries the option the window shows (none is none), so
-        // the core's copies of it calculate the insurance as the window does.
-        c.registro.TipoSeguro = static_cast<int16_t>(seguro->opcion);
-        Calcular(c, *seguro);
-    } else {
-        Calcular(c, SeguroDesdeRegistro(c.registro));
-    }
-}
-
-std::string Lineas(const Simulacion& s)
-{
-    std::vector<std::string> lineas;
-    InformeDetallado(s, lineas);
-    return JsonInforme(s, lineas);
-}
-
 }  // namespace
 
 std::string DescribirFallo(const FalloLectura& fallo)
@@ -119,56 +67,14 @@ std::string DescribirFallo(const FalloLectura& fallo)
 
 DatosAnalisis LeerDatosAnalisis(Columnas& columnas)
 {
-    DatosAnalisis d;
-    Analizar(
-        d.simulacion, [&](Simulacion& s) { return columnas.LeerColumnaSimulacionSinAvisos(s); },
-        columnas.SeguroActual());
-    Analizar(
-        d.referencia, [&](Simulacion& s) { return columnas.LeerColumnaReferenciaSinAvisos(s); }, std::nullopt);
-    if (d.simulacion.calculada && d.referencia.calculada) {
-        try {
-            d.comparacion = Comparar(*d.simulacion.calculada, *d.referencia.calculada);
-        } catch (const ErrorEjecucion&) {
-            // Differences beyond the Double range: no comparison to show.
-        }
-    }
-    return d;
-}
-
-void AnadirSensibilidad(DatosAnalisis& d, double variacion)
-{
-    d.sensibilidad.reset();
-    d.curvaReferencia.reset();
-    d.motivoSensibilidad.clear();
-    if (!d.simulacion.calculada) {
-        d.motivoSensibilidad = d.simulacion.motivo;
-    } else {
-        try {
-            d.sensibilidad = AnalizarSensibilidad(d.simulacion.registro, variacion);
-        } catch (const ErrorEjecucion& e) {
-            d.motivoSensibilidad = MensajeError(e);
-        }
-    }
-    if (d.referencia.calculada) d.curvaReferencia = CurvaKm(d.referencia.registro);
-}
-
-std::string JsonAnalisis(const DatosAnalisis& d)
-{
-    std::string j = "{\n\"simulacion\": " + Lineas(*d.simulacion.calculada);
-    j += ",\n\"referencia\": " + (d.referencia.calculada ? Lineas(*d.referencia.calculada) : "null");
-    j += ",\n\"comparacion\": " + (d.comparacion ? JsonComparacion(*d.comparacion) : "null");
-    j += ",\n\"sensibilidad\": " + (d.sensibilidad ? JsonSensibilidad(*d.sensibilidad) : "null");
-    return j + "}\n";
-}
-
-std::string CsvAnalisis(const DatosAnalisis& d)
-{
-    static const std::string kBom = "\xEF\xBB\xBF";
-    auto sinBom = [](const std::string& t) { return t.rfind(kBom, 0) == 0 ? t.substr(kBom.size()) : t; };
-    std::string csv = kBom;
-    if (d.comparacion) csv += sinBom(CsvComparacion(*d.comparacion)) + "\r\n";
-    if (d.sensibilidad) csv += sinBom(CsvSensibilidad(*d.sensibilidad));
-    return csv;
+    // A failed read keeps the box that stopped it, named for the user.
+    auto desdeCajas = [](std::optional<FalloLectura> fallo) -> std::optional<std::string> {
+        if (fallo) return DescribirFallo(*fallo);
+        return std::nullopt;
+    };
+    return AnalizarColumnas([&](Simulacion& s) { return desdeCajas(columnas.LeerColumnaSimulacionSinAvisos(s)); },
+                            columnas.SeguroActual(),
+                            [&](Simulacion& s) { return desdeCajas(columnas.LeerColumnaReferenciaSinAvisos(s)); });
 }
 
 }  // namespace tarvelon

@@ -1,53 +1,62 @@
 #include "windows/DisenosEntrada.h"
 
+#include <stdexcept>
+
 #include "model/Numeros.h"
 #include "windows/MapaCajas.h"
 
 namespace tarvelon {
 
 namespace {
-FilaEntrada Fila(std::string etiqueta, std::string sufijo, int copiar, int maximo = 14)
+// Captions, box names and lengths come from the field table; the designs
+// only place the fields and number their copy buttons.
+const FilaCampo& Dato(std::string_view campo)
 {
+    const FilaCampo* d = BuscarFilaCampo(campo);
+    if (!d || d->paso == VentanaCampo::Ninguna) throw std::logic_error("campo sin casilla: " + std::string(campo));
+    return *d;
+}
+
+FilaEntrada Fila(std::string_view campo, int copiar)
+{
+    const FilaCampo& d = Dato(campo);
     FilaEntrada f;
-    f.etiqueta = std::move(etiqueta);
-    f.sufijos = {std::move(sufijo)};
+    f.etiqueta = RotuloDeFila(d);
+    f.etiquetaReferencia = d.rotuloReferencia;
+    f.sufijos = {d.sufijo};
     f.copiar = copiar;
-    f.maximo = maximo;
+    f.maximo = d.maximo;
     return f;
 }
 
-FilaEntrada Derivada(std::string etiqueta, std::vector<std::string> sufijos)
+// A net price row: grey boxes without a copy button.
+FilaEntrada Derivada(std::initializer_list<std::string_view> campos)
 {
-    FilaEntrada f;
-    f.etiqueta = std::move(etiqueta);
-    f.sufijos = std::move(sufijos);
+    FilaEntrada f = Fila(*campos.begin(), -1);
+    f.sufijos.clear();
+    for (auto c : campos) f.sufijos.emplace_back(Dato(c).sufijo);
     f.derivada = true;
     return f;
 }
 
-FilaEntrada Doble(std::string etiqueta, std::string cabeza, std::string semi, int copiar)
+// Tractor and semi-trailer side by side under the tractor's caption.
+FilaEntrada Doble(std::string_view cabeza, std::string_view semi, int copiar)
 {
-    FilaEntrada f;
-    f.etiqueta = std::move(etiqueta);
-    f.sufijos = {std::move(cabeza), std::move(semi)};
-    f.copiar = copiar;
+    FilaEntrada f = Fila(cabeza, copiar);
+    f.sufijos.emplace_back(Dato(semi).sufijo);
     return f;
 }
 }  // namespace
 
 DisenoVentana DisenoDatosGenerales()
 {
-    FilaEntrada horas = Fila("Horas anuales trabajadas", "CFHorasAnualesTrabajadas", 3, 7);
-    horas.etiquetaReferencia = "Horas laborales básicas anuales";
     return {"DatosGenerales",
             "1-DATOS GENERALES",
             {{"CARACTERÍSTICAS DE EXPLOTACIÓN",
               "",
               {},
-              {Fila("Nº de servicios diarios por vehículo", "ServiciosDiarios", 0),
-               Fila("Kilometraje anual (Km/año)", "KilometrajeAnual", 1),
-               Fila("% Kilometraje anual en vacio", "DGKilometrajeAnualEnVacio", 2), horas,
-               Fila("Días de Actividad", "CFDiasDeActividad", 4, 6)}}},
+              {Fila("ServiciosDiarios", 0), Fila("KilometrajeAnual", 1), Fila("DGKilometrajeAnualEnVacio", 2),
+               Fila("CFHorasAnualesTrabajadas", 3), Fila("CFDiasDeActividad", 4)}}},
             false,
             {}};
 }
@@ -59,17 +68,15 @@ DisenoVentana DisenoCostesFijosA()
             {{"AMORTIZACIÓN",
               "",
               {"Cabeza Tractora o Camión", "Semirremolque o Carrozado"},
-              {Doble("Precio Venta sin IVA (€)", "CFCabezaPrecioBruto", "CFSemiPrecioBruto", 0),
-               Doble("Dto. Medio sobre Tarifa (%)", "CFCabezaDescuentoMedio", "CFSemiDescuentoMedio", 1),
-               Derivada("Precio neto (€)", {"CFCabezaPrecioMedio", "CFSemiPrecioMedio"}),
-               Doble("Valor residual (%)", "CFCabezaValorResidual", "CFSemiValorResidual", 3),
-               Doble("Periodo amortización (años)", "CFCabezaPeriodoAmortizacion", "CFSemiPeriodoAmortizacion", 4)}},
+              {Doble("CFCabezaPrecioBruto", "CFSemiPrecioBruto", 0),
+               Doble("CFCabezaDescuentoMedio", "CFSemiDescuentoMedio", 1),
+               Derivada({"CFCabezaPrecioMedio", "CFSemiPrecioMedio"}),
+               Doble("CFCabezaValorResidual", "CFSemiValorResidual", 3),
+               Doble("CFCabezaPeriodoAmortizacion", "CFSemiPeriodoAmortizacion", 4)}},
              {"FINANCIACIÓN",
               "",
               {},
-              {Fila("Vehículo: cuantía a financiar (%)", "CFVehiculoCuantiaAFinanciar", 5),
-               Fila("Periodo a financiar (años)", "CFPeriodoAFinanciar", 6),
-               Fila("Tipo interés anual (TAE)", "CFTAE", 7)}}},
+              {Fila("CFVehiculoCuantiaAFinanciar", 5), Fila("CFPeriodoAFinanciar", 6), Fila("CFTAE", 7)}}},
             true,
             {}};
 }
@@ -81,40 +88,34 @@ DisenoVentana DisenoCostesFijosB()
             {{"PERSONAL",
               "",
               {},
-              {Fila("Seguridad Social Empresa (%)", "CFSeguridadSocialEmpresa", 0, 5),
-               Fila("Retribución ordinaria 1 conductor mecánico (€/Año)", "CFRetribucionOrdinaria1ConductorMecanico", 1,
-                    10),
-               Fila("Plus de Asistencia (€/año)", "CFPlusDeAsistencia", 2, 10)}},
+              {Fila("CFSeguridadSocialEmpresa", 0), Fila("CFRetribucionOrdinaria1ConductorMecanico", 1),
+               Fila("CFPlusDeAsistencia", 2)}},
              {"IMPUESTOS",
               "",
               {},
-              {Fila("Visado autorización de Tte. (€/año)", "CFVisado", 3, 10),
-               Fila("Impuesto Veh. Tracción Mec. (€/año)", "CFIVTM", 4), Fila("Coste ITV (€/año)", "CFITV", 5),
-               Fila("Coste IAE (€/Año)", "CFIAE", 6),
-               Fila("Coste Revisión Tacógrafo (€/Año)", "CFCosteRevisionTacografo", 7),
-               Fila("Coste ATP (€/Año)", "CFATP", 8), Fila("Coste ADR (€/Año)", "CFADR", 9)}}},
+              {Fila("CFVisado", 3), Fila("CFIVTM", 4), Fila("CFITV", 5), Fila("CFIAE", 6),
+               Fila("CFCosteRevisionTacografo", 7), Fila("CFATP", 8), Fila("CFADR", 9)}}},
             false,
             {}};
 }
 
 DisenoVentana DisenoCostesFijosC()
 {
-    FilaEntrada obligatorio = Fila("Solo Obligatorio  (€/año)", "CFSeguroObligatorio", 0);
+    FilaEntrada obligatorio = Fila("CFSeguroObligatorio", 0);
     obligatorio.opcion = "OptionSeguroObligatorio";
-    FilaEntrada terceros = Fila("Obligatorio + Terceros (€/año)", "CFSeguroObligatorioYTerceros", 1);
+    FilaEntrada terceros = Fila("CFSeguroObligatorioYTerceros", 1);
     terceros.opcion = "OptionSeguroObligatorioyTerceros";
-    FilaEntrada todoRiesgo = Fila("Todo Riesgo (€/año)", "CFSeguroTodoRiesgo", 2);
+    FilaEntrada todoRiesgo = Fila("CFSeguroTodoRiesgo", 2);
     todoRiesgo.opcion = "OptionTodoRiesgo";
     return {"CostesFijosC",
             "4-Costes Fijos C - SEGUROS, OTROS",
             {{"SEGUROS",
               "Seguro de daños del vehículo",
               {},
-              {obligatorio, terceros, todoRiesgo, Fila("Seguro mercancía  (€/año)", "CFSeguroMercancia", 3),
-               Fila("Responsabilidad civil (€/año)", "CFResponsabilidadCivil", 4)}},
-             {"OTROS", "", {}, {Fila("Otros Gastos Fijos (€/año)", "CFOtrosGastosFijos", 5)}}},
+              {obligatorio, terceros, todoRiesgo, Fila("CFSeguroMercancia", 3), Fila("CFResponsabilidadCivil", 4)}},
+             {"OTROS", "", {}, {Fila("CFOtrosGastosFijos", 5)}}},
             false,
-            {"TipoSeguro"}};
+            {SufijoCaja("TipoSeguro")}};
 }
 
 DisenoVentana DisenoCostesVariablesA()
@@ -124,14 +125,9 @@ DisenoVentana DisenoCostesVariablesA()
             {{"COMBUSTIBLE",
               "",
               {},
-              {Fila("Precio bruto del gasóleo SIN IVA (€/litro) ", "CVPrecioBrutoDelGasoleo", 0),
-               Fila("Descuento medio sobre combustible %", SufijoCaja("CVDescuentoMedioSobreCombustible"), 1),
-               Derivada("Precio del gasóleo (€/litro) ", {"CVPrecioDelGasoleo"}),
-               Fila("Consumo medio (lit/100 km)", "CVConsumoMedio", 2)}},
-             {"DIETAS",
-              "",
-              {},
-              {Fila("Dieta Media (€/día)", "CVDietaMedia", 3), Fila("Nº de días", "CVDietasNumeroDeDias", 4)}}},
+              {Fila("CVPrecioBrutoDelGasoleo", 0), Fila("CVDescuentoMedioSobreCombustible", 1),
+               Derivada({"CVPrecioDelGasoleo"}), Fila("CVConsumoMedio", 2)}},
+             {"DIETAS", "", {}, {Fila("CVDietaMedia", 3), Fila("CVDietasNumeroDeDias", 4)}}},
             false,
             {}};
 }
@@ -144,20 +140,11 @@ DisenoVentana DisenoCostesVariablesB()
         {{"NEUMÁTICOS",
           "",
           {},
-          {Fila("Precio Bruto Neumáticos (€/unidad)", "CVPrecioBrutoNeumaticos", 0),
-           Fila("Descuento Medio sobre Neumáticos %", SufijoCaja("CVDescuentoMedioNeumaticos"), 1),
-           Derivada("Precio Medio Neumáticos (€/unidad)", {"CVPrecioMedioNeumaticos"}),
-           Fila("Duración Media de los Neumáticos(km)", "CVDuracionMediaDeLosNeumaticos", 2),
-           Fila("Número total de neumáticos", "DGNumeroTotalDeNeumaticos", 3)}},
-         {"MANTENIMIENTO Y REPARACIÓN",
-          "",
-          {},
-          {Fila("Mantenim. y Reparacion anual ( €/Km)", "CVMantenimientoYReparacion", 4)}},
-         {"PEAJES",
-          "",
-          {},
-          {Fila("Coste medio del Km en autopista (€/Servicio)", "CVCosteMedioDelKMEnAutopista", 5),
-           Fila("Porcentaje de servicios que pagan peajes", SufijoCaja("CVPorcentajeDeServiciosQPaganPEajes"), 6)}}},
+          {Fila("CVPrecioBrutoNeumaticos", 0), Fila("CVDescuentoMedioNeumaticos", 1),
+           Derivada({"CVPrecioMedioNeumaticos"}), Fila("CVDuracionMediaDeLosNeumaticos", 2),
+           Fila("DGNumeroTotalDeNeumaticos", 3)}},
+         {"MANTENIMIENTO Y REPARACIÓN", "", {}, {Fila("CVMantenimientoYReparacion", 4)}},
+         {"PEAJES", "", {}, {Fila("CVCosteMedioDelKMEnAutopista", 5), Fila("CVPorcentajeDeServiciosQPaganPEajes", 6)}}},
         false,
         {}};
 }
@@ -166,11 +153,7 @@ DisenoVentana DisenoCostesIndirectos()
 {
     return {"CostesIndirectos",
             "7.- Costes Indirectos",
-            {{"COSTES INDIRECTOS",
-              "",
-              {},
-              {Fila("Gastos anuales generales (instalaciones, equipos, personal no conductor, etc, en euros)",
-                    "CIGastosAnuales", 0)}}},
+            {{"COSTES INDIRECTOS", "", {}, {Fila("CIGastosAnuales", 0)}}},
             false,
             {}};
 }
@@ -178,8 +161,10 @@ DisenoVentana DisenoCostesIndirectos()
 VentanaEntrada* CrearCostesFijosA(QWidget* parent)
 {
     auto* v = new VentanaEntrada(DisenoCostesFijosA(), parent);
-    v->EnlazarPrecioNeto("CFCabezaPrecioBruto", "CFCabezaDescuentoMedio", "CFCabezaPrecioMedio", FormatoEnteroMiles);
-    v->EnlazarPrecioNeto("CFSemiPrecioBruto", "CFSemiDescuentoMedio", "CFSemiPrecioMedio", FormatoEnteroMiles);
+    v->EnlazarPrecioNeto(SufijoCaja("CFCabezaPrecioBruto"), SufijoCaja("CFCabezaDescuentoMedio"),
+                         SufijoCaja("CFCabezaPrecioMedio"), FormatoEnteroMiles);
+    v->EnlazarPrecioNeto(SufijoCaja("CFSemiPrecioBruto"), SufijoCaja("CFSemiDescuentoMedio"),
+                         SufijoCaja("CFSemiPrecioMedio"), FormatoEnteroMiles);
     return v;
 }
 
@@ -188,16 +173,16 @@ VentanaEntrada* CrearCostesFijosB(QWidget* parent) { return new VentanaEntrada(D
 VentanaEntrada* CrearCostesVariablesA(QWidget* parent)
 {
     auto* v = new VentanaEntrada(DisenoCostesVariablesA(), parent);
-    v->EnlazarPrecioNeto("CVPrecioBrutoDelGasoleo", SufijoCaja("CVDescuentoMedioSobreCombustible"),
-                         "CVPrecioDelGasoleo", FormatoCuatroSinMiles);
+    v->EnlazarPrecioNeto(SufijoCaja("CVPrecioBrutoDelGasoleo"), SufijoCaja("CVDescuentoMedioSobreCombustible"),
+                         SufijoCaja("CVPrecioDelGasoleo"), FormatoCuatroSinMiles);
     return v;
 }
 
 VentanaEntrada* CrearCostesVariablesB(QWidget* parent)
 {
     auto* v = new VentanaEntrada(DisenoCostesVariablesB(), parent);
-    v->EnlazarPrecioNeto("CVPrecioBrutoNeumaticos", SufijoCaja("CVDescuentoMedioNeumaticos"), "CVPrecioMedioNeumaticos",
-                         FormatoDosDecimales);
+    v->EnlazarPrecioNeto(SufijoCaja("CVPrecioBrutoNeumaticos"), SufijoCaja("CVDescuentoMedioNeumaticos"),
+                         SufijoCaja("CVPrecioMedioNeumaticos"), FormatoDosDecimales);
     return v;
 }
 

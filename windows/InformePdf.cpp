@@ -9,15 +9,18 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QtCharts/QChart>
+#include <QtCharts/QChartView>
 
 #include "data/Ficheros.h"
 #include "model/Errores.h"
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 #include "reports/Informes.h"
+#include "reports/InformesTecnologias.h"
 #include "windows/GraficoCurvaKm.h"
 #include "windows/GraficoEstructura.h"
 #include "windows/GraficoSensibilidad.h"
+#include "windows/GraficosTecnologias.h"
 #include "windows/frmAbout.h"
 
 namespace tarvelon {
@@ -142,20 +145,24 @@ void Informe(Paginas& pg, const std::vector<std::string>& lineas)
 }
 
 // A chart drawn as vectors into the next `alto` points of the page.
-template <class Grafico, class Relleno>
-void Grafica(Paginas& pg, double alto, Relleno rellenar)
+void Dibujar(Paginas& pg, double alto, QChart* grafico)
 {
-    Grafico vista;
-    rellenar(vista);
     // Source size in screen pixels: the chart's fonts keep their proportion.
     const QSizeF tam(640, 640 * alto / pg.ancho());
-    QChart* grafico = vista.chart();
     grafico->resize(tam);
     // The chart lays itself out on posted events; no user input is handled here.
     QCoreApplication::sendPostedEvents();
     pg.Reservar(alto);
     grafico->scene()->render(&pg.painter(), pg.Rect(alto), QRectF(grafico->pos(), tam));
     pg.Avanzar(alto + 6);
+}
+
+template <class Grafico, class Relleno>
+void Grafica(Paginas& pg, double alto, Relleno rellenar)
+{
+    Grafico vista;
+    rellenar(vista);
+    Dibujar(pg, alto, vista.chart());
 }
 
 void TablaComparacion(Paginas& pg, const DatosAnalisis& d)
@@ -182,10 +189,7 @@ void TablaComparacion(Paginas& pg, const DatosAnalisis& d)
             pg.Reservar(2 * kAltoFila);
             cabecera();
         }
-        auto cifra = [&](double v) {
-            return Q(f.campo.find("porKm") != std::string_view::npos ? FormatoCuatroDecimales(v)
-                                                                     : FormatoDosDecimales(v));
-        };
+        auto cifra = [&](double v) { return Q(CifraCampo(f.campo, v)); };
         QColor color;
         if (f.campo != "NumeroServiciosAnuales" && f.diferencia != 0)
             color = f.diferencia > 0 ? QColor(192, 0, 0) : QColor(0, 128, 0);
@@ -224,6 +228,35 @@ void TablaSensibilidad(Paginas& pg, const Sensibilidad& s)
                   Q(FormatoCuatroDecimales(e.efecto))});
     }
     pg.Avanzar(6);
+}
+
+// The technologies' results on a page of their own, then the cumulative chart.
+void PaginaTecnologias(Paginas& pg, const CosteVidaTecnologias& c)
+{
+    pg.Reservar(10000);
+    Titulo(pg, QStringLiteral("Tecnologías"));
+    pg.Fuente(9);
+    pg.Texto(
+        0, pg.ancho(), 14,
+        Q("Horizonte " + std::to_string(c.horizonte) + " años desde " + std::to_string(c.primerAnio) +
+          "; tasa de descuento " + FormatoDosDecimales(c.tasa) + " %; " + FormatoMiles(c.kilometros) + " km al año."));
+    pg.Avanzar(18);
+    const double resto = (pg.ancho() - 170) / static_cast<double>(std::max<size_t>(c.tecnologias.size(), 1));
+    const std::vector<double> anchos(c.tecnologias.size() + 1, resto);
+    std::vector<double> columnas = anchos;
+    columnas[0] = 170;
+    QStringList cabecera{QStringLiteral("Resultado")};
+    for (const auto& t : c.tecnologias) cabecera << Q(t.nombre);
+    Fila(pg, columnas, cabecera, true, QColor(225, 232, 240));
+    for (const auto& fila : TablaResultadosTecnologias(c)) {
+        QStringList textos;
+        for (const auto& t : fila) textos << Q(t);
+        Fila(pg, columnas, textos);
+    }
+    pg.Avanzar(8);
+    GraficosTecnologias graficos;
+    graficos.Actualizar(&c, nullptr);
+    Dibujar(pg, 330, graficos.acumulado()->chart());
 }
 
 }  // namespace
@@ -275,6 +308,7 @@ std::string InformePdf::Generar() const
                              datos_.curvaReferencia ? &*datos_.curvaReferencia : nullptr);
             });
         }
+        if (datos_.tecnologias) PaginaTecnologias(pg, *datos_.tecnologias);
     });
 }
 

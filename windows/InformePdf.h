@@ -2,7 +2,8 @@
 // The whole analysis as an A4 PDF document, drawn as vectors with its text as
 // text: title, vehicle type, date and program version; the detailed report as
 // a table; the structure chart; the comparison with the reference; the
-// sensitivity chart with its table and the km chart. Pages break between rows and before a chart
+// sensitivity chart with its table and the km chart; the technologies on a page
+// of their own when there are. Pages break between rows and before a chart
 // that would not fit.
 #include <string>
 

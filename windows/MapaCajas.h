@@ -1,24 +1,16 @@
 #pragma once
-// Where each field of the record stands in the input windows: the window, the
-// suffix of its two boxes ("txt" + suffix for the simulation column, "MIRtxt" +
-// suffix for the reference column) and whether an empty box reads as 0. The
-// transfers, the window designs and the tests all take box names from here.
+// Where each field of the record stands in the input windows, as the field
+// table says: the window, the suffix of its two boxes ("txt" + suffix for the
+// simulation column, "MIRtxt" + suffix for the reference column) and whether
+// an empty box reads as 0. The transfers, the window designs and the tests all
+// take box names from here.
 #include <span>
 #include <string>
 #include <string_view>
 
-namespace tarvelon {
+#include "model/TablaCampos.h"
 
-enum class VentanaCampo {
-    Vehiculo,
-    DatosGenerales,
-    CostesFijosA,
-    CostesFijosB,
-    CostesFijosC,
-    CostesVariablesA,
-    CostesVariablesB,
-    CostesIndirectos
-};
+namespace tarvelon {
 
 struct CajaCampo {
     const char* campo;   // field name in the record

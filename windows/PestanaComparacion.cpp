@@ -17,12 +17,6 @@ namespace {
 const QColor kMasCaro{192, 0, 0};
 const QColor kMasBarato{0, 128, 0};
 
-// Per-km figures need four decimals to show a difference; the rest two.
-std::string Cifra(std::string_view campo, double v)
-{
-    return campo.find("porKm") != std::string_view::npos ? FormatoCuatroDecimales(v) : FormatoDosDecimales(v);
-}
-
 }  // namespace
 
 PestanaComparacion::PestanaComparacion(QWidget* parent) : QWidget(parent)
@@ -59,9 +53,9 @@ void PestanaComparacion::Actualizar(const DatosAnalisis& datos)
     int fila = 0;
     for (const auto& f : c.filas) {
         tabla_->setItem(fila, 0, CeldaAnalisis(EtiquetaCampo(f.campo), false));
-        tabla_->setItem(fila, 1, CeldaAnalisis(Cifra(f.campo, f.a)));
-        tabla_->setItem(fila, 2, CeldaAnalisis(Cifra(f.campo, f.b)));
-        auto* diferencia = CeldaAnalisis(Cifra(f.campo, f.diferencia));
+        tabla_->setItem(fila, 1, CeldaAnalisis(CifraCampo(f.campo, f.a)));
+        tabla_->setItem(fila, 2, CeldaAnalisis(CifraCampo(f.campo, f.b)));
+        auto* diferencia = CeldaAnalisis(CifraCampo(f.campo, f.diferencia));
         auto* porcentaje = CeldaAnalisis(f.porcentaje ? FormatoDosDecimales(*f.porcentaje) + " %" : "");
         // Services are not a cost: only costs are dearer or cheaper.
         if (f.campo != "NumeroServiciosAnuales" && f.diferencia != 0)

@@ -9,10 +9,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "data/Ficheros.h"
 #include "model/Errores.h"
 #include "model/Simulacion.h"
+#include "model/TablaCampos.h"
 #include "windows/CajaTexto.h"
 #include "windows/Columnas.h"
 #include "windows/Plataforma.h"
@@ -21,16 +23,15 @@
 namespace tarvelon {
 
 namespace {
-struct Caracteristica {
-    const char* etiqueta;
-    const char* sufijo;
-};
-constexpr Caracteristica kCaracteristicas[] = {
-    {"Potencia aproximada (CV)", "DGPotenciaCV"},
-    {"Masa máxima autorizada (MMA-Tons)", "DGPesoMaximoAutorizado"},
-    {"Carga útil (Kg)", "DGCargaUtil"},
-    {"Número de ejes", "DGNumeroDeEjes"},
-};
+// The vehicle's figures shown under the type: the table's fields of this
+// window that have boxes, in storage order.
+std::vector<const FilaCampo*> Caracteristicas()
+{
+    std::vector<const FilaCampo*> c;
+    for (const auto& f : TablaCampos())
+        if (f.paso == VentanaCampo::Vehiculo && *f.sufijo != '\0') c.push_back(&f);
+    return c;
+}
 }  // namespace
 
 SeleccionarVehiculo::SeleccionarVehiculo(Plataforma& plataforma, Sesion& sesion, QWidget* parent)
@@ -59,15 +60,15 @@ SeleccionarVehiculo::SeleccionarVehiculo(Plataforma& plataforma, Sesion& sesion,
     rejilla->addWidget(combo_, 0, 1, 1, 2);
 
     int fila = 1;
-    for (const auto& c : kCaracteristicas) {
-        auto* l = new QLabel(QString::fromUtf8(c.etiqueta), marco);
-        l->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(c.sufijo));
-        auto* caja = new CajaTexto(TipoCaja::Referencia, 14, marco);
-        caja->setObjectName(QStringLiteral("txt") + QString::fromLatin1(c.sufijo));
+    for (const FilaCampo* c : Caracteristicas()) {
+        auto* l = new QLabel(QString::fromStdString(RotuloDeFila(*c)), marco);
+        l->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(c->sufijo));
+        auto* caja = new CajaTexto(TipoCaja::Referencia, c->maximo, marco);
+        caja->setObjectName(QStringLiteral("txt") + QString::fromLatin1(c->sufijo));
         caja->setFixedWidth(caja->fontMetrics().horizontalAdvance(QString(14, QLatin1Char('0'))) + 12);
         // The reference twin: written by the reference-column transfer, never shown.
         auto* ref = new CajaTexto(TipoCaja::Referencia, 14, marco);
-        ref->setObjectName(QStringLiteral("MIRtxt") + QString::fromLatin1(c.sufijo));
+        ref->setObjectName(QStringLiteral("MIRtxt") + QString::fromLatin1(c->sufijo));
         ref->setEnabled(false);
         ref->hide();
         rejilla->addWidget(l, fila, 0);
@@ -146,9 +147,9 @@ void SeleccionarVehiculo::btSeleccionar_Click()
     if (!sesion_.ConfirmarCambios()) return;
 
     sesion_.PonerColumnas(Simulacion{}, referencia);
-    for (const auto& c : kCaracteristicas) {
-        auto* caja = findChild<QLineEdit*>(QStringLiteral("txt") + QString::fromLatin1(c.sufijo));
-        EscribirTexto(caja, TextoDeCampo(referencia, IndiceCampo(c.sufijo)));
+    for (const FilaCampo* c : Caracteristicas()) {
+        auto* caja = findChild<QLineEdit*>(QStringLiteral("txt") + QString::fromLatin1(c->sufijo));
+        EscribirTexto(caja, TextoDeCampo(referencia, IndiceCampo(c->clave)));
     }
     // The main window follows with its title, its hint and the steps hidden.
     sesion_.ColumnaSeleccionada(tipo);

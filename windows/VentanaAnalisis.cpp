@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "data/Ficheros.h"
+#include "model/ReferenciaTecnologias.h"
+#include "reports/InformesAnalisis.h"
 #include "reports/Xlsx.h"
 #include "windows/CajaTexto.h"
 #include "windows/InformePdf.h"
@@ -21,6 +23,7 @@
 #include "windows/PestanaResumen.h"
 #include "windows/PestanaRevision.h"
 #include "windows/PestanaSensibilidad.h"
+#include "windows/PestanaTecnologias.h"
 #include "windows/Plataforma.h"
 #include "windows/Sesion.h"
 
@@ -69,6 +72,9 @@ VentanaAnalisis::VentanaAnalisis(Sesion& sesion, const QWidget* servicio, QWidge
     pestanas_->addTab(sensibilidad_ = new PestanaSensibilidad, QStringLiteral("Sensibilidad"));
     pestanas_->addTab(precio_ = new PestanaPrecio(sesion_, servicio), QStringLiteral("Precio del servicio"));
     pestanas_->addTab(revision_ = new PestanaRevision(sesion_), QStringLiteral("Revisión por combustible"));
+    tecnologias_ = new PestanaTecnologias(
+        sesion_.plataforma(), (std::filesystem::path(sesion_.CarpetaPrograma()) / kReferenciaTecnologias).string());
+    pestanas_->addTab(tecnologias_, QStringLiteral("Tecnologías"));
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(new QLabel(QStringLiteral("Exportar el análisis:"), this));
@@ -89,6 +95,8 @@ VentanaAnalisis::VentanaAnalisis(Sesion& sesion, const QWidget* servicio, QWidge
     botones->addWidget(cerrar);
 
     auto* disposicion = new QVBoxLayout(this);
+    // Thin margins: beside the steps or on a scaled screen every pixel of width goes to the tabs.
+    disposicion->setContentsMargins(4, 4, 4, 4);
     disposicion->addWidget(pestanas_);
     disposicion->addLayout(botones);
 
@@ -147,6 +155,7 @@ void VentanaAnalisis::MostrarPestana(int pestana)
         case kSensibilidad: sensibilidad_->Actualizar(datos_); break;
         case kPrecio: precio_->Actualizar(datos_); break;
         case kRevision: revision_->Actualizar(datos_); break;
+        case kTecnologias: tecnologias_->Actualizar(datos_); break;
         default: break;
         }
     } catch (...) {
@@ -198,11 +207,13 @@ void VentanaAnalisis::Exportar(FormatoExportacion formato)
             return;
         }
         AnadirSensibilidad(d, *variacion);
+        d.tecnologias = tecnologias_->Resultado(d);
         switch (formato) {
         case FormatoExportacion::Pdf: InformePdf(d).Grabar(ruta); break;
         case FormatoExportacion::Excel:
             if (!d.sensibilidad) throw ErrorEjecucion(kDesbordamiento, d.motivoSensibilidad);
-            GrabarXlsx(ruta, *d.simulacion.calculada, d.comparacion ? &*d.comparacion : nullptr, *d.sensibilidad);
+            GrabarXlsx(ruta, *d.simulacion.calculada, d.comparacion ? &*d.comparacion : nullptr, *d.sensibilidad,
+                       d.tecnologias ? &*d.tecnologias : nullptr);
             break;
         case FormatoExportacion::Csv: GrabarContenido(ruta, CsvAnalisis(d)); break;
         case FormatoExportacion::Json: GrabarContenido(ruta, JsonAnalisis(d)); break;

@@ -18,6 +18,7 @@ class PestanaComparacion;
 class PestanaPrecio;
 class PestanaResumen;
 class PestanaRevision;
+class PestanaTecnologias;
 class PestanaSensibilidad;
 class Sesion;
 
@@ -26,7 +27,7 @@ enum class FormatoExportacion { Pdf, Excel, Csv, Json };
 class VentanaAnalisis : public QWidget {
     Q_OBJECT
 public:
-    enum Pestana { kResumen, kComparacion, kSensibilidad, kPrecio, kRevision };
+    enum Pestana { kResumen, kComparacion, kSensibilidad, kPrecio, kRevision, kTecnologias };
 
     // `servicio` is step 8's window: the price tab starts from its service.
     VentanaAnalisis(Sesion& sesion, const QWidget* servicio, QWidget* parent = nullptr);
@@ -53,7 +54,7 @@ private:
     DatosAnalisis datos_;
     bool leido_ = false;              // datos_ reflect the columns
     bool dimensionada_ = false;       // sized to the screen on first showing
-    std::array<bool, 5> mostrada_{};  // each tab shows datos_
+    std::array<bool, 6> mostrada_{};  // each tab shows datos_
     std::string carpetaExportacion_;
 
     QTabWidget* pestanas_;
@@ -62,6 +63,7 @@ private:
     PestanaSensibilidad* sensibilidad_;
     PestanaPrecio* precio_;
     PestanaRevision* revision_;
+    PestanaTecnologias* tecnologias_;
 };
 
 }  // namespace tarvelon

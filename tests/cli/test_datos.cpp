@@ -337,5 +337,31 @@ TEST(Datos, TiposBuscaConfigJuntoAlPrograma)
     EXPECT_EQ(Ejecutar({"tipos"}, exe).codigo, 2);
 }
 
+// Each command keeps its own way of telling wrong arguments: the record
+// commands name what the parser met first, the price, fleet and technology
+// commands the first wrong argument from the left; an option's values are
+// taken as they come.
+TEST(Datos, ArgumentosMalDadosComoLosCuentaCadaOrden)
+{
+    const std::pair<std::vector<std::string>, std::string> casos[] = {
+        {{"informe", "--foo", "--formato"}, "Falta el valor de la opción --formato."},
+        {{"informe", "--detallado", "--foo", "f"}, "Opción desconocida: --foo."},
+        {{"sensibilidad", "--variacion", "5", "--variacion", "6", "f"}, "La opción --variacion aparece dos veces."},
+        {{"precio", "--foo", "--precio"}, "Opción desconocida: --foo."},
+        {{"precio", "--precio", "1", "--precio", "2", "--foo"}, "La opción --precio aparece dos veces."},
+        {{"precio", "--precio", "--margen", "3", "6", "f"},
+         "El valor de --precio no es un número: --margen (los decimales van con coma)."},
+        {{"revision", "--gasoleo=1,5", "1,4"}, "Falta el valor de una opción o sobra un argumento."},
+        {{"flota", "--sin-totales=1", "x"}, "Falta el valor de una opción o sobra un argumento."},
+        {{"flota", "--km", "-100", "x"}, "El cambio de --km debe ser mayor que -100."},
+        {{"flota", "--lista="}, "El nombre del fichero de --lista está vacío."},
+    };
+    for (const auto& [args, motivo] : casos) {
+        const Salida r = Ejecutar(args);
+        EXPECT_EQ(r.codigo, 64) << args[0];
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), motivo) << args[0];
+    }
+}
+
 }  // namespace
 }  // namespace tarvelon::pruebas_cli

@@ -3,6 +3,7 @@
 // reference and scenario readers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include "ApoyoPruebas.h"
 
@@ -182,6 +183,34 @@ TEST(Tecnologias, LectoresNombranLineaYClaveSinCambiarNada)
         EXPECT_THROW(LeerEscenarioTecnologias(malo, leido), ErrorEscenario) << malo;
         EXPECT_EQ(EscenarioAJson(leido), guardado);
     }
+}
+
+// The cost-per-km curve takes in each break-even km, where the two lines meet.
+TEST(Tecnologias, CurvaKmCruzaEnElKmDeEquilibrio)
+{
+    EscenarioTecnologias e = Escenario(6, 4);
+    e.tecnologias[1].precio += 60000;
+    e.tecnologias[1].precioEnergia /= 2;
+    const auto r = CalcularTecnologias(EjemploTrabajado(), e, 2025);
+    ASSERT_TRUE(r.tecnologias[1].kmEquilibrio);
+    const double km = *r.tecnologias[1].kmEquilibrio;
+    const auto curva = CurvaKmTecnologias(EjemploTrabajado(), e, r, 2025, 10);
+    ASSERT_EQ(curva.size(), 11u);
+    EXPECT_TRUE(std::is_sorted(curva.begin(), curva.end(), [](auto& a, auto& b) { return a.km < b.km; }));
+    EXPECT_LE(curva.front().km, r.kilometros / 2);
+    const auto cruce = std::find_if(curva.begin(), curva.end(), [&](auto& p) { return p.km == km; });
+    ASSERT_NE(cruce, curva.end());
+    EXPECT_NEAR(*cruce->costeKm[0], *cruce->costeKm[1], 1e-6);
+}
+
+TEST(Tecnologias, CaminoCo2EnTexto)
+{
+    const std::map<int, double> camino{{2028, 45}, {2030, 60.5}};
+    EXPECT_EQ(CaminoCo2ATexto(camino), "2028: 45; 2030: 60,5");
+    EXPECT_EQ(LeerCaminoCo2(" 2030: 60,5 ;2028:45;"), camino);
+    EXPECT_TRUE(LeerCaminoCo2("").empty());
+    for (const char* malo : {"2028 45", "28: 45", "2028: 4.5", "2028: -1", "2028: 45; 2028: 50"})
+        EXPECT_THROW(LeerCaminoCo2(malo), ErrorEjecucion) << malo;
 }
 
 }  // namespace

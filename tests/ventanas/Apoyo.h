@@ -77,6 +77,9 @@ public:
         lineas.insert(lineas.end(), {"Tipo=Rígido", "KilometrajeAnual=60000", "DGPotenciaCV=250", "TipoSeguro=3",
                                      "CFSeguroTodoRiesgo=3100", "Tipo= Espacio", "DGPotenciaCV=99"});
         if (conReferencia) GrabarLineasCifradas(Ruta("Config.txt"), lineas);
+        // The technologies' reference values lie beside the program, as installed.
+        GrabarContenido(Ruta("tecnologias.txt"),
+                        Contenido(TARVELON_DATOS_VENTANAS "/../../../resources/datos/tecnologias.txt"));
         Reiniciar();
     }
     // A new main window over the same folder, as when the program starts again.

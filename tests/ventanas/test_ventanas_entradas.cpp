@@ -1,5 +1,7 @@
 // The vehicle type selection, the input windows (net prices, copy buttons,
 // insurance options), the column transfers, copy-all and the general-data check.
+#include <set>
+
 #include "Apoyo.h"
 #include "data/Texto.h"
 #include "windows/CajaTexto.h"
@@ -177,6 +179,28 @@ TEST_F(Entradas, CopiarTodo)
 }
 
 // From any box a Tab lands in the next box (or option), never on a copy button.
+// Every box of the input windows is a field of the table, in the window the
+// table gives it, and every field the table puts in a window has its boxes there.
+TEST_F(Entradas, CajasDeLaTablaDeCampos)
+{
+    for (int paso = 1; paso <= 7; ++paso) {
+        std::set<std::string> enVentana, enTabla;
+        for (auto* c : p.pasos()[paso]->findChildren<QLineEdit*>()) {
+            const std::string n = c->objectName().toStdString();
+            if (Empieza(n, "txt") || Empieza(n, "MIRtxt")) enVentana.insert(n);
+        }
+        for (const auto& f : TablaCampos()) {
+            if (f.paso != static_cast<VentanaCampo>(paso)) continue;
+            if (std::string_view(f.clave) != "TipoSeguro") enTabla.insert("txt" + std::string(f.sufijo));
+            enTabla.insert("MIRtxt" + std::string(f.sufijo));
+        }
+        EXPECT_EQ(enVentana, enTabla) << "paso " << paso;
+    }
+    // The boxes take the lengths of their fields, also for texts the program puts there.
+    p.Escribir("txtCFSeguridadSocialEmpresa=23,456;txtCFIVTM=123456789012345");
+    EXPECT_EQ(p.Distintas("txtCFSeguridadSocialEmpresa=23,45;txtCFIVTM=12345678901234"), "");
+}
+
 TEST_F(Entradas, TabulacionDeCajaEnCaja)
 {
     p.Seleccionar(0);
