@@ -100,11 +100,15 @@ void AreaTrabajo::Vigilar(QObject* objeto, QEvent* evento)
 void AreaTrabajo::Ajustar()
 {
     ajustando_ = true;
+    const auto normal = [](QMdiSubWindow* m) {
+        return m->isVisible() && !(m->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+    };
     for (const auto& [w, marco] : marcos_)
-        if (marco->isVisible() && !(marco->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
-            Colocar(marco, marco->pos(), w == alLado_ ? marco->width() : QWIDGETSIZE_MAX);
-    if (alLadoPorColocar_ && alLado_ && alLado_->isVisible()) ColocarAlLado(alLadoSitio_.first, alLadoSitio_.second);
-    alLadoPorColocar_ = false;
+        if (w != alLado_ && normal(marco)) Colocar(marco, marco->pos());
+    // The window beside the steps takes the width the area has now for it
+    // (a maximised main window gives it its whole content), or goes over
+    // the steps again when the area has become too narrow.
+    if (alLado_ && normal(Marco(alLado_))) ColocarAlLado(alLadoSitio_.first, alLadoSitio_.second);
     ajustando_ = false;
 }
 
@@ -126,8 +130,11 @@ void AreaTrabajo::MostrarEnPaso(QWidget* ventana)
     ventana->show();
     // A window the user minimised or maximised comes back as designed.
     if (marco->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) marco->showNormal();
-    Colocar(marco, QPoint(IzquierdaPaso(), 0));
+    // Shown before it is sized: a window fills its lists when first shown
+    // (step 0's types widen its selector), and the frame must hold them.
+    // Nothing is painted in between.
     marco->show();
+    Colocar(marco, QPoint(IzquierdaPaso(), 0));
     marco->raise();
     setActiveSubWindow(marco);
 }
@@ -179,6 +186,7 @@ void AreaTrabajo::MostrarAlLado(QWidget* ventana, int anchoDeseado)
     if (!marco) marco = Alojar(ventana);
     ventana->show();
     if (marco->isMinimized() || marco->isMaximized()) marco->showNormal();
+    marco->show();  // before it is measured: it fills its charts when shown
     // Right of the widest step window.
     int derechaPasos = IzquierdaPaso();
     for (const auto& [w, m] : marcos_)
@@ -189,6 +197,7 @@ void AreaTrabajo::MostrarAlLado(QWidget* ventana, int anchoDeseado)
     const int bordes = marco->sizeHint().width() - marco->widget()->sizeHint().width();
     const int minimo = std::min(ventana->minimumSizeHint().width() + bordes, 2 * PixelesEscalados(kAnchoUtil, this));
     const int deseado = std::max(minimo, PixelesEscalados(anchoDeseado, this));
+    alLadoSitio_ = {derechaPasos, minimo};
     // A main window that is not maximised grows within the screen to make the
     // room; the window system may resize it later, and the area places the
     // window again then.
@@ -200,16 +209,13 @@ void AreaTrabajo::MostrarAlLado(QWidget* ventana, int anchoDeseado)
         const int bordesPrincipal = principal->frameGeometry().width() - principal->width();
         const int ancho = std::min(principal->width() + derechaPasos + deseado - area, zona.width() - bordesPrincipal);
         if (ancho > principal->width()) {
-            alLadoPorColocar_ = true;
             principal->resize(ancho, principal->height());
             const int derecha = principal->x() + ancho + bordesPrincipal;
             if (derecha > zona.right() + 1)
                 principal->move(std::max(zona.left(), principal->x() - (derecha - zona.right() - 1)), principal->y());
         }
     }
-    alLadoSitio_ = {derechaPasos, minimo};
     ColocarAlLado(derechaPasos, minimo);
-    marco->show();
     marco->raise();
     setActiveSubWindow(marco);
 }

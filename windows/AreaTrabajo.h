@@ -50,7 +50,6 @@ private:
     std::map<QWidget*, QMdiSubWindow*> marcos_;
     QWidget* alLado_ = nullptr;        // the window shown beside the steps
     std::pair<int, int> alLadoSitio_;  // ColocarAlLado's arguments when last shown
-    bool alLadoPorColocar_ = false;    // the main window grows for it: placed again once it has
     bool ajustando_ = false;           // fitting the frames to the area
 };
 

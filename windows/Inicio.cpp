@@ -18,6 +18,7 @@
 #include "windows/Logo.h"
 #include "windows/Pasos.h"
 #include "windows/Plataforma.h"
+#include "windows/Twips.h"
 #include "windows/VentanaAnalisis.h"
 #include "windows/VentanaAyuda.h"
 #include "windows/frmAbout.h"
@@ -48,17 +49,21 @@ Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     CrearBarraEstado();
     SeguirSesion();
 
-    // Room for the largest step window beside the index, never larger than
-    // the screen (a scaled screen may be small in logical pixels).
+    Dimensionar();
+}
+
+void Inicio::Dimensionar()
+{
+    // The index, the largest step window and the analysis window beside it, as high as the screen less
+    // the window frame; a screen too small (scaled: small in logical pixels): maximised, windows scroll.
     QSize tam =
         area_->TamanoNecesario() + QSize(8, 8 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    if (screen()) {
-        const QSize zona = screen()->availableGeometry().size() - QSize(16, 48);
-        // A screen too small for the largest window: all of it, and the windows scroll.
-        if (tam.width() > zona.width() || tam.height() > zona.height()) setWindowState(Qt::WindowMaximized);
-        tam = tam.boundedTo(zona);
-    }
-    resize(tam);
+    if (!screen()) return resize(tam);
+    const QRect disponible = screen()->availableGeometry();
+    const QSize zona = disponible.size() - QSize(16, 48);
+    if (tam.width() > zona.width() || tam.height() > zona.height()) setWindowState(Qt::WindowMaximized);
+    resize(tam = QSize(tam.width() + PixelesEscalados(kAnchoAnalisis, this), zona.height()).boundedTo(zona));
+    move(disponible.topLeft() + QPoint((zona.width() - tam.width()) / 2, 0));
 }
 
 Inicio::~Inicio() = default;

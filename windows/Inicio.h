@@ -53,6 +53,8 @@ private:
     void CrearMenus();
     void CrearBarraEstado();
     void SeguirSesion();
+    // The opening size and place on the screen.
+    void Dimensionar();
     void closeEvent(QCloseEvent* evento) override;
     // What to do next in `ventana`, just shown.
     QString IndicacionDe(const QWidget* ventana) const;

@@ -18,6 +18,7 @@
 #include "model/Errores.h"
 #include "model/Numeros.h"
 #include "windows/DatosAnalisis.h"
+#include "windows/FilaAdaptable.h"
 #include "windows/HojaCosteServicio.h"
 #include "windows/Plataforma.h"
 #include "windows/Sesion.h"
@@ -78,15 +79,17 @@ PestanaPrecio::PestanaPrecio(Sesion& sesion, const QWidget* servicio, QWidget* p
     nota->setWordWrap(true);
     nota->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
 
-    auto* arriba = new QHBoxLayout;
-    arriba->addWidget(datos);
-    arriba->addWidget(resultado);
-    arriba->addStretch();
+    // The service and its figures side by side, or one under the other where
+    // the window is narrow: the figures never end past its right edge.
+    auto* arriba = new FilaAdaptable(pagina);
+    arriba->setObjectName(QStringLiteral("filaPrecio"));
+    arriba->Anadir(datos);
+    arriba->Anadir(resultado);
     auto* botones = new QHBoxLayout;
     botones->addWidget(hoja_);
     botones->addStretch();
     auto* disposicion = new QVBoxLayout(pagina);
-    disposicion->addLayout(arriba);
+    disposicion->addWidget(arriba);
     disposicion->addWidget(veredicto_);
     disposicion->addWidget(nota);
     disposicion->addLayout(botones);

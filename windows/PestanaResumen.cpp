@@ -2,12 +2,12 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "model/Numeros.h"
 #include "windows/DatosAnalisis.h"
+#include "windows/FilaAdaptable.h"
 #include "windows/GraficoEstructura.h"
 
 namespace tarvelon {
@@ -60,8 +60,8 @@ PestanaResumen::PestanaResumen(QWidget* parent) : QWidget(parent)
 {
     QGroupBox* marco = CrearTotales(totales_, this);
     const char* motivos[] = {"lblMotivoSimulacion", "lblMotivoReferencia"};
-    // Totals on the left, the chart beside them with the whole height: its
-    // twelve names need it.
+    // Totals on the left, the chart beside them with the whole height (its
+    // twelve names need it); below them where the window is narrow.
     auto* izquierda = new QVBoxLayout;
     izquierda->addWidget(marco);
     for (int c = 0; c < 2; ++c) {
@@ -82,9 +82,11 @@ PestanaResumen::PestanaResumen(QWidget* parent) : QWidget(parent)
     izquierda->addWidget(nota);
     izquierda->addStretch();
     estructura_ = new GraficoEstructura(this);
-    auto* disposicion = new QHBoxLayout(this);
-    disposicion->addLayout(izquierda);
-    disposicion->addWidget(estructura_, 1);
+    auto* fila = new FilaAdaptable(this);
+    fila->Anadir(izquierda);
+    fila->Anadir(estructura_, 1);
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->addWidget(fila);
 }
 
 void PestanaResumen::Actualizar(const DatosAnalisis& datos)

@@ -32,6 +32,7 @@
 #include "model/PrecioServicio.h"
 #include "windows/DatosAnalisis.h"
 #include "windows/EstiloGrafico.h"
+#include "windows/FilaAdaptable.h"
 #include "windows/Plataforma.h"
 #include "windows/Sesion.h"
 
@@ -104,11 +105,11 @@ PestanaRevision::PestanaRevision(Sesion& sesion, QWidget* parent) : QScrollArea(
     aviso->setWordWrap(true);
     aviso->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
 
-    auto* arriba = new QHBoxLayout;
-    arriba->addWidget(entradas, 3);
-    arriba->addWidget(resultado, 2);
+    auto* arriba = new FilaAdaptable(pagina);
+    arriba->Anadir(entradas, 3);
+    arriba->Anadir(resultado, 2);
     auto* disposicion = new QVBoxLayout(pagina);
-    disposicion->addLayout(arriba);
+    disposicion->addWidget(arriba);
     disposicion->addLayout(lineaFactura);
     disposicion->addLayout(filaSerie);
     disposicion->addWidget(grafico_, 1);

@@ -11,6 +11,7 @@
 #include "model/Numeros.h"
 #include "windows/CajaTexto.h"
 #include "windows/DatosAnalisis.h"
+#include "windows/FilaAdaptable.h"
 #include "windows/GraficoCurvaKm.h"
 #include "windows/GraficoSensibilidad.h"
 #include "windows/TablaAnalisis.h"
@@ -44,13 +45,15 @@ PestanaSensibilidad::PestanaSensibilidad(QWidget* parent) : QWidget(parent)
     disposicion->addLayout(fila);
 
     auto* divisor = new QSplitter(Qt::Vertical, this);
-    auto* graficos = new QSplitter(Qt::Horizontal, divisor);
+    // The tornado needs room for the names of the inputs; the curve goes
+    // under it where the window is too narrow for both.
+    auto* graficos = new FilaAdaptable(divisor);
     tornado_ = new GraficoSensibilidad(graficos);
     curva_ = new GraficoCurvaKm(graficos);
-    // The tornado needs room for the names of the inputs.
-    graficos->setSizes({600, 400});
-    tabla_ = TablaAnalisis({QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −p"),
-                            QStringLiteral("Coste/km con +p"), QStringLiteral("Efecto máximo")},
+    graficos->Anadir(tornado_, 3);
+    graficos->Anadir(curva_, 2);
+    tabla_ = TablaAnalisis({QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km\ncon −p"),
+                            QStringLiteral("Coste/km\ncon +p"), QStringLiteral("Efecto\nmáximo")},
                            "tablaSensibilidad", divisor);
     divisor->setSizes({420, 180});  // in proportion: the tornado's names need the height
     disposicion->addWidget(divisor, 1);
@@ -82,9 +85,10 @@ void PestanaSensibilidad::Actualizar(DatosAnalisis& datos)
     tornado_->Actualizar(s);
     curva_->Actualizar(s ? &s->curvaKm : nullptr, datos.curvaReferencia ? &*datos.curvaReferencia : nullptr);
     const QString p = variacion ? QString::fromStdString(NumeroATexto(*variacion)) : QStringLiteral("p");
+    // Headers on two lines: the figures' columns stay narrow enough for the window beside the steps.
     tabla_->setHorizontalHeaderLabels(
-        {QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km con −") + p + QStringLiteral(" %"),
-         QStringLiteral("Coste/km con +") + p + QStringLiteral(" %"), QStringLiteral("Efecto máximo")});
+        {QStringLiteral("Dato"), QStringLiteral("Valor"), QStringLiteral("Coste/km\ncon −") + p + QStringLiteral(" %"),
+         QStringLiteral("Coste/km\ncon +") + p + QStringLiteral(" %"), QStringLiteral("Efecto\nmáximo")});
     tabla_->clearSpans();
     tabla_->setRowCount(s ? static_cast<int>(s->entradas.size()) : 0);
     int fila = 0;

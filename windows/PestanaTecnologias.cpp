@@ -30,7 +30,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 const char* const kPrefijos[] = {"diesel", "hvo", "gnl", "electrico"};
 const char* const kNombres[] = {kDiesel, kHvo, kGnl, kElectrico};
-const char* const kCabeceras[] = {"Diésel (l)", "HVO (l)", "GNL (kg)", "Eléctrico de batería (kWh)"};
+const char* const kCabeceras[] = {"Diésel (l)", "HVO (l)", "GNL (kg)", "Eléctrico de\nbatería (kWh)"};
 
 // A box the program fills: what it last wrote there, so that it can tell a box
 // the user typed in (kept) from one that follows the record.

@@ -14,9 +14,10 @@ QTableWidget* TablaAnalisis(const QStringList& cabeceras, const char* nombre, QW
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c < cabeceras.size(); ++c)
-        t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    // Every column as wide as its texts (a narrow window scrolls the table
+    // sideways rather than shortening the names); the last takes what is left.
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setStretchLastSection(true);
     return t;
 }
 

@@ -20,10 +20,12 @@ TablaTecnologias::TablaTecnologias(QWidget* parent) : QTableWidget(0, 5, parent)
     // Sized once per redraw (below): sized to contents, every changed cell
     // would measure its whole column again.
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    // As tall and wide as its rows: the tab scrolls, not the table.
+    // As tall and wide as its rows: the tab scrolls, not the table; only a
+    // window narrower than its columns scrolls it sideways (and then down,
+    // for the row under that bar) rather than cutting the last column.
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void TablaTecnologias::Actualizar(const CosteVidaTecnologias* r)

@@ -95,6 +95,8 @@ VentanaAnalisis::VentanaAnalisis(Sesion& sesion, const QWidget* servicio, QWidge
     botones->addWidget(cerrar);
 
     auto* disposicion = new QVBoxLayout(this);
+    // Thin margins: beside the steps or on a scaled screen every pixel of width goes to the tabs.
+    disposicion->setContentsMargins(4, 4, 4, 4);
     disposicion->addWidget(pestanas_);
     disposicion->addLayout(botones);
 
