@@ -159,7 +159,7 @@ void PestanaTecnologias::CrearColumnas(QWidget* marco, QGridLayout* rejilla)
         motivoReferencia_ = MensajeErrorFichero(ComoErrorEjecucion(std::current_exception()));
     }
     auto* fuente =
-        new QLabel(QStringLiteral("Fuente: ") + Q(rutaReferencia_) +
+        new QLabel(QStringLiteral("Fuente: ") + Q(std::filesystem::path(rutaReferencia_).filename().string()) +
                        QStringLiteral(" (la fuente y la fecha de cada valor salen al dejar el ratón sobre su "
                                       "casilla; ILUSTRATIVO: orden de magnitud, no dato oficial)"),
                    marco);
