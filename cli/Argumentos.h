@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cli/ArgumentosOrden.h"
-#include "reports/CargarRegistro.h"
 #include "cli/SalidaConsola.h"
+#include "reports/CargarRegistro.h"
 
 namespace tarvelon {
 

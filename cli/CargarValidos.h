@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "reports/CargarRegistro.h"
 #include "cli/SalidaConsola.h"
+#include "reports/CargarRegistro.h"
 #include "reports/SecuenciaAnalisis.h"
 
 namespace tarvelon {

@@ -5,10 +5,10 @@
 #include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
-#include "reports/CargarRegistro.h"
 #include "data/Ficheros.h"
 #include "model/PrecioServicio.h"
 #include "reports/CalcularInforme.h"
+#include "reports/CargarRegistro.h"
 #include "reports/InformesPrecio.h"
 #include "reports/Json.h"
 

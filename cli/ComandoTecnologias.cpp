@@ -6,10 +6,10 @@
 #include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
-#include "reports/CargarRegistro.h"
 #include "data/Ficheros.h"
 #include "model/ReferenciaTecnologias.h"
 #include "reports/CalcularInforme.h"
+#include "reports/CargarRegistro.h"
 #include "reports/InformesTecnologias.h"
 #include "reports/Json.h"
 

@@ -5,9 +5,9 @@
 #include "cli/Argumentos.h"
 #include "cli/Comandos.h"
 #include "cli/Datos.h"
-#include "reports/CargarRegistro.h"
 #include "cli/LeerLineasPlanas.h"
 #include "data/Ficheros.h"
+#include "reports/CargarRegistro.h"
 
 namespace tarvelon {
 

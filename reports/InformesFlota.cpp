@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <string>
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "data/Texto.h"
 #include "model/EtiquetasCampos.h"
