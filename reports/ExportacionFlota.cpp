@@ -11,6 +11,7 @@
 #include "model/Errores.h"
 #include "model/Numeros.h"
 #include "reports/InformesFlota.h"
+#include "reports/LibroXlsx.h"
 
 namespace tarvelon {
 
@@ -47,59 +48,29 @@ FilaSiEntonces Fila(const VehiculoFlota& v)
     return f;
 }
 
-// The workbook being written and its formats.
-class Libro {
+// The workbook being written and its formats: plain and bold-with-a-rule
+// for the totals row, in thousands, two decimals, €/km and €.
+class Libro : public LibroXlsx {
 public:
-    Libro(const std::string& ruta, std::string carpeta) : carpeta_(std::move(carpeta))
+    Libro(const std::string& ruta, std::string carpeta) : LibroXlsx(ruta, std::move(carpeta))
     {
-        lxw_workbook_options opciones{};
-        opciones.tmpdir = carpeta_.data();
-        libro_ = workbook_new_opt(ruta.c_str(), &opciones);
-        if (!libro_) throw ErrorEjecucion(kMemoria);
-        negrita_ = workbook_add_format(libro_);
-        format_set_bold(negrita_);
         const char* patrones[] = {"#,##0", "#,##0.00", "#,##0.0000 \"€/km\"", "#,##0.00 \"€\""};
         for (int i = 0; i < 4; ++i) {
-            formatos_[i] = workbook_add_format(libro_);
-            format_set_num_format(formatos_[i], patrones[i]);
-            totales_[i] = workbook_add_format(libro_);
-            format_set_num_format(totales_[i], patrones[i]);
+            formatos_[i] = Formato(patrones[i]);
+            totales_[i] = Formato(patrones[i]);
             format_set_bold(totales_[i]);
             format_set_top(totales_[i], LXW_BORDER_THIN);
         }
     }
-    ~Libro()
-    {
-        if (libro_) workbook_close(libro_);
-    }
-    Libro(const Libro&) = delete;
-    Libro& operator=(const Libro&) = delete;
-
-    void Cerrar()
-    {
-        const lxw_error e = workbook_close(libro_);
-        libro_ = nullptr;
-        if (e != LXW_NO_ERROR) throw ErrorEjecucion(e == LXW_ERROR_MEMORY_MALLOC_FAILED ? kMemoria : kErrorES);
-    }
-    lxw_worksheet* Hoja(const char* nombre)
-    {
-        lxw_worksheet* h = workbook_add_worksheet(libro_, nombre);
-        if (!h) throw ErrorEjecucion(kMemoria);
-        worksheet_set_paper(h, 9);
-        worksheet_set_landscape(h);
-        worksheet_fit_to_pages(h, 1, 0);
-        return h;
-    }
-    lxw_chart* Grafico(uint8_t tipo) { return workbook_add_chart(libro_, tipo); }
+    lxw_worksheet* Hoja(const char* nombre) { return LibroXlsx::Hoja(nombre, true); }
     void Texto(lxw_worksheet* h, int fila, int col, std::string_view t, bool negrita = false)
     {
-        worksheet_write_string(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), TextoExportable(t).c_str(),
-                               negrita ? negrita_ : nullptr);
+        LibroXlsx::Texto(h, fila, col, t, negrita ? Negrita() : nullptr);
     }
     void Numero(lxw_worksheet* h, int fila, int col, double v, int formato, bool total = false)
     {
         lxw_format* f = formato == kNinguno ? nullptr : total ? totales_[formato] : formatos_[formato];
-        worksheet_write_number(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), v, f);
+        LibroXlsx::Numero(h, fila, col, v, f);
     }
     void Cabeceras(lxw_worksheet* h, int fila, const std::vector<std::string>& titulos)
     {
@@ -108,9 +79,6 @@ public:
     }
 
 private:
-    std::string carpeta_;
-    lxw_workbook* libro_;
-    lxw_format* negrita_;
     std::array<lxw_format*, 4> formatos_{};
     std::array<lxw_format*, 4> totales_{};
 };

@@ -13,6 +13,7 @@
 #include "model/EtiquetasCampos.h"
 #include "model/Numeros.h"
 #include "model/TablaCampos.h"
+#include "reports/LibroXlsx.h"
 
 namespace tarvelon {
 
@@ -52,18 +53,12 @@ const FilaResumen kResumen[] = {
     {"Costes por días", "CostesFijosPorHora"},
 };
 
-class Libro {
+// The workbook and the formats of its sheets.
+class Libro : public LibroXlsx {
 public:
-    // The library writes the zip to `ruta` and its own scratch files (removed
-    // as soon as they are opened) in `carpeta`, the target's folder.
-    Libro(const std::string& ruta, std::string carpeta) : carpeta_(std::move(carpeta))
+    Libro(const std::string& ruta, std::string carpeta) : LibroXlsx(ruta, std::move(carpeta))
     {
-        lxw_workbook_options opciones{};
-        opciones.tmpdir = carpeta_.data();
-        libro_ = workbook_new_opt(ruta.c_str(), &opciones);
-        if (!libro_) throw ErrorEjecucion(kMemoria);
-        negrita_ = workbook_add_format(libro_);
-        format_set_bold(negrita_);
+        negrita_ = Negrita();
         euros_ = Formato("#,##0.00 \"€\"");
         eurosKm_ = Formato("#,##0.0000 \"€/km\"");
         miles_ = Formato("#,##0");
@@ -72,52 +67,8 @@ public:
         cambioKm_ = Formato("+#,##0.0000 \"€/km\";-#,##0.0000 \"€/km\";0.0000 \"€/km\"");
         porcentaje_ = Formato("0.00\" %\"");
     }
-    ~Libro()
-    {
-        if (libro_) workbook_close(libro_);
-    }
-    Libro(const Libro&) = delete;
-    Libro& operator=(const Libro&) = delete;
-
-    void Cerrar()
-    {
-        const lxw_error e = workbook_close(libro_);
-        libro_ = nullptr;
-        if (e != LXW_NO_ERROR) throw ErrorEjecucion(e == LXW_ERROR_MEMORY_MALLOC_FAILED ? kMemoria : kErrorES);
-    }
-
-    // Every sheet prints on A4, one page wide and as many pages tall as it needs.
-    lxw_worksheet* Hoja(const char* nombre)
-    {
-        lxw_worksheet* h = workbook_add_worksheet(libro_, nombre);
-        if (!h) throw ErrorEjecucion(kMemoria);
-        worksheet_set_paper(h, 9);
-        worksheet_fit_to_pages(h, 1, 0);
-        return h;
-    }
-    lxw_chart* Grafico(uint8_t tipo) { return workbook_add_chart(libro_, tipo); }
-
-    static void Texto(lxw_worksheet* h, int fila, int col, std::string_view t, lxw_format* f = nullptr)
-    {
-        worksheet_write_string(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), TextoExportable(t).c_str(),
-                               f);
-    }
-    static void Numero(lxw_worksheet* h, int fila, int col, double v, lxw_format* f = nullptr)
-    {
-        worksheet_write_number(h, static_cast<lxw_row_t>(fila), static_cast<lxw_col_t>(col), v, f);
-    }
 
     lxw_format *negrita_, *euros_, *eurosKm_, *miles_, *dos_, *valor_, *cambioKm_, *porcentaje_;
-
-private:
-    lxw_format* Formato(const char* patron)
-    {
-        lxw_format* f = workbook_add_format(libro_);
-        format_set_num_format(f, patron);
-        return f;
-    }
-    std::string carpeta_;
-    lxw_workbook* libro_;
 };
 
 // Column widths in characters; the same widths in pixels size the charts
