@@ -165,12 +165,7 @@ void ExportarFlota(Plataforma& plataforma, QWidget* padre, FormatoFlota formato,
                           {"PDF", "Documento PDF (*.pdf)|*.pdf|", "pdf"},
                           {"CSV", "Texto separado por punto y coma (*.csv)|*.csv|", "csv"}};
     const Tipo& t = tipos[static_cast<int>(formato)];
-    auto avisar = [&](std::string texto, Icono icono) {
-        Aviso aviso;
-        aviso.texto = std::move(texto);
-        aviso.icono = icono;
-        plataforma.Mostrar(aviso);
-    };
+    auto avisar = [&](std::string texto, Icono icono) { plataforma.Mostrar(Aviso{std::move(texto), icono}); };
     try {
         PeticionFichero peticion;
         peticion.guardar = true;

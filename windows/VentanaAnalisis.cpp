@@ -170,12 +170,7 @@ void VentanaAnalisis::Exportar(FormatoExportacion formato)
 {
     Plataforma& plataforma = sesion_.plataforma();
     const DatosFormato f = Formato(formato);
-    auto avisar = [&](std::string texto, Icono icono) {
-        Aviso aviso;
-        aviso.texto = std::move(texto);
-        aviso.icono = icono;
-        plataforma.Mostrar(aviso);
-    };
+    auto avisar = [&](std::string texto, Icono icono) { plataforma.Mostrar(Aviso{std::move(texto), icono}); };
     try {
         const std::optional<double> variacion = sensibilidad_->Variacion();
         if (!variacion) {
