@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -25,9 +24,7 @@
 
 namespace tarvelon {
 
-namespace {
 constexpr int kAnchoAnalisis = 1020;  // what the analysis window asks for beside the steps
-}  // namespace
 
 Inicio::Inicio(Plataforma& plataforma, OpcionesInicio opciones, QWidget* parent)
     : QMainWindow(parent), sesion_(new Sesion(plataforma, std::move(opciones), this))
