@@ -24,13 +24,20 @@ struct Figura {
     std::string (*formato)(double);
 };
 
+// Whole km and litres, as the table shows them; a difference of none is "0".
+std::string Entero(double v)
+{
+    const std::string t = FormatoMiles(v);
+    return t.empty() ? "0" : t;
+}
+
 const Figura kFiguras[7] = {
-    {"Km anuales", &CifrasVehiculo::km, FormatoDosDecimales},
+    {"Km anuales", &CifrasVehiculo::km, Entero},
     {"Servicios/año", &CifrasVehiculo::servicios, FormatoDosDecimales},
     {"€/km (media)", &CifrasVehiculo::costeKm, FormatoCuatroDecimales},
     {"€/servicio (media)", &CifrasVehiculo::costeServicio, FormatoDosDecimales},
     {"€/año", &CifrasVehiculo::costeAnual, FormatoDosDecimales},
-    {"Litros/año", &CifrasVehiculo::litros, FormatoDosDecimales},
+    {"Litros/año", &CifrasVehiculo::litros, Entero},
     {"CO2 t/año", &CifrasVehiculo::co2, FormatoDosDecimales},
 };
 
