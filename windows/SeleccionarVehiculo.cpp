@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -106,7 +107,10 @@ void SeleccionarVehiculo::Cargar()
     for (int i = 0; i < combo_->count(); ++i) ancho = std::max(ancho, fm.horizontalAdvance(combo_->itemText(i)));
     const int margen = 4 * fm.averageCharWidth() + combo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     combo_->view()->setMinimumWidth(ancho + margen);
-    combo_->setMinimumWidth(std::max(combo_->minimumWidth(), std::min(ancho + 2 * margen, 1000)));
+    // On a small or scaled screen the box gives way, so that the window fits
+    // beside the index; its list still shows every name whole.
+    const int tope = screen() ? screen()->availableGeometry().width() * 45 / 100 : 1000;
+    combo_->setMinimumWidth(std::max(combo_->minimumWidth(), std::min({ancho + 2 * margen, 1000, tope})));
     adjustSize();  // the main window fits its frame to it when it shows it
 }
 
