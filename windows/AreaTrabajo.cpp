@@ -60,6 +60,13 @@ AreaTrabajo::AreaTrabajo(QWidget* parent) : QMdiArea(parent)
     viewport()->installEventFilter(vigia_);
 }
 
+AreaTrabajo::~AreaTrabajo()
+{
+    // The hosted windows go after this body, with events the watcher must not
+    // pass on to an area that is no longer one.
+    delete vigia_;
+}
+
 void AreaTrabajo::AlojarPanel(QWidget* panel)
 {
     // The index is never larger than the area: no scroll area, no frame.

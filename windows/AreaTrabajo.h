@@ -15,6 +15,7 @@ class AreaTrabajo : public QMdiArea {
     Q_OBJECT
 public:
     explicit AreaTrabajo(QWidget* parent = nullptr);
+    ~AreaTrabajo() override;
 
     // The panel at the left edge, without a frame, shown from the start.
     void AlojarPanel(QWidget* panel);
