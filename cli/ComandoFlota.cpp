@@ -63,7 +63,7 @@ public:
         FilaSiEntonces f;
         f.fichero = ruta;
         entorno_.avisos.OlvidarError();
-        const VehiculoFlota v = CargarVehiculoFlota(ruta, entorno_.carpetaPrograma);
+        VehiculoFlota v = CargarVehiculoFlota(ruta, entorno_.carpetaPrograma);
         f.tipo = v.tipo;
         if (v.fallo == FalloVehiculo::Lectura) {
             // A box the tool showed names the cause; otherwise the error is the cause.
@@ -75,7 +75,7 @@ public:
             f.error = v.error;
             peor_ = std::max(peor_, kSalidaValidacion);
         } else {
-            Cifras(*v.registro, f);
+            Cifras(v, f);
         }
         std::ostream& out = entorno_.out;
         if (formato_ == Formato::Csv) out << CsvSiEntonces(f);
@@ -89,19 +89,20 @@ public:
     int Peor() const { return peor_; }
 
 private:
-    void Cifras(const Simulacion& registro, FilaSiEntonces& f)
+    // The record was calculated as it loaded: only the changed copy is calculated here.
+    void Cifras(VehiculoFlota& v, FilaSiEntonces& f)
     {
-        f.cifras = SiEntonces(registro, cambios_);
-        if (f.cifras.error) {
-            // The record itself calculated: it is the changed copy that failed.
-            f.error =
-                "Con los cambios: " + MensajeError(ErrorEjecucion(f.cifras.error->numero, f.cifras.error->descripcion));
+        AplicarCambios(v, cambios_);
+        if (v.fallo == FalloVehiculo::Cambios) {
+            f.error = v.error;
             entorno_.err << f.error << '\n';
             peor_ = kSalidaError;
-        } else {
-            antes_.Sumar(*f.cifras.antes);
-            despues_.Sumar(*f.cifras.despues);
+            return;
         }
+        f.cifras.antes = v.antes;
+        f.cifras.despues = v.despues;
+        antes_.Sumar(*v.antes);
+        despues_.Sumar(*v.despues);
     }
 
     const CambiosFlota& cambios_;
